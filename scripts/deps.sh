@@ -1,0 +1,14 @@
+# Sourced by run.sh and test.sh: installs the Debian packages the build needs
+# when any of them is missing (as root, or through sudo).
+korvelin_packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev)
+korvelin_missing=()
+for p in "${korvelin_packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || korvelin_missing+=("$p")
+done
+if [ ${#korvelin_missing[@]} -gt 0 ]; then
+  echo "Installing: ${korvelin_missing[*]}"
+  sudo_cmd=""
+  [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
+  $sudo_cmd apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${korvelin_missing[@]}"
+fi

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: the full
+# build, then the core once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+jobs=$(nproc)
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DKORVELIN_BUILD_GUI=OFF -DKORVELIN_BUILD_BENCHMARKS=OFF -DKORVELIN_SANITIZE=address,undefined
+cmake --build build-sanitize -j "$jobs"
+ctest --test-dir build-sanitize --output-on-failure -j "$jobs"

@@ -1,0 +1,90 @@
+#include "rules/UpgradeCost.h"
+
+#include "rules/ItemCatalogue.h"
+#include "util/Extended.h"
+
+namespace korvelin {
+
+namespace {
+
+struct Growth {
+    Extended factor;
+    bool pricesDeuterium;
+};
+
+// Returns false for a BID that has no growth factor.
+bool GrowthOf(int32_t bid, Growth &growth)
+{
+    switch (bid) {
+    case 1:
+    case 3:
+    case 4:
+        growth = {kFactor1_5, false};
+        return true;
+    case 2:
+        growth = {kFactor1_6, false};
+        return true;
+    case 12:
+        growth = {kFactor1_8, true};
+        return true;
+    default:
+        // Every other catalogue item grows by 2.0 in all three resources.
+        if (ItemIndexOf(bid) == -1)
+            return false;
+        growth = {kFactor2_0, true};
+        return true;
+    }
+}
+
+} // namespace
+
+int64_t UpgradeCost(int32_t bid, int32_t level, int32_t kind, MessageSink &messages)
+{
+    Growth growth{};
+    const bool known = GrowthOf(bid, growth);
+    if (!known)
+        messages.ShowMessage("Unknown BID");
+    if (kind < kMetal || kind > kDeuterium) {
+        messages.ShowMessage("Unknown ResurceID");
+        return 0;
+    }
+    if (!known || (kind == kDeuterium && !growth.pricesDeuterium))
+        return 0;
+    const Extended power = IntegerPower(growth.factor, static_cast<int64_t>(level) - 1);
+    const Extended base = static_cast<Extended>(BaseCost(ItemIndexOf(bid), kind));
+    return TruncToInt64(base * power);
+}
+
+std::array<int64_t, 3> UpgradeCosts(int32_t bid, int32_t level, MessageSink &messages)
+{
+    return {UpgradeCost(bid, level, kMetal, messages), UpgradeCost(bid, level, kCrystal, messages),
+            UpgradeCost(bid, level, kDeuterium, messages)};
+}
+
+namespace {
+
+// (metal + crystal) * 3600 in extended. For every sum that fits 64 bits this is
+// exactly the 64-bit integer product converted, since the mantissa holds 64
+// bits; beyond that it stays a sound, growing value instead of overflowing.
+Extended ResourceSeconds(int64_t metal, int64_t crystal)
+{
+    return (static_cast<Extended>(metal) + static_cast<Extended>(crystal)) * 3600.0L;
+}
+
+} // namespace
+
+int64_t BuildTime(int64_t metal, int64_t crystal, int32_t roboticsLevel, int32_t naniteLevel)
+{
+    Extended t = ResourceSeconds(metal, crystal) / 2500.0L;
+    t = t * (1.0L / static_cast<Extended>(static_cast<int64_t>(roboticsLevel) + 1));
+    t = t * IntegerPower(0.5L, naniteLevel);
+    return TruncToInt64(t);
+}
+
+int64_t LabTime(int64_t metal, int64_t crystal, int32_t labLevel)
+{
+    const Extended divisor = static_cast<Extended>((static_cast<int64_t>(labLevel) + 1) * 1000);
+    return TruncToInt64(ResourceSeconds(metal, crystal) / divisor);
+}
+
+} // namespace korvelin
