@@ -1,0 +1,39 @@
+#pragma once
+// The operating-system services the window uses: message boxes, the file
+// dialog, the clipboard and the web-page opener. The application passes the Qt
+// implementation (QtPlatform); tests pass a recorder with queued answers, so no
+// test ever blocks on a modal box.
+
+#include "util/MessageSink.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace korvelin {
+
+struct FileDialogRequest {
+    QString title;         // "(Building Query List) Load" / "... Save"
+    QString initialFolder; // the folder of the program's executable
+    QString fileName;      // pre-filled: the path picked last, in either command
+    QString filter;        // empty, or "*.*"
+    bool save = false;     // a save dialog that accepts a new name and asks before overwriting
+};
+
+class Platform : public MessageSink {
+public:
+    // The ordinary message box (inherited): modal, owned by the main window,
+    // titled with its caption, one OK button. Text is UTF-8.
+    // void ShowMessage(std::string_view text) override;
+
+    // A box titled "Error" for a failed file operation.
+    virtual void ShowErrorBox(const QString &text) = 0;
+    // The picked path, or nothing when the user cancelled.
+    virtual std::optional<QString> ShowFileDialog(const FileDialogRequest &request) = 0;
+    // Replaces whatever the clipboard held with this text.
+    virtual void SetClipboardText(const QString &text) = 0;
+    // Asks the system to open an address; failures are ignored.
+    virtual void OpenUrl(const QString &url) = 0;
+};
+
+} // namespace korvelin
