@@ -22,39 +22,63 @@ struct QueueEntry {
 
 class BuildQueue {
 public:
-    int32_t Count() const;
-    bool Empty() const { return Count() == 0; }
+    int32_t Count() const { return static_cast<int32_t>(entries_.size()); }
+    bool Empty() const { return entries_.empty(); }
+    // An index outside 0 .. Count() − 1 gives an entry of BID 0, level 0.
     const QueueEntry &At(int32_t index) const;
-    std::span<const QueueEntry> Entries() const;
+    std::span<const QueueEntry> Entries() const { return entries_; }
 
     // Appends {bid, level, NextOrderStamp()} and returns its index. Catalogue
-    // BIDs only; does not touch the QueuedLevel table.
+    // BIDs only (any other is refused with -1); does not touch the QueuedLevel
+    // table.
     int32_t AppendEntry(int32_t bid, int32_t level);
     // Removes the entry and, first, the chain of later entries of the same item
-    // at higher levels; lowers the queued level once per removed entry.
+    // at higher levels; lowers the queued level once per removed entry. An
+    // index outside the queue changes nothing.
     void RemoveEntry(int32_t index);
+    // Exchanges two entries with all their fields; indices outside the queue
+    // change nothing.
     void SwapEntries(int32_t i, int32_t j);
+    // The first index after `index` holding the same item at a higher level,
+    // or -1.
     int32_t FindLaterHigherLevel(int32_t index) const;
+    // One below the smallest stamp in the queue, or 999 for a queue whose
+    // stamps are all 1000 or more (an empty one in particular).
     int32_t NextOrderStamp() const;
+    // False exactly when the neighbour is the same item at a level that must
+    // stay on that side; false also for an index without that neighbour.
     bool CanMoveUp(int32_t index) const;
     bool CanMoveDown(int32_t index) const;
     // Empties the queue and sets every queued level to 0.
     void Clear();
 
-    // Entries of `bid` among indices 0 .. n − 1; 0 for n ≤ 0.
+    // Entries of `bid` among indices 0 .. n − 1; 0 for n ≤ 0, every entry for
+    // n ≥ Count(). Constant time (amortised) for the items the economy and
+    // the timeline read; other items are counted.
     int32_t LevelBefore(int32_t bid, int32_t n) const;
     // The economy at position n with the planet inputs read by the caller.
     Economy EconomyAt(int32_t n, int32_t maxTemperature, int32_t satellites) const;
 
-    // The QueuedLevel table: entries of each catalogue item in the queue.
+    // The QueuedLevel table: entries of each catalogue item in the queue
+    // (0 for a BID outside the catalogue).
     int32_t QueuedLevel(int32_t bid) const;
     void RaiseQueuedLevel(int32_t bid);
 
 private:
+    void LowerQueuedLevel(int32_t bid);
+    // Rows of prefix counts from `index` + 1 on no longer hold.
+    void InvalidateFrom(int32_t index);
+    void EnsurePrefixRows(int32_t n) const;
+
     std::vector<QueueEntry> entries_;
     std::array<int32_t, kItemCount> queuedLevels_{};
-    // Further members (prefix level counts, cached order stamp) belong to the
-    // implementation.
+    int32_t smallestStamp_ = 1000; // min(1000, every stamp in the queue)
+
+    // Row r holds, for each tracked item, its entries among the first r;
+    // rows 0 .. validRows_ − 1 are up to date. Rebuilt lazily from the first
+    // changed index, so a walk over an unchanged queue reads each in O(1).
+    mutable std::vector<int32_t> prefixCounts_;
+    mutable int32_t validRows_ = 0;
 };
 
 } // namespace korvelin

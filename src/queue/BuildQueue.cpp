@@ -1,0 +1,215 @@
+#include "queue/BuildQueue.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace korvelin {
+
+namespace {
+
+// The items whose levels the economy, the timeline and the summary read at
+// every position.
+constexpr std::array<int32_t, 11> kTrackedBids = {
+    bid::kMetalMine,      bid::kCrystalMine,     bid::kDeuteriumSynthesizer, bid::kSolarPlant,
+    bid::kFusionReactor,  bid::kRoboticsFactory, bid::kNaniteFactory,        bid::kMetalStorage,
+    bid::kCrystalStorage, bid::kDeuteriumTank,   bid::kResearchLab,
+};
+constexpr int32_t kTracked = static_cast<int32_t>(kTrackedBids.size());
+
+int32_t TrackedSlot(int32_t bid)
+{
+    for (int32_t slot = 0; slot < kTracked; ++slot) {
+        if (kTrackedBids[static_cast<size_t>(slot)] == bid)
+            return slot;
+    }
+    return -1;
+}
+
+} // namespace
+
+const QueueEntry &BuildQueue::At(int32_t index) const
+{
+    static const QueueEntry none{};
+    if (index < 0 || index >= Count())
+        return none;
+    return entries_[static_cast<size_t>(index)];
+}
+
+int32_t BuildQueue::NextOrderStamp() const
+{
+    // Wraps like the 32-bit counter it is instead of overflowing.
+    return static_cast<int32_t>(static_cast<uint32_t>(smallestStamp_) - 1u);
+}
+
+int32_t BuildQueue::AppendEntry(int32_t bid, int32_t level)
+{
+    if (ItemIndexOf(bid) == -1 || Count() == std::numeric_limits<int32_t>::max())
+        return -1;
+    const int32_t stamp = NextOrderStamp();
+    const int32_t index = Count();
+    entries_.push_back({bid, level, stamp});
+    smallestStamp_ = std::min(smallestStamp_, stamp);
+    InvalidateFrom(index);
+    return index;
+}
+
+int32_t BuildQueue::FindLaterHigherLevel(int32_t index) const
+{
+    if (index < 0 || index >= Count())
+        return -1;
+    const QueueEntry &entry = entries_[static_cast<size_t>(index)];
+    for (int32_t i = index + 1; i < Count(); ++i) {
+        const QueueEntry &later = entries_[static_cast<size_t>(i)];
+        if (later.bid == entry.bid && later.level > entry.level)
+            return i;
+    }
+    return -1;
+}
+
+void BuildQueue::RemoveEntry(int32_t index)
+{
+    if (index < 0 || index >= Count())
+        return;
+    // The chain index, j1 = next higher after index, j2 = next higher after
+    // j1, ...; removing it from the back leaves the same queue as removing one
+    // entry at a time, but compacts the array once and needs no recursion,
+    // however long the chain.
+    std::vector<bool> removed(entries_.size(), false);
+    for (int32_t i = index; i != -1; i = FindLaterHigherLevel(i)) {
+        removed[static_cast<size_t>(i)] = true;
+        LowerQueuedLevel(entries_[static_cast<size_t>(i)].bid);
+    }
+    size_t kept = static_cast<size_t>(index);
+    bool smallestRemoved = false;
+    for (size_t i = static_cast<size_t>(index); i < entries_.size(); ++i) {
+        if (removed[i])
+            smallestRemoved = smallestRemoved || entries_[i].order == smallestStamp_;
+        else
+            entries_[kept++] = entries_[i];
+    }
+    entries_.resize(kept);
+    if (smallestRemoved) {
+        smallestStamp_ = 1000;
+        for (const QueueEntry &entry : entries_)
+            smallestStamp_ = std::min(smallestStamp_, entry.order);
+    }
+    InvalidateFrom(index);
+}
+
+void BuildQueue::SwapEntries(int32_t i, int32_t j)
+{
+    if (i < 0 || j < 0 || i >= Count() || j >= Count() || i == j)
+        return;
+    std::swap(entries_[static_cast<size_t>(i)], entries_[static_cast<size_t>(j)]);
+    InvalidateFrom(std::min(i, j));
+}
+
+bool BuildQueue::CanMoveUp(int32_t index) const
+{
+    if (index < 1 || index >= Count())
+        return false;
+    const QueueEntry &entry = entries_[static_cast<size_t>(index)];
+    const QueueEntry &above = entries_[static_cast<size_t>(index) - 1];
+    return !(above.bid == entry.bid && above.level < entry.level);
+}
+
+bool BuildQueue::CanMoveDown(int32_t index) const
+{
+    if (index < 0 || index >= Count() - 1)
+        return false;
+    const QueueEntry &entry = entries_[static_cast<size_t>(index)];
+    const QueueEntry &below = entries_[static_cast<size_t>(index) + 1];
+    return !(below.bid == entry.bid && below.level > entry.level);
+}
+
+void BuildQueue::Clear()
+{
+    entries_.clear();
+    queuedLevels_.fill(0);
+    smallestStamp_ = 1000;
+    InvalidateFrom(0);
+}
+
+void BuildQueue::InvalidateFrom(int32_t index)
+{
+    // Row r counts entries 0 .. r − 1, so a change at `index` leaves rows
+    // 0 .. index as they were.
+    validRows_ = std::min(validRows_, index + 1);
+}
+
+void BuildQueue::EnsurePrefixRows(int32_t n) const
+{
+    if (n < validRows_)
+        return;
+    // Extend to the whole queue at once: walks read every position in turn.
+    const int32_t rows = Count() + 1;
+    prefixCounts_.resize(static_cast<size_t>(rows) * kTracked);
+    if (validRows_ == 0) {
+        std::fill_n(prefixCounts_.begin(), kTracked, 0);
+        validRows_ = 1;
+    }
+    for (int32_t r = validRows_; r < rows; ++r) {
+        const size_t row = static_cast<size_t>(r) * kTracked;
+        std::copy_n(prefixCounts_.begin() + static_cast<std::ptrdiff_t>(row - kTracked), kTracked,
+                    prefixCounts_.begin() + static_cast<std::ptrdiff_t>(row));
+        const int32_t slot = TrackedSlot(entries_[static_cast<size_t>(r) - 1].bid);
+        if (slot != -1)
+            ++prefixCounts_[row + static_cast<size_t>(slot)];
+    }
+    validRows_ = rows;
+}
+
+int32_t BuildQueue::LevelBefore(int32_t bid, int32_t n) const
+{
+    if (n <= 0)
+        return 0;
+    n = std::min(n, Count());
+    const int32_t slot = TrackedSlot(bid);
+    if (slot == -1) {
+        return static_cast<int32_t>(std::count_if(entries_.begin(), entries_.begin() + n,
+                                                  [bid](const QueueEntry &entry) { return entry.bid == bid; }));
+    }
+    EnsurePrefixRows(n);
+    return prefixCounts_[static_cast<size_t>(n) * kTracked + static_cast<size_t>(slot)];
+}
+
+Economy BuildQueue::EconomyAt(int32_t n, int32_t maxTemperature, int32_t satellites) const
+{
+    Economy economy;
+    economy.metalMine = LevelBefore(bid::kMetalMine, n);
+    economy.crystalMine = LevelBefore(bid::kCrystalMine, n);
+    economy.deuteriumSynthesizer = LevelBefore(bid::kDeuteriumSynthesizer, n);
+    economy.solarPlant = LevelBefore(bid::kSolarPlant, n);
+    economy.fusionReactor = LevelBefore(bid::kFusionReactor, n);
+    economy.maxTemperature = maxTemperature;
+    economy.satellites = satellites;
+    return economy;
+}
+
+int32_t BuildQueue::QueuedLevel(int32_t bid) const
+{
+    const int32_t item = ItemIndexOf(bid);
+    return item == -1 ? 0 : queuedLevels_[static_cast<size_t>(item) - 1];
+}
+
+void BuildQueue::RaiseQueuedLevel(int32_t bid)
+{
+    const int32_t item = ItemIndexOf(bid);
+    if (item == -1)
+        return;
+    int32_t &level = queuedLevels_[static_cast<size_t>(item) - 1];
+    if (level < std::numeric_limits<int32_t>::max())
+        ++level;
+}
+
+void BuildQueue::LowerQueuedLevel(int32_t bid)
+{
+    const int32_t item = ItemIndexOf(bid);
+    if (item == -1)
+        return;
+    int32_t &level = queuedLevels_[static_cast<size_t>(item) - 1];
+    if (level > std::numeric_limits<int32_t>::min())
+        --level;
+}
+
+} // namespace korvelin
