@@ -1,0 +1,113 @@
+#include "queue/Timeline.h"
+
+#include "rules/UpgradeCost.h"
+#include "util/Extended.h"
+#include "util/Saturating.h"
+
+#include <algorithm>
+
+namespace korvelin {
+
+namespace {
+
+PlanetInputs ReadInputs(const PlanetInputSource &inputs)
+{
+    return inputs ? inputs() : PlanetInputs{};
+}
+
+EconomyFigures FiguresAt(const BuildQueue &queue, int32_t position, const PlanetInputSource &inputs)
+{
+    const PlanetInputs planet = ReadInputs(inputs);
+    return EvaluateEconomy(queue.EconomyAt(position, planet.maxTemperature, planet.satellites));
+}
+
+} // namespace
+
+int64_t ResourceWait(int64_t cost, int64_t stock, int64_t perHour)
+{
+    // Metal and crystal always have a base production; a zero rate can only
+    // reach here from the deuterium side, whose caller reports it.
+    if (perHour == 0)
+        return 0;
+    const int64_t shortfall = SatMul(SatSub(cost, stock), 3600);
+    // A negative rate enters as it is: the quotient turns negative and the
+    // wait ends at 0 or 1.
+    const Extended hours = static_cast<Extended>(shortfall) / static_cast<Extended>(perHour);
+    return std::max<int64_t>(SatAdd(TruncToInt64(hours), 1), 0);
+}
+
+int64_t ProductionOver(int64_t perHour, int64_t seconds)
+{
+    return RoundToInt64(static_cast<Extended>(SatMul(perHour, seconds)) / 3600.0L);
+}
+
+void ResetTimeline(TimelineState &state)
+{
+    state.stock = {kStartMetal, kStartCrystal, kStartDeuterium};
+    state.total = 0;
+}
+
+std::optional<EntryEvaluation> EvaluateEntry(const BuildQueue &queue, int32_t position, TimelineState &state,
+                                             const PlanetInputSource &inputs, MessageSink &messages)
+{
+    if (position < 0 || position >= queue.Count())
+        return std::nullopt;
+    const QueueEntry &entry = queue.At(position);
+    EntryEvaluation result;
+    result.index = position;
+    result.bid = entry.bid;
+    result.level = entry.level;
+    result.roboticsLevel = queue.LevelBefore(bid::kRoboticsFactory, position);
+    result.naniteLevel = queue.LevelBefore(bid::kNaniteFactory, position);
+    result.economy = FiguresAt(queue, position, inputs);
+    result.costs = UpgradeCosts(entry.bid, entry.level, messages);
+    result.buildTime = BuildTime(result.costs[0], result.costs[1], result.roboticsLevel, result.naniteLevel);
+
+    result.waits[0] = ResourceWait(result.costs[0], state.stock[0], result.economy.metalPerHour);
+    result.waits[1] = ResourceWait(result.costs[1], state.stock[1], result.economy.crystalPerHour);
+    if (result.costs[2] > 0) {
+        if (result.economy.deuteriumPerHour == 0)
+            messages.ShowMessage(kCorruptedBuildMessage);
+        else
+            result.waits[2] = ResourceWait(result.costs[2], state.stock[2], result.economy.deuteriumPerHour);
+    }
+
+    state.step = std::max({result.buildTime, result.waits[0], result.waits[1], result.waits[2]});
+    state.total = SatAdd(state.total, state.step);
+    result.step = state.step;
+    result.total = state.total;
+    result.stockAfter = state.stock;
+    return result;
+}
+
+std::optional<EntryEvaluation> AdvanceTimeline(const BuildQueue &queue, int32_t position, TimelineState &state,
+                                               const PlanetInputSource &inputs, MessageSink &messages)
+{
+    std::optional<EntryEvaluation> result = EvaluateEntry(queue, position, state, inputs, messages);
+    if (!result)
+        return result;
+    // The production is read again rather than reused: the planet inputs are
+    // read at every use, and a message box may have stood in between.
+    const EconomyFigures figures = FiguresAt(queue, position, inputs);
+    const std::array<int64_t, 3> perHour{figures.metalPerHour, figures.crystalPerHour, figures.deuteriumPerHour};
+    for (size_t kind = 0; kind < 3; ++kind) {
+        state.stock[kind] = SatAdd(SatSub(state.stock[kind], result->costs[kind]),
+                                   ProductionOver(perHour[kind], state.step));
+    }
+    result->stockAfter = state.stock;
+    return result;
+}
+
+void WalkQueue(const BuildQueue &queue, TimelineState &state, const PlanetInputSource &inputs,
+               MessageSink &messages, const EntryObserver &observer)
+{
+    ResetTimeline(state);
+    const int32_t count = queue.Count();
+    for (int32_t position = 0; position < count; ++position) {
+        const std::optional<EntryEvaluation> result = AdvanceTimeline(queue, position, state, inputs, messages);
+        if (result && observer)
+            observer(*result);
+    }
+}
+
+} // namespace korvelin

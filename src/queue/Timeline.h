@@ -1,0 +1,90 @@
+#pragma once
+// The timeline: plays the build queue on a simulated clock. For each entry it
+// prices the upgrade, works out how long the stock needs to cover each
+// resource at the production reached at the entry's position, takes the
+// longest of those waits and the build time as the step, then pays the price
+// and credits the step's production. Buildings and research share one line.
+// Qt-free, so the window and the command-line report play queues alike.
+
+#include "queue/BuildQueue.h"
+#include "rules/Production.h"
+#include "util/MessageSink.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+namespace korvelin {
+
+// The planet inputs every economy figure reads.
+struct PlanetInputs {
+    int32_t maxTemperature = 0;
+    int32_t satellites = 0;
+};
+
+// Called at every evaluation, so that a change of the inputs between two
+// evaluations is seen by the second; the window reads its edits here. An empty
+// source reads as all zero.
+using PlanetInputSource = std::function<PlanetInputs()>;
+
+inline constexpr int64_t kStartMetal = 500;
+inline constexpr int64_t kStartCrystal = 500;
+inline constexpr int64_t kStartDeuterium = 0;
+
+// Stock may fall below 0 and is not capped by the storage capacities.
+struct TimelineState {
+    std::array<int64_t, 3> stock{kStartMetal, kStartCrystal, kStartDeuterium}; // metal, crystal, deuterium
+    int64_t step = 0;  // seconds the last evaluated entry advanced the clock
+    int64_t total = 0; // seconds since the last reset
+};
+
+// Everything one evaluation worked out, for the window's fields and the report.
+struct EntryEvaluation {
+    int32_t index = 0;
+    int32_t bid = 0;
+    int32_t level = 0;
+    int32_t roboticsLevel = 0;
+    int32_t naniteLevel = 0;
+    std::array<int64_t, 3> costs{};
+    std::array<int64_t, 3> waits{};
+    int64_t buildTime = 0;
+    int64_t step = 0;
+    int64_t total = 0;
+    EconomyFigures economy; // at the entry's position: the production the waits used
+    std::array<int64_t, 3> stockAfter{}; // after paying and producing; set by AdvanceTimeline
+};
+
+inline constexpr const char *kCorruptedBuildMessage = "Build is Corrupted - FixItPlz";
+
+// Seconds until `stock` covers `cost` at `perHour`: the shortfall's production
+// time truncated, plus one second; 0 when the stock is ahead by a second's
+// production or more. The +1 makes a stock equal to the cost wait a second.
+int64_t ResourceWait(int64_t cost, int64_t stock, int64_t perHour);
+
+// What `perHour` yields over `seconds`, rounded to nearest with ties to even.
+int64_t ProductionOver(int64_t perHour, int64_t seconds);
+
+// Back to the start of the clock: 500 metal, 500 crystal, 0 deuterium, total 0.
+// The step keeps its value.
+void ResetTimeline(TimelineState &state);
+
+// Evaluates the entry at `position`: sets the step and adds it to the total.
+// Shows kCorruptedBuildMessage once when the entry costs deuterium and the
+// deuterium production at its position is exactly 0. Nothing for a position
+// outside the queue.
+std::optional<EntryEvaluation> EvaluateEntry(const BuildQueue &queue, int32_t position, TimelineState &state,
+                                             const PlanetInputSource &inputs, MessageSink &messages);
+
+// EvaluateEntry, then pays the costs and credits the step's production at the
+// entry's position, read again. Nothing for a position outside the queue.
+std::optional<EntryEvaluation> AdvanceTimeline(const BuildQueue &queue, int32_t position, TimelineState &state,
+                                               const PlanetInputSource &inputs, MessageSink &messages);
+
+// Resets, then advances every entry in order, handing each evaluation to
+// `observer` (which may be empty) as soon as it is made.
+using EntryObserver = std::function<void(const EntryEvaluation &)>;
+void WalkQueue(const BuildQueue &queue, TimelineState &state, const PlanetInputSource &inputs,
+               MessageSink &messages, const EntryObserver &observer);
+
+} // namespace korvelin
