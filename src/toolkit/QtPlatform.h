@@ -1,0 +1,28 @@
+#pragma once
+
+#include "toolkit/Platform.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace korvelin {
+
+// The real services: Qt message boxes, file dialog, clipboard and the desktop's
+// URL handler. Message boxes are owned by the owner window and take its caption
+// as their title.
+class QtPlatform : public Platform {
+public:
+    explicit QtPlatform(QWidget *owner = nullptr);
+    void SetOwner(QWidget *owner);
+
+    void ShowMessage(std::string_view text) override;
+    void ShowErrorBox(const QString &text) override;
+    std::optional<QString> ShowFileDialog(const FileDialogRequest &request) override;
+    void SetClipboardText(const QString &text) override;
+    void OpenUrl(const QString &url) override;
+
+private:
+    QPointer<QWidget> owner_;
+};
+
+} // namespace korvelin

@@ -1,0 +1,18 @@
+#pragma once
+// The planet inputs of the resource panel, read from the edits' text at every
+// use and never cached.
+
+#include "rules/Production.h"
+
+#include <cstdint>
+
+namespace korvelin {
+
+struct MainForm;
+
+int32_t ReadMaxTemperature(const MainForm &form);
+int32_t ReadSatelliteCount(const MainForm &form);
+// The economy at queue position n with the planet inputs as typed now.
+Economy EconomyAt(const MainForm &form, int32_t n);
+
+} // namespace korvelin
