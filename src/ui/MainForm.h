@@ -5,6 +5,7 @@
 // start-up state. Controls are owned by `window` and die with it.
 
 #include "queue/BuildQueue.h"
+#include "queue/Timeline.h"
 #include "toolkit/BalloonToolTips.h"
 #include "toolkit/Controls.h"
 #include "toolkit/ListBox.h"
@@ -42,6 +43,7 @@ struct MainForm {
 
     Platform &platform;
     BuildQueue queue;
+    TimelineState timeline;
     // The settings of the one file dialog, kept between uses: the commands set
     // title, folder and filter; fileName is the path picked last.
     FileDialogRequest FileDialog;

@@ -2,6 +2,7 @@
 // The planet inputs of the resource panel, read from the edits' text at every
 // use and never cached.
 
+#include "queue/Timeline.h"
 #include "rules/Production.h"
 
 #include <cstdint>
@@ -12,6 +13,10 @@ struct MainForm;
 
 int32_t ReadMaxTemperature(const MainForm &form);
 int32_t ReadSatelliteCount(const MainForm &form);
+PlanetInputs ReadPlanetInputs(const MainForm &form);
+// A source for the timeline that reads the edits afresh at every evaluation.
+// The form must outlive it.
+PlanetInputSource PlanetInputsOf(const MainForm &form);
 // The economy at queue position n with the planet inputs as typed now.
 Economy EconomyAt(const MainForm &form, int32_t n);
 
