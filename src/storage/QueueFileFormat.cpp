@@ -1,0 +1,82 @@
+#include "storage/QueueFile.h"
+
+#include "util/ParseInt.h"
+
+#include <charconv>
+
+namespace korvelin {
+namespace {
+
+void AppendNumber(std::string &out, int64_t value)
+{
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr);
+}
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+} // namespace
+
+std::string QueueFileHeader(std::string_view versionTag)
+{
+    std::string header = "[Korvelin_";
+    header += versionTag;
+    header += "_BuildQueueList]";
+    return header;
+}
+
+std::string FormatQueueFile(std::span<const QueueEntry> entries, std::string_view maxTemperatureText,
+                            std::string_view versionTag)
+{
+    std::string out = QueueFileHeader(versionTag);
+    out += kLineEnd;
+    out += "Temperature=";
+    AppendNumber(out, ParseInt(maxTemperatureText));
+    out += kLineEnd;
+    out += "##BUILD##";
+    out += kLineEnd;
+    out.reserve(out.size() + entries.size() * 16);
+    // The rank is the line's own countdown, not the entry's order stamp; past
+    // 999 entries it goes on below zero.
+    int64_t rank = 999;
+    for (const QueueEntry &entry : entries) {
+        AppendNumber(out, entry.bid);
+        out += ':';
+        AppendNumber(out, entry.level);
+        out += ':';
+        AppendNumber(out, rank--);
+        out += kLineEnd;
+    }
+    return out;
+}
+
+std::vector<std::string> LoadMessages(const QueueFileContents &contents, std::string_view versionTag)
+{
+    std::vector<std::string> messages;
+    if (!contents.headerAccepted) {
+        messages.push_back("Config file is corrupted or not version " + std::string(versionTag));
+        return messages;
+    }
+    // At most kMaxUnknownBidMessages boxes: all of them exact when they fit,
+    // else all but one exact and the last one counting the rest (always two
+    // or more, so the count never stands for a single line).
+    const uint64_t total = contents.unknownBidLines;
+    const size_t exact = total <= kMaxUnknownBidMessages ? static_cast<size_t>(total) : kMaxUnknownBidMessages - 1;
+    for (size_t i = 0; i < exact && i < contents.firstUnknownBids.size(); ++i)
+        messages.push_back("Unknown BID: " + std::to_string(contents.firstUnknownBids[i]));
+    if (total > exact)
+        messages.push_back("Skipped " + std::to_string(total - exact) + " more lines with an unknown BID");
+    return messages;
+}
+
+void ApplyLoadedQueue(BuildQueue &queue, std::span<const LoadedEntry> entries)
+{
+    queue.Clear();
+    for (const LoadedEntry &entry : entries) {
+        queue.RaiseQueuedLevel(entry.bid);
+        queue.AppendEntry(entry.bid, entry.level);
+    }
+}
+
+} // namespace korvelin

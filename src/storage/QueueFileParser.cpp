@@ -1,0 +1,183 @@
+#include "storage/QueueFile.h"
+
+#include "rules/ItemCatalogue.h"
+
+#include <algorithm>
+
+namespace korvelin {
+namespace {
+
+constexpr char kCtrlZ = 26;
+constexpr std::string_view kTemperatureKey = "Temperature";
+constexpr std::string_view kBuildMarker = "##BUILD##";
+
+} // namespace
+
+// The same reading as ParseInt, one byte at a time, so that a build line of
+// any length is read without keeping it.
+void QueueFileParser::NumberField::Add(char c)
+{
+    if (ended)
+        return;
+    const bool first = !started;
+    started = true;
+    if (first && (c == '-' || c == '+')) {
+        negative = c == '-';
+        return;
+    }
+    if (c < '0' || c > '9') {
+        ended = true;
+        return;
+    }
+    // Unsigned arithmetic wraps at 32 bits by definition, as ParseInt does.
+    magnitude = magnitude * 10u + static_cast<uint32_t>(c - '0');
+}
+
+int32_t QueueFileParser::NumberField::Value() const
+{
+    return static_cast<int32_t>(negative ? 0u - magnitude : magnitude);
+}
+
+QueueFileParser::QueueFileParser(std::string_view versionTag, size_t maxEntries)
+    : expectedHeader_(QueueFileHeader(versionTag)), maxEntries_(maxEntries),
+      prefixLimit_(std::max(expectedHeader_.size(), kTemperatureKey.size()))
+{
+}
+
+void QueueFileParser::Feed(std::string_view bytes)
+{
+    for (const char c : bytes) {
+        if (stopped_)
+            return;
+        AddByte(c);
+    }
+}
+
+void QueueFileParser::AddByte(char c)
+{
+    if (c == kCtrlZ) {
+        stopped_ = true;
+        return;
+    }
+    // Any byte, even a CR, means the file is not at its end, so a line is read.
+    lineOpen_ = true;
+    if (c == '\n') {
+        EndLine();
+        return;
+    }
+    if (c == '\r')
+        return;
+
+    switch (section_) {
+    case Section::Header:
+        break;
+    case Section::Keys:
+        if (capturingTemperature_) {
+            value_ += c;
+        } else if (c == '=' && !sawEquals_) {
+            sawEquals_ = true;
+            capturingTemperature_ = LineIs(kTemperatureKey);
+        }
+        break;
+    case Section::Build:
+        if (c == ':' && field_ < 2)
+            ++field_;
+        else if (field_ == 0)
+            bid_.Add(c);
+        else if (field_ == 1)
+            level_.Add(c);
+        break;
+    }
+    if (prefix_.size() < prefixLimit_)
+        prefix_ += c;
+    ++lineLength_;
+}
+
+// Whether the text read so far on this line (up to the first "=" on a key
+// line) is exactly `text`.
+bool QueueFileParser::LineIs(std::string_view text) const
+{
+    return lineLength_ == text.size() && std::string_view(prefix_).substr(0, text.size()) == text;
+}
+
+void QueueFileParser::EndLine()
+{
+    switch (section_) {
+    case Section::Header:
+        EndHeaderLine();
+        break;
+    case Section::Keys:
+        EndKeyLine();
+        break;
+    case Section::Build:
+        EndBuildLine();
+        break;
+    }
+    lineOpen_ = false;
+    lineLength_ = 0;
+    prefix_.clear();
+    sawEquals_ = false;
+    capturingTemperature_ = false;
+    value_.clear();
+    field_ = 0;
+    bid_ = {};
+    level_ = {};
+}
+
+void QueueFileParser::EndHeaderLine()
+{
+    headerRead_ = true;
+    contents_.headerAccepted = LineIs(expectedHeader_);
+    if (contents_.headerAccepted)
+        section_ = Section::Keys;
+    else
+        stopped_ = true;
+}
+
+void QueueFileParser::EndKeyLine()
+{
+    if (capturingTemperature_)
+        contents_.temperature = std::move(value_);
+    else if (!sawEquals_ && LineIs(kTemperatureKey))
+        contents_.temperature = std::string();
+    // The marker line has no "=", so it is read as a key first and only then
+    // ends the key section.
+    if (!sawEquals_ && LineIs(kBuildMarker))
+        section_ = Section::Build;
+}
+
+void QueueFileParser::EndBuildLine()
+{
+    const int32_t bid = bid_.Value();
+    if (ItemIndexOf(bid) == -1) {
+        ++contents_.unknownBidLines;
+        if (contents_.firstUnknownBids.size() < kMaxUnknownBidMessages)
+            contents_.firstUnknownBids.push_back(bid);
+        return;
+    }
+    if (contents_.entries.size() >= maxEntries_) {
+        contents_.tooManyEntries = true;
+        stopped_ = true;
+        return;
+    }
+    contents_.entries.push_back({bid, level_.Value()});
+}
+
+QueueFileContents QueueFileParser::Finish()
+{
+    // The header is read even from an empty file, and a last line without its
+    // LF is still a line.
+    if (lineOpen_ || !headerRead_)
+        EndLine();
+    stopped_ = true;
+    return std::move(contents_);
+}
+
+QueueFileContents ParseQueueFile(std::string_view bytes, std::string_view versionTag)
+{
+    QueueFileParser parser(versionTag);
+    parser.Feed(bytes);
+    return parser.Finish();
+}
+
+} // namespace korvelin
