@@ -135,6 +135,7 @@ void BuildQueue::InvalidateFrom(int32_t index)
     // Row r counts entries 0 .. r − 1, so a change at `index` leaves rows
     // 0 .. index as they were.
     validRows_ = std::min(validRows_, index + 1);
+    ++revision_;
 }
 
 void BuildQueue::EnsurePrefixRows(int32_t n) const

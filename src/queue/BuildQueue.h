@@ -64,15 +64,21 @@ public:
     int32_t QueuedLevel(int32_t bid) const;
     void RaiseQueuedLevel(int32_t bid);
 
+    // Changes with every edit of the entries, so that a view can tell in
+    // constant time whether what it shows is still the queue.
+    uint64_t Revision() const { return revision_; }
+
 private:
     void LowerQueuedLevel(int32_t bid);
-    // Rows of prefix counts from `index` + 1 on no longer hold.
+    // The entries changed from `index` on: later prefix rows no longer hold
+    // and the revision moves on.
     void InvalidateFrom(int32_t index);
     void EnsurePrefixRows(int32_t n) const;
 
     std::vector<QueueEntry> entries_;
     std::array<int32_t, kItemCount> queuedLevels_{};
     int32_t smallestStamp_ = 1000; // min(1000, every stamp in the queue)
+    uint64_t revision_ = 0;
 
     // Row r holds, for each tracked item, its entries among the first r;
     // rows 0 .. validRows_ − 1 are up to date. Rebuilt lazily from the first

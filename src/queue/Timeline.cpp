@@ -15,9 +15,8 @@ PlanetInputs ReadInputs(const PlanetInputSource &inputs)
     return inputs ? inputs() : PlanetInputs{};
 }
 
-EconomyFigures FiguresAt(const BuildQueue &queue, int32_t position, const PlanetInputSource &inputs)
+EconomyFigures FiguresAt(const BuildQueue &queue, int32_t position, const PlanetInputs &planet)
 {
-    const PlanetInputs planet = ReadInputs(inputs);
     return EvaluateEconomy(queue.EconomyAt(position, planet.maxTemperature, planet.satellites));
 }
 
@@ -59,7 +58,8 @@ std::optional<EntryEvaluation> EvaluateEntry(const BuildQueue &queue, int32_t po
     result.level = entry.level;
     result.roboticsLevel = queue.LevelBefore(bid::kRoboticsFactory, position);
     result.naniteLevel = queue.LevelBefore(bid::kNaniteFactory, position);
-    result.economy = FiguresAt(queue, position, inputs);
+    result.inputs = ReadInputs(inputs);
+    result.economy = FiguresAt(queue, position, result.inputs);
     result.costs = UpgradeCosts(entry.bid, entry.level, messages);
     result.buildTime = BuildTime(result.costs[0], result.costs[1], result.roboticsLevel, result.naniteLevel);
 
@@ -86,9 +86,13 @@ std::optional<EntryEvaluation> AdvanceTimeline(const BuildQueue &queue, int32_t 
     std::optional<EntryEvaluation> result = EvaluateEntry(queue, position, state, inputs, messages);
     if (!result)
         return result;
-    // The production is read again rather than reused: the planet inputs are
-    // read at every use, and a message box may have stood in between.
-    const EconomyFigures figures = FiguresAt(queue, position, inputs);
+    // The planet inputs are read again: they count at every use, and a
+    // message box may have stood in between. Unchanged inputs give the same
+    // figures, so those are reused.
+    const PlanetInputs planet = ReadInputs(inputs);
+    const bool sameInputs =
+        planet.maxTemperature == result->inputs.maxTemperature && planet.satellites == result->inputs.satellites;
+    const EconomyFigures figures = sameInputs ? result->economy : FiguresAt(queue, position, planet);
     const std::array<int64_t, 3> perHour{figures.metalPerHour, figures.crystalPerHour, figures.deuteriumPerHour};
     for (size_t kind = 0; kind < 3; ++kind) {
         state.stock[kind] = SatAdd(SatSub(state.stock[kind], result->costs[kind]),
