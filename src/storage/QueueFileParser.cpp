@@ -91,6 +91,10 @@ void QueueFileParser::AddByte(char c)
     if (prefix_.size() < prefixLimit_)
         prefix_ += c;
     ++lineLength_;
+    // A first line longer than the header can no longer match it: a binary or
+    // endless file is rejected without reading on.
+    if (section_ == Section::Header && lineLength_ > expectedHeader_.size())
+        stopped_ = true;
 }
 
 // Whether the text read so far on this line (up to the first "=" on a key

@@ -124,6 +124,16 @@ TEST(QueueFileRead, RejectionStopsReading)
     EXPECT_FALSE(parser.Finish().temperature.has_value());
 }
 
+TEST(QueueFileRead, FirstLineLongerThanTheHeaderStopsReading)
+{
+    QueueFileParser parser("0.7");
+    parser.Feed(std::string(QueueFileHeader("0.7").size(), '\0'));
+    EXPECT_FALSE(parser.Complete());
+    parser.Feed(std::string(1, '\0'));
+    EXPECT_TRUE(parser.Complete());
+    EXPECT_FALSE(parser.Finish().headerAccepted);
+}
+
 TEST(QueueFileRead, EntriesBeyondTheLimitMarkTheFileTooLarge)
 {
     QueueFileParser parser("0.7", 2);
