@@ -1,0 +1,73 @@
+#include "toolkit/QtPlatform.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace korvelin {
+
+QtPlatform::QtPlatform(QWidget *owner) : owner_(owner) {}
+
+void QtPlatform::SetOwner(QWidget *owner)
+{
+    owner_ = owner;
+}
+
+void QtPlatform::ShowMessage(std::string_view text)
+{
+    QWidget *owner = owner_.data();
+    QMessageBox box(QMessageBox::NoIcon, owner ? owner->windowTitle() : QString(),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok, owner);
+    box.show();
+    box.raise();
+    box.activateWindow();
+    box.exec();
+}
+
+void QtPlatform::ShowErrorBox(const QString &text)
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok);
+    box.exec();
+}
+
+std::optional<QString> QtPlatform::ShowFileDialog(const FileDialogRequest &request)
+{
+    QFileDialog dialog(owner_.data(), request.title, request.initialFolder);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!request.filter.isEmpty()) {
+        // "*.*" means every file on Windows; on Linux it would skip names
+        // without a dot.
+        QString filter = request.filter;
+        filter.replace(QStringLiteral("*.*"), QStringLiteral("*"));
+        dialog.setNameFilter(filter);
+    }
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList picked = dialog.selectedFiles();
+    if (picked.isEmpty())
+        return std::nullopt;
+    // The system dialog leaves the picked file's folder as the current
+    // directory; the timed save writes there.
+    QDir::setCurrent(QFileInfo(picked.first()).absolutePath());
+    return picked.first();
+}
+
+void QtPlatform::SetClipboardText(const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void QtPlatform::OpenUrl(const QString &url)
+{
+    QDesktopServices::openUrl(QUrl(url));
+}
+
+} // namespace korvelin
