@@ -11,6 +11,7 @@
 #include "toolkit/ListBox.h"
 #include "toolkit/Platform.h"
 #include "toolkit/Window.h"
+#include "ui/QueueListCache.h"
 
 #include <array>
 #include <cstdint>
@@ -44,6 +45,7 @@ struct MainForm {
     Platform &platform;
     BuildQueue queue;
     TimelineState timeline;
+    QueueListCache queueLines; // what QueueList was last written from
     // The settings of the one file dialog, kept between uses: the commands set
     // title, folder and filter; fileName is the path picked last.
     FileDialogRequest FileDialog;
