@@ -1,6 +1,8 @@
 #pragma once
 // The handlers that move the queue between the window, files and the clipboard.
 
+class QString;
+
 namespace korvelin {
 
 struct MainForm;
@@ -9,5 +11,15 @@ void OpenQueueFile(MainForm &form);
 void SaveQueueFile(MainForm &form);
 void SaveQueueFileByTime(MainForm &form);
 void CopyQueueText(MainForm &form);
+
+// Replaces the queue and the maximum temperature with what the file holds and
+// refreshes the item rows, the queue list and the button states. A file that
+// can't be read or whose header is wrong changes nothing; the user is told
+// why. Returns whether the queue was replaced.
+bool ReadQueueFile(MainForm &form, const QString &path);
+
+// Writes the queue and the maximum temperature. A failure leaves any previous
+// file whole and is shown in the "Error" box. Returns whether it was written.
+bool WriteQueueFile(MainForm &form, const QString &path);
 
 } // namespace korvelin

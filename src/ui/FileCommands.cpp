@@ -1,0 +1,160 @@
+#include "ui/FileCommands.h"
+
+#include "storage/QueueFile.h"
+#include "storage/QueueText.h"
+#include "ui/ItemDetails.h"
+#include "ui/MainForm.h"
+#include "ui/QueueFileIO.h"
+#include "ui/QueueView.h"
+#include "util/Version.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+#include <cerrno>
+#include <new>
+
+namespace korvelin {
+namespace {
+
+std::string CurrentVersionTag()
+{
+    return VersionTag(ReadFileVersion());
+}
+
+// Key values are single-byte text in the program's code page.
+QString DecodeFileText(std::string_view bytes)
+{
+    QStringDecoder decoder("windows-1251");
+    if (!decoder.isValid())
+        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+void ShowFileError(MainForm &form, const FileError &error, const QString &path)
+{
+    form.platform.ShowErrorBox(RuntimeErrorText(error, path));
+}
+
+void SetQueueButtonStates(MainForm &form)
+{
+    const int32_t count = form.queue.Count();
+    form.DelButton->setEnabled(count >= 1);
+    form.UpButton->setEnabled(count >= 2);
+    form.DownButton->setEnabled(count >= 2);
+    form.CpButton->setEnabled(count >= 2);
+}
+
+// The folder of the program's own file, where both dialogs start.
+QString ProgramFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+// The path goes back into the shared file-name box, and its folder becomes
+// the current directory, where the timed save writes.
+void RememberPickedPath(MainForm &form, const QString &path)
+{
+    form.FileDialog.fileName = path;
+    QDir::setCurrent(QFileInfo(path).absolutePath());
+}
+
+} // namespace
+
+bool ReadQueueFile(MainForm &form, const QString &path)
+{
+    const std::string tag = CurrentVersionTag();
+    QueueFileContents contents;
+    try {
+        QueueFileParser parser(tag);
+        if (const auto error = ReadFileInto(path, parser)) {
+            ShowFileError(form, *error, path);
+            return false;
+        }
+        contents = parser.Finish();
+    } catch (const std::bad_alloc &) {
+        ShowFileError(form, {ENOMEM}, path);
+        return false;
+    }
+    if (contents.tooManyEntries) {
+        ShowFileError(form, {EFBIG}, path);
+        return false;
+    }
+    // The file is read whole before anything changes, so a rejected file
+    // leaves the plan on screen as it was.
+    for (const std::string &message : LoadMessages(contents, tag))
+        form.platform.ShowMessage(message);
+    if (!contents.headerAccepted)
+        return false;
+
+    ApplyLoadedQueue(form.queue, contents.entries);
+    if (contents.temperature) {
+        // The edit keeps at most maxLength characters, one per byte here, so
+        // a huge value is cut before it is decoded.
+        std::string_view value = *contents.temperature;
+        value = value.substr(0, static_cast<size_t>(form.MaxTemperatureEdit->maxLength()));
+        form.MaxTemperatureEdit->setText(DecodeFileText(value));
+    }
+    RefreshItemRows(form);
+    RefreshQueueView(form, 0);
+    SetQueueButtonStates(form);
+    return true;
+}
+
+bool WriteQueueFile(MainForm &form, const QString &path)
+{
+    const QByteArray temperature = form.MaxTemperatureEdit->text().toUtf8();
+    const std::string bytes = FormatQueueFile(form.queue.Entries(),
+                                              std::string_view(temperature.constData(), static_cast<size_t>(temperature.size())),
+                                              CurrentVersionTag());
+    if (const auto error = WriteFileAtomically(path, bytes)) {
+        ShowFileError(form, *error, path);
+        return false;
+    }
+    return true;
+}
+
+void OpenQueueFile(MainForm &form)
+{
+    form.FileDialog.title = QStringLiteral("(Building Query List) Load");
+    form.FileDialog.initialFolder = ProgramFolder();
+    form.FileDialog.filter = QStringLiteral("*.*");
+    form.FileDialog.save = false;
+    if (const auto path = form.platform.ShowFileDialog(form.FileDialog)) {
+        RememberPickedPath(form, *path);
+        ReadQueueFile(form, *path);
+    }
+    // Stepping through the timeline starts again only from "Calculate".
+    form.NextButton->setEnabled(false);
+}
+
+void SaveQueueFile(MainForm &form)
+{
+    form.FileDialog.title = QStringLiteral("(Building Query List) Save");
+    form.FileDialog.initialFolder = ProgramFolder();
+    form.FileDialog.save = true;
+    const auto path = form.platform.ShowFileDialog(form.FileDialog);
+    if (!path)
+        return;
+    RememberPickedPath(form, *path);
+    if (WriteQueueFile(form, *path))
+        form.platform.ShowMessage("Save Complited");
+}
+
+void SaveQueueFileByTime(MainForm &form)
+{
+    const QByteArray time = form.SummaryTimeEdit->text().toUtf8();
+    const std::string name = TimedFileName(std::string_view(time.constData(), static_cast<size_t>(time.size())));
+    // A name without a folder: QSaveFile resolves it in the current directory.
+    if (WriteQueueFile(form, QString::fromStdString(name)))
+        form.platform.ShowMessage("Build save to: " + name);
+}
+
+void CopyQueueText(MainForm &form)
+{
+    form.platform.SetClipboardText(QString::fromStdString(CompactQueueText(form.queue.Entries())));
+}
+
+} // namespace korvelin
