@@ -1,0 +1,196 @@
+#include "ui/FileCommands.h"
+#include "ui/FormBuilders.h"
+#include "ui/Maker.h"
+#include "ui/PanelCommands.h"
+#include "ui/QueueCommands.h"
+#include "ui/StartupState.h"
+
+#include <QIcon>
+
+// Resources compiled into a static library are registered only on request.
+static void RegisterResources()
+{
+    Q_INIT_RESOURCE(korvelin);
+}
+
+namespace korvelin {
+
+namespace {
+
+struct SummaryColumn {
+    int captionX;
+    int valueX;
+    int valueWidth;
+};
+
+void BuildSummaryBlock(MainForm &form)
+{
+    static constexpr SummaryColumn columns[] = {{432, 448, 80}, {529, 544, 80}, {624, 639, 73}, {720, 735, 58}};
+    static constexpr int rowTops[] = {13, 29, 45};
+    static constexpr const char *captions[3][4] = {{"M", "K", "D", "E"}, {"M", "K", "D", "F"}, {"M", "K", "D", "E"}};
+    static constexpr const char *initialTexts[3][4] = {{"500", "500", "0", "0"}, {"500", "500", "0", "0"},
+                                                       {"20", "10", "0", "0"}};
+    Label **values[3][4] = {
+        {&form.StockMetalLabel, &form.StockCrystalLabel, &form.StockDeuteriumLabel, &form.EnergyBalanceLabel},
+        {&form.CapacityMetalLabel, &form.CapacityCrystalLabel, &form.CapacityDeuteriumLabel,
+         &form.ProductionFactorLabel},
+        {&form.ProductionMetalLabel, &form.ProductionCrystalLabel, &form.ProductionDeuteriumLabel,
+         &form.EnergyProductionLabel},
+    };
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 4; ++column) {
+            const SummaryColumn &at = columns[column];
+            MakeLabel(form.MainGroup, captions[row][column], at.captionX, rowTops[row], 14, 15);
+            Label *value =
+                MakeLabel(form.MainGroup, initialTexts[row][column], at.valueX, rowTops[row], at.valueWidth, 15);
+            SetTextColor(*value, Qt::black);
+            *values[row][column] = value;
+        }
+    }
+}
+
+void BuildTopControls(MainForm &form)
+{
+    QWidget *window = form.window.get();
+    form.LanguageLabel = MakeLabel(window, "Language:", 608, 10, 81, 17);
+    form.LanguageBox = new ComboBox(window);
+    form.LanguageBox->setGeometry(696, 8, kDefaultComboWidth, 20);
+    SetBackgroundColor(*form.LanguageBox, ResolveSystemColor(SystemColor::Window));
+    form.AboutTab = MakeGradientButton(window, "About", 456, 8, 145, 20);
+    form.BuildTab = MakeGradientButton(window, "Build", 8, 8, 137, 20);
+    form.ResearchTab = MakeGradientButton(window, "Reseach", 152, 8, 145, 20);
+    form.ResourceTab = MakeGradientButton(window, "Resurce", 304, 8, 145, 20);
+}
+
+void BuildMainGroup(MainForm &form)
+{
+    form.MainGroup = MakeGroup(form.window.get(), "Build", 2, 30, 801, 500);
+    QWidget *group = form.MainGroup;
+    BuildSummaryBlock(form);
+    form.OpenButton = MakeGradientButton(group, "Open", 384, 16, 44, 41);
+    form.QueueList = new ListBox(group);
+    form.QueueList->setGeometry(8, 16, 281, 470);
+    SetTextColor(*form.QueueList, QColor(0, 128, 0));
+    SetBackgroundColor(*form.QueueList, ResolveSystemColor(SystemColor::ActiveBorder));
+    form.UpButton = MakePushButton(group, "^", 296, 24, 33, 32);
+    form.AboutPanel = MakeGroup(group, "About", 336, 56, 457, 437);
+    form.AboutPanel->hide();
+    BuildAboutPanel(form);
+    form.SaveButton = MakeGradientButton(group, "Save", 336, 16, 43, 40);
+    form.BuildingsPanel = MakeGroup(group, "Buildings", 336, 56, 457, 437);
+    BuildItemPanel(form, form.BuildingsPanel, 0);
+    form.ResearchPanel = MakeGroup(group, "Reseach", 336, 56, 457, 437);
+    form.ResearchPanel->hide();
+    BuildItemPanel(form, form.ResearchPanel, kItemRowsPerPanel);
+    form.ResourcePanel = MakeGroup(group, "Resurce", 336, 56, 457, 437);
+    BuildResourcePanel(form);
+    form.CpButton = MakePushButton(group, "Cp", 296, 144, 33, 32);
+    form.DelButton = MakePushButton(group, "Del", 296, 104, 33, 32);
+    form.DownButton = MakePushButton(group, "_", 296, 64, 33, 32);
+    for (QPushButton *button : {form.UpButton, form.DownButton, form.DelButton, form.CpButton})
+        button->setEnabled(false);
+}
+
+template <class Control, class Signal>
+void OnEvent(MainForm &form, Control *control, Signal signal, void (*handler)(MainForm &))
+{
+    QObject::connect(control, signal, control, [&form, handler] { handler(form); });
+}
+
+void WireEvents(MainForm &form)
+{
+    for (ItemRow &row : form.ItemRows) {
+        PushButton *button = row.ItemButton;
+        QObject::connect(button, &QPushButton::clicked, button,
+                         [&form, button] { AppendUpgrade(form, Tag(*button)); });
+    }
+    OnEvent(form, form.UpButton, &QPushButton::clicked, MoveCurrentUp);
+    OnEvent(form, form.DownButton, &QPushButton::clicked, MoveCurrentDown);
+    OnEvent(form, form.DelButton, &QPushButton::clicked, RemoveCurrentEntry);
+    OnEvent(form, form.QueueList, &ListBox::DoubleClicked, PlayToLine);
+    OnEvent(form, form.CalculateButton, &QPushButton::clicked, PlayAll);
+    OnEvent(form, form.NextButton, &QPushButton::clicked, PlayNext);
+    OnEvent(form, form.OpenButton, &QPushButton::clicked, OpenQueueFile);
+    OnEvent(form, form.SaveButton, &QPushButton::clicked, SaveQueueFile);
+    OnEvent(form, form.SaveByTimeButton, &QPushButton::clicked, SaveQueueFileByTime);
+    OnEvent(form, form.CpButton, &QPushButton::clicked, CopyQueueText);
+    OnEvent(form, form.BuildTab, &QPushButton::clicked, ShowBuildingsTab);
+    OnEvent(form, form.ResearchTab, &QPushButton::clicked, ShowResearchTab);
+    OnEvent(form, form.ResourceTab, &QPushButton::clicked, ShowResourceTab);
+    OnEvent(form, form.AboutTab, &QPushButton::clicked, ShowAboutTab);
+    OnEvent(form, form.SupportFleetCheck, &QCheckBox::clicked, ToggleSupportFleet);
+    OnEvent(form, form.WebLabel, &Label::clicked, OpenWebPage);
+}
+
+QIcon WindowIcon()
+{
+    QIcon icon;
+    for (const char *name : {":/MAINICON16", ":/MAINICON", ":/MAINICON64"})
+        icon.addFile(Utf8(name));
+    return icon;
+}
+
+} // namespace
+
+Label *MakeLabel(QWidget *parent, const char *text, int x, int y, int width, int height)
+{
+    auto *label = new Label(parent, Utf8(text));
+    label->setGeometry(x, y, width, height);
+    return label;
+}
+
+Edit *MakeEdit(QWidget *parent, const char *text, int x, int y, int width, int height)
+{
+    auto *edit = new Edit(parent, Utf8(text));
+    edit->setGeometry(x, y, width, height);
+    SetBackgroundColor(*edit, ResolveSystemColor(SystemColor::Window));
+    return edit;
+}
+
+GroupBox *MakeGroup(QWidget *parent, const char *title, int x, int y, int width, int height)
+{
+    auto *group = new GroupBox(parent, Utf8(title));
+    group->setGeometry(x, y, width, height);
+    return group;
+}
+
+GradientButton *MakeGradientButton(QWidget *parent, const char *text, int x, int y, int width, int height)
+{
+    auto *button = new GradientButton(parent, Utf8(text));
+    button->setGeometry(x, y, width, height);
+    return button;
+}
+
+PushButton *MakePushButton(QWidget *parent, const char *text, int x, int y, int width, int height)
+{
+    auto *button = new PushButton(parent, Utf8(text));
+    button->setGeometry(x, y, width, height);
+    return button;
+}
+
+ItemRow *FindItemRow(MainForm &form, int32_t bid)
+{
+    for (ItemRow &row : form.ItemRows) {
+        if (row.bid == bid)
+            return &row;
+    }
+    return nullptr;
+}
+
+std::unique_ptr<MainForm> CreateMainForm(Platform &platform)
+{
+    RegisterResources();
+    auto form = std::make_unique<MainForm>(platform);
+    const QString caption = Utf8(kProgramName) + QStringLiteral(" (") + Utf8(kWebAddress) + QLatin1Char(')');
+    form->window = std::make_unique<Window>(caption, QPoint(217, 132), QSize(803, 538));
+    form->window->setWindowIcon(WindowIcon());
+    // The two tips are bound once their labels exist (BuildAboutPanel).
+    form->ToolTips = new BalloonToolTips(form->window.get());
+    BuildTopControls(*form);
+    BuildMainGroup(*form);
+    WireEvents(*form);
+    StartupState(*form);
+    return form;
+}
+
+} // namespace korvelin

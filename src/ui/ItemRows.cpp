@@ -1,0 +1,79 @@
+#include "rules/ItemCatalogue.h"
+#include "ui/FormBuilders.h"
+#include "ui/ItemRowTable.h"
+
+#include <QPixmap>
+
+namespace korvelin {
+
+namespace {
+
+QPixmap ItemBitmap(int number)
+{
+    return QPixmap(QStringLiteral(":/ZMAINFORM_BUTTON%1_IMAGE").arg(number));
+}
+
+// Places the labels of one row, all in the row's colour.
+class RowLabels {
+public:
+    RowLabels(GroupBox *panel, QColor colour) : panel_(panel), colour_(colour) {}
+
+    Label *Add(const char *text, int x, int y, int width, int height)
+    {
+        Label *label = MakeLabel(panel_, text, x, y, width, height);
+        SetTextColor(*label, colour_);
+        return label;
+    }
+
+    // A caption and its value label; the value starts empty.
+    Label *AddValue(const char *caption, int captionX, int valueX, int y, int captionWidth, int valueWidth,
+                    Label **captionLabel = nullptr)
+    {
+        Label *added = Add(caption, captionX, y, captionWidth, 15);
+        if (captionLabel)
+            *captionLabel = added;
+        return Add("", valueX, y, valueWidth, 15);
+    }
+
+private:
+    GroupBox *panel_;
+    QColor colour_;
+};
+
+void BuildItemRow(GroupBox *panel, int r, const ItemRowSpec &spec, ItemRow &row)
+{
+    const int y = 16 + 32 * r;
+    const int32_t index = ItemIndexOf(spec.bid);
+    row.bid = spec.bid;
+
+    row.ItemButton = MakePushButton(panel, "Button1", 8, y, 32, 32);
+    row.ItemButton->SetBitmap(ItemBitmap(spec.bitmapNumber));
+    SetTag(*row.ItemButton, spec.bid);
+
+    RowLabels labels(panel, ItemRowColor(r));
+    const std::string caption(Caption(index));
+    row.NameLabel = labels.Add(caption.c_str(), 48, y, 161, 17);
+    row.LevelLabel = labels.AddValue("L", 248, 264, y, 9, 30);
+    if (spec.extra != ExtraValue::None) {
+        const char *extraCaption = spec.extra == ExtraValue::Energy ? "E" : "C";
+        row.ExtraLabel = labels.AddValue(extraCaption, 344, 360, y - 3, 14, 85, &row.ExtraCaptionLabel);
+    }
+    if (BaseCost(index, kMetal) != 0)
+        row.MetalLabel = labels.AddValue("M", 48, 64, y + 13, 14, 80);
+    if (BaseCost(index, kCrystal) != 0)
+        row.CrystalLabel = labels.AddValue("K", 145, 168, y + 13, 14, 80);
+    if (BaseCost(index, kDeuterium) != 0)
+        row.DeuteriumLabel = labels.AddValue("D", 248, 264, y + 13, 14, 73);
+    row.TimeLabel = labels.AddValue("T", 344, 360, y + 13, 14, 85);
+}
+
+} // namespace
+
+void BuildItemPanel(MainForm &form, GroupBox *panel, int firstRow)
+{
+    const auto &specs = ItemRowSpecs();
+    for (int r = 0; r < kItemRowsPerPanel; ++r)
+        BuildItemRow(panel, r, specs[static_cast<size_t>(firstRow + r)], form.ItemRows[static_cast<size_t>(firstRow + r)]);
+}
+
+} // namespace korvelin

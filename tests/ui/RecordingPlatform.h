@@ -1,0 +1,48 @@
+#pragma once
+
+#include "toolkit/Platform.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvelin::test {
+
+// Stands in for the system services in window tests: records every message,
+// error box, URL and clipboard text, and answers file dialogs from a queue
+// (an empty queue answers "cancelled").
+class RecordingPlatform : public Platform {
+public:
+    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
+    void ShowErrorBox(const QString &text) override { errorBoxes.push_back(text); }
+    std::optional<QString> ShowFileDialog(const FileDialogRequest &request) override
+    {
+        fileDialogs.push_back(request);
+        if (fileDialogAnswers.empty())
+            return std::nullopt;
+        const bool picked = fileDialogAnswers.front().has_value();
+        const QString path = fileDialogAnswers.front().value_or(QString());
+        fileDialogAnswers.pop_front();
+        return picked ? std::optional<QString>(path) : std::nullopt;
+    }
+    void SetClipboardText(const QString &text) override { clipboardTexts.push_back(text); }
+    void OpenUrl(const QString &url) override { openedUrls.push_back(url); }
+
+    // Queue the answer of the next file dialog: a path, or std::nullopt for
+    // a cancelled dialog.
+    void AnswerNextFileDialog(std::optional<QString> answer) { fileDialogAnswers.push_back(std::move(answer)); }
+
+    std::vector<std::string> messages;
+    QStringList errorBoxes;
+    std::vector<FileDialogRequest> fileDialogs;
+    std::deque<std::optional<QString>> fileDialogAnswers;
+    QStringList clipboardTexts;
+    QStringList openedUrls;
+};
+
+} // namespace korvelin::test
