@@ -1,0 +1,179 @@
+#include "RunReport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace korvelin::report {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ReportRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class ReportTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir_ = fs::temp_directory_path() / ("korvelin-report-" + std::to_string(::getpid()) + "-" +
+                                            testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string WriteFile(const std::string &name, const std::vector<std::string> &lines)
+    {
+        const fs::path path = dir_ / name;
+        std::ofstream file(path, std::ios::binary);
+        for (const std::string &line : lines)
+            file << line << "\r\n";
+        return path.string();
+    }
+
+    static ReportRun RunWith(const std::vector<std::string> &arguments)
+    {
+        const std::vector<std::string_view> views(arguments.begin(), arguments.end());
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = RunReport(views, out, err);
+        return {status, out.str(), err.str()};
+    }
+
+    fs::path dir_;
+};
+
+const char *const kHeader = "[Korvelin_0.7_BuildQueueList]";
+const char *const kCsvHeader =
+    "index,bid,level,metal_cost,crystal_cost,deuterium_cost,build_time_s,metal_wait_s,crystal_wait_s,"
+    "deuterium_wait_s,step_s,total_s,metal_stock,crystal_stock,deuterium_stock,metal_per_hour,crystal_per_hour,"
+    "deuterium_per_hour,energy_produced,energy_balance,production_factor\n";
+
+TEST_F(ReportTest, WorkedStartAsCsv)
+{
+    const std::string path = WriteFile("start.bql", {kHeader, "Temperature=0", "##BUILD##", "1:1:999", "1:2:998"});
+    const ReportRun run = RunWith({"--format", "csv", path});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, std::string(kCsvHeader) +
+                           "1,1,1,60,15,0,108,0,0,0,108,108,441,485,0,20,10,0,0,0,100\n"
+                           "2,1,2,90,22,0,161,0,0,0,161,269,353,463,0,53,10,0,0,-11,100\n");
+}
+
+TEST_F(ReportTest, TableEndsWithTheTotal)
+{
+    const std::string path = WriteFile("start.bql", {kHeader, "Temperature=0", "##BUILD##", "1:1:999", "14:1:998"});
+    const ReportRun run = RunWith({path});
+    EXPECT_EQ(run.status, 0);
+    std::istringstream lines(run.out);
+    std::vector<std::string> all;
+    for (std::string line; std::getline(lines, line);)
+        all.push_back(line);
+    ASSERT_EQ(all.size(), 4u);
+    EXPECT_NE(all[0].find("Item"), std::string::npos);
+    EXPECT_NE(all[1].find("Metal Mine"), std::string::npos);
+    EXPECT_NE(all[2].find("Robotics Factory"), std::string::npos);
+    // Every row is as wide as the header: the columns line up.
+    EXPECT_EQ(all[1].size(), all[0].size());
+    EXPECT_EQ(all[3], "Total time: 00:14:16");
+    // The robotics factory costs deuterium before any synthesizer stands in the queue.
+    EXPECT_EQ(run.err, "line 2: Build is Corrupted - FixItPlz\n");
+}
+
+TEST_F(ReportTest, TemperatureOptionOverridesTheFile)
+{
+    // Deuterium per hour at the second synthesizer entry: 14 at T = 0, 13 at T = 40.
+    const std::string path = WriteFile("t.bql", {kHeader, "Temperature=40", "##BUILD##", "3:1:999", "3:2:998"});
+    const auto deuteriumPerHour = [](const std::string &csv) {
+        const std::string last = csv.substr(csv.rfind('\n', csv.size() - 2) + 1);
+        std::vector<std::string> fields;
+        std::istringstream in(last);
+        for (std::string f; std::getline(in, f, ',');)
+            fields.push_back(f);
+        return fields.at(17);
+    };
+    EXPECT_EQ(deuteriumPerHour(RunWith({"--format=csv", path}).out), "13");
+    EXPECT_EQ(deuteriumPerHour(RunWith({"--format=csv", "--temperature", "0", path}).out), "14");
+    EXPECT_EQ(deuteriumPerHour(RunWith({"--format=csv", "--temperature=-x", path}).out), "14");
+}
+
+TEST_F(ReportTest, UnknownBidIsReportedAndSkipped)
+{
+    const std::string path = WriteFile("u.bql", {kHeader, "##BUILD##", "1:1:999", "5:1:998", "2:1:997"});
+    const ReportRun run = RunWith({"--format", "csv", path});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "Unknown BID: 5\n");
+    EXPECT_NE(run.out.find("\n2,2,1,"), std::string::npos);
+    EXPECT_EQ(run.out.find("\n3,"), std::string::npos);
+}
+
+TEST_F(ReportTest, FileErrorsExitWithOne)
+{
+    const std::string rejected = WriteFile("old.bql", {"[Korvelin_0.6_BuildQueueList]", "##BUILD##", "1:1:999"});
+    ReportRun run = RunWith({rejected});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "korvelin-report: " + rejected + ": Config file is corrupted or not version 0.7\n");
+
+    const std::string missing = (dir_ / "missing.bql").string();
+    run = RunWith({missing});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "korvelin-report: cannot read " + missing + ": No such file or directory\n");
+
+    const std::string good = WriteFile("good.bql", {kHeader, "##BUILD##", "1:1:999"});
+    run = RunWith({"--output", (dir_ / "no-such-dir" / "out.csv").string(), good});
+    EXPECT_EQ(run.status, 1);
+}
+
+TEST_F(ReportTest, OutputOptionWritesTheFile)
+{
+    const std::string good = WriteFile("good.bql", {kHeader, "##BUILD##", "1:1:999"});
+    const std::string target = (dir_ / "out.csv").string();
+    const ReportRun run = RunWith({"--format", "csv", "--output", target, good});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+    std::ifstream file(target, std::ios::binary);
+    const std::string written((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(written, std::string(kCsvHeader) + "1,1,1,60,15,0,108,0,0,0,108,108,441,485,0,20,10,0,0,0,100\n");
+}
+
+TEST(ReportArgumentsTest, UsageErrorsExitWithTwo)
+{
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"--format", "xml", "q.bql"},
+        {"--temperature"},
+        {"--bogus", "q.bql"},
+        {"a.bql", "b.bql"},
+    };
+    for (const auto &arguments : cases) {
+        const std::vector<std::string_view> views(arguments.begin(), arguments.end());
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(RunReport(views, out, err), 2) << (arguments.empty() ? "" : arguments[0]);
+        EXPECT_NE(err.str().find("usage: korvelin-report"), std::string::npos);
+    }
+}
+
+TEST(ReportArgumentsTest, HelpAndVersion)
+{
+    const std::vector<std::string_view> version{"--version"};
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunReport(version, out, err), 0);
+    EXPECT_EQ(out.str(), "korvelin-report 0.7.1.19\n");
+    const std::vector<std::string_view> help{"--help"};
+    std::ostringstream helpOut;
+    EXPECT_EQ(RunReport(help, helpOut, err), 0);
+    EXPECT_EQ(helpOut.str().rfind("usage: korvelin-report", 0), 0u);
+}
+
+} // namespace
+} // namespace korvelin::report

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace korvelin::report {
+
+enum class ReportFormat { Table, Csv };
+
+struct ReportOptions {
+    std::optional<std::string> temperature; // overrides the file's Temperature text
+    std::string satellites = "0";
+    ReportFormat format = ReportFormat::Table;
+    std::optional<std::string> outputPath;
+    std::string inputPath;
+    bool help = false;
+    bool version = false;
+};
+
+struct ParsedArguments {
+    ReportOptions options;
+    std::string error; // non-empty: a usage error, described
+};
+
+// Arguments without the program name. Options take their value as the next
+// argument or after "=", so a temperature of "-12" is accepted as a value.
+ParsedArguments ParseReportArguments(std::span<const std::string_view> arguments);
+
+extern const char *const kReportUsage;
+
+} // namespace korvelin::report

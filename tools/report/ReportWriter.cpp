@@ -1,0 +1,143 @@
+#include "ReportWriter.h"
+
+#include "rules/ItemCatalogue.h"
+#include "util/FormatDuration.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace korvelin::report {
+
+void WriteCsv(std::ostream &out, std::span<const ReportRow> rows)
+{
+    out << "index,bid,level,metal_cost,crystal_cost,deuterium_cost,build_time_s,metal_wait_s,crystal_wait_s,"
+           "deuterium_wait_s,step_s,total_s,metal_stock,crystal_stock,deuterium_stock,metal_per_hour,"
+           "crystal_per_hour,deuterium_per_hour,energy_produced,energy_balance,production_factor\n";
+    std::string line;
+    for (const ReportRow &r : rows) {
+        line.clear();
+        const auto field = [&line](int64_t value) {
+            if (!line.empty())
+                line += ',';
+            line += std::to_string(value);
+        };
+        field(r.index);
+        field(r.bid);
+        field(r.level);
+        for (int64_t v : r.cost)
+            field(v);
+        field(r.buildTime);
+        for (int64_t v : r.wait)
+            field(v);
+        field(r.step);
+        field(r.total);
+        for (int64_t v : r.stockAfter)
+            field(v);
+        for (int64_t v : r.perHour)
+            field(v);
+        field(r.energyProduced);
+        field(r.energyBalance);
+        field(r.productionFactor);
+        line += '\n';
+        out << line;
+    }
+}
+
+namespace {
+
+// Column widths count characters, not bytes: the five items without an English
+// caption are shown by their Cyrillic names.
+size_t DisplayWidth(std::string_view utf8)
+{
+    return static_cast<size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+std::string ItemName(int32_t bid)
+{
+    const int32_t index = ItemIndexOf(bid);
+    if (index == -1)
+        return std::to_string(bid);
+    const std::string_view caption = Caption(index);
+    return std::string(caption.empty() ? FullName(index) : caption);
+}
+
+enum class Align { Left, Right };
+
+struct Column {
+    const char *title;
+    Align align;
+};
+
+constexpr Column kColumns[] = {
+    {"#", Align::Right},        {"Item", Align::Left},     {"Level", Align::Right},   {"Metal", Align::Right},
+    {"Crystal", Align::Right},  {"Deuterium", Align::Right}, {"Wait M", Align::Right}, {"Wait K", Align::Right},
+    {"Wait D", Align::Right},   {"Build", Align::Right},   {"Total", Align::Right},   {"Stock M", Align::Right},
+    {"Stock K", Align::Right},  {"Stock D", Align::Right},
+};
+constexpr size_t kColumnCount = std::size(kColumns);
+
+using Cells = std::array<std::string, kColumnCount>;
+
+Cells CellsOf(const ReportRow &r)
+{
+    return {std::to_string(r.index),
+            ItemName(r.bid),
+            std::to_string(r.level),
+            std::to_string(r.cost[0]),
+            std::to_string(r.cost[1]),
+            std::to_string(r.cost[2]),
+            FormatDuration(r.wait[0]),
+            FormatDuration(r.wait[1]),
+            FormatDuration(r.wait[2]),
+            FormatDuration(r.buildTime),
+            FormatDuration(r.total),
+            std::to_string(r.stockAfter[0]),
+            std::to_string(r.stockAfter[1]),
+            std::to_string(r.stockAfter[2])};
+}
+
+void WriteCells(std::ostream &out, const Cells &cells, const std::array<size_t, kColumnCount> &widths)
+{
+    std::string line;
+    for (size_t c = 0; c < kColumnCount; ++c) {
+        const std::string padding(widths[c] - DisplayWidth(cells[c]), ' ');
+        if (c > 0)
+            line += "  ";
+        if (kColumns[c].align == Align::Right)
+            line += padding + cells[c];
+        else if (c + 1 < kColumnCount)
+            line += cells[c] + padding;
+        else
+            line += cells[c];
+    }
+    line += '\n';
+    out << line;
+}
+
+} // namespace
+
+void WriteTable(std::ostream &out, std::span<const ReportRow> rows)
+{
+    Cells header;
+    std::array<size_t, kColumnCount> widths{};
+    for (size_t c = 0; c < kColumnCount; ++c) {
+        header[c] = kColumns[c].title;
+        widths[c] = DisplayWidth(header[c]);
+    }
+    std::vector<Cells> body;
+    body.reserve(rows.size());
+    for (const ReportRow &r : rows) {
+        body.push_back(CellsOf(r));
+        for (size_t c = 0; c < kColumnCount; ++c)
+            widths[c] = std::max(widths[c], DisplayWidth(body.back()[c]));
+    }
+    WriteCells(out, header, widths);
+    for (const Cells &cells : body)
+        WriteCells(out, cells, widths);
+    out << "Total time: " << FormatDuration(rows.empty() ? 0 : rows.back().total) << '\n';
+}
+
+} // namespace korvelin::report

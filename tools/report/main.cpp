@@ -1,0 +1,12 @@
+#include "RunReport.h"
+
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+int main(int argc, char **argv)
+{
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    return korvelin::report::RunReport(arguments, std::cout, std::cerr);
+}
