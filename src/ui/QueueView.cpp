@@ -1,0 +1,298 @@
+#include "ui/QueueView.h"
+
+#include "rules/ItemCatalogue.h"
+#include "ui/MainForm.h"
+#include "ui/PlanetInputs.h"
+#include "ui/QueueViewBatch.h"
+#include "util/FormatDuration.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace korvelin {
+
+namespace {
+
+// Above this many changed lines one reset of the list model is cheaper than
+// rewriting lines one by one.
+constexpr size_t kRewriteAllThreshold = 64;
+
+const QString &NameOf(int32_t bid)
+{
+    static const std::array<QString, kItemCount + 1> names = [] {
+        std::array<QString, kItemCount + 1> result;
+        for (int32_t item = 1; item <= kItemCount; ++item)
+            result[static_cast<size_t>(item)] = QString::fromUtf8(FullName(item));
+        return result;
+    }();
+    const int32_t item = ItemIndexOf(bid);
+    return names[item == -1 ? 0 : static_cast<size_t>(item)];
+}
+
+QString LineText(int32_t index, const QueueListCache::Line &line)
+{
+    return QString::number(static_cast<int64_t>(index) + 1) + QStringLiteral(". ") + NameOf(line.bid) +
+           QStringLiteral(" (") + QString::number(line.level) + QLatin1Char(')');
+}
+
+template <typename Control> void SetText(Control *control, const QString &text)
+{
+    if (control && control->text() != text)
+        control->setText(text);
+}
+
+void SetNumber(Label *label, int64_t value)
+{
+    SetText(label, QString::number(value));
+}
+
+// Brings the lines of QueueList in step with the queue, writing only the lines
+// whose entry changed; constant time when the queue is the one last shown.
+void SyncQueueLines(MainForm &form)
+{
+    ListBox &list = *form.QueueList;
+    QueueListCache &cache = form.queueLines;
+    const BuildQueue &queue = form.queue;
+    if (static_cast<size_t>(list.LineCount()) != cache.lines.size()) {
+        // Someone else rewrote the list; start from nothing.
+        cache.lines.clear();
+        list.Clear();
+    } else if (cache.revision == queue.Revision()) {
+        return;
+    }
+    std::vector<QueueListCache::Line> wanted;
+    wanted.reserve(static_cast<size_t>(queue.Count()));
+    for (const QueueEntry &entry : queue.Entries())
+        wanted.push_back({entry.bid, entry.level});
+
+    const size_t common = std::min(wanted.size(), cache.lines.size());
+    size_t changed = 0;
+    for (size_t i = 0; i < common; ++i)
+        changed += wanted[i] == cache.lines[i] ? 0 : 1;
+    const size_t added = wanted.size() - common;
+    const size_t removed = cache.lines.size() - common;
+
+    if (changed + added + removed > kRewriteAllThreshold) {
+        QStringList texts;
+        texts.reserve(static_cast<qsizetype>(wanted.size()));
+        for (size_t i = 0; i < wanted.size(); ++i)
+            texts.append(LineText(static_cast<int32_t>(i), wanted[i]));
+        list.SetLines(texts);
+    } else {
+        for (size_t i = 0; i < common; ++i) {
+            if (!(wanted[i] == cache.lines[i]))
+                list.SetLineText(static_cast<int>(i), LineText(static_cast<int32_t>(i), wanted[i]));
+        }
+        for (size_t i = common; i < wanted.size(); ++i)
+            list.AppendLine(LineText(static_cast<int32_t>(i), wanted[i]));
+        for (size_t i = cache.lines.size(); i > wanted.size(); --i)
+            delete list.takeItem(static_cast<int>(i) - 1);
+    }
+    cache.lines = std::move(wanted);
+    cache.revision = queue.Revision();
+}
+
+void WriteSummary(MainForm &form, int32_t position, const std::array<int64_t, 3> &stock)
+{
+    const BuildQueue &queue = form.queue;
+    const EconomyFigures figures = EvaluateEconomy(EconomyAt(form, position));
+    SetNumber(form.StockMetalLabel, stock[0]);
+    SetNumber(form.StockCrystalLabel, stock[1]);
+    SetNumber(form.StockDeuteriumLabel, stock[2]);
+    SetNumber(form.EnergyBalanceLabel, figures.energyBalance);
+    SetNumber(form.CapacityMetalLabel,
+              StorageCapacity(bid::kMetalStorage, queue.LevelBefore(bid::kMetalStorage, position)));
+    SetNumber(form.CapacityCrystalLabel,
+              StorageCapacity(bid::kCrystalStorage, queue.LevelBefore(bid::kCrystalStorage, position)));
+    SetNumber(form.CapacityDeuteriumLabel,
+              StorageCapacity(bid::kDeuteriumTank, queue.LevelBefore(bid::kDeuteriumTank, position)));
+    SetNumber(form.ProductionFactorLabel, figures.productionFactor);
+    SetNumber(form.ProductionMetalLabel, figures.metalPerHour);
+    SetNumber(form.ProductionCrystalLabel, figures.crystalPerHour);
+    SetNumber(form.ProductionDeuteriumLabel, figures.deuteriumPerHour);
+    SetNumber(form.EnergyProductionLabel, figures.energyProduced);
+}
+
+QString Duration(int64_t seconds)
+{
+    return QString::fromStdString(FormatDuration(seconds));
+}
+
+void WriteNeedFields(MainForm &form, const EntryEvaluation *evaluation)
+{
+    if (!evaluation) {
+        for (Edit *edit : {form.NeedMetalEdit, form.NeedCrystalEdit, form.NeedDeuteriumEdit, form.WaitMetalEdit,
+                           form.WaitCrystalEdit, form.WaitDeuteriumEdit, form.SummaryTimeEdit, form.BuildTimeEdit})
+            SetText(edit, QString());
+        return;
+    }
+    SetText(form.NeedMetalEdit, QString::number(evaluation->costs[0]));
+    SetText(form.NeedCrystalEdit, QString::number(evaluation->costs[1]));
+    SetText(form.NeedDeuteriumEdit, QString::number(evaluation->costs[2]));
+    SetText(form.WaitMetalEdit, Duration(evaluation->waits[0]));
+    SetText(form.WaitCrystalEdit, Duration(evaluation->waits[1]));
+    SetText(form.WaitDeuteriumEdit, Duration(evaluation->waits[2]));
+    SetText(form.SummaryTimeEdit, Duration(evaluation->total));
+    SetText(form.BuildTimeEdit, Duration(evaluation->buildTime));
+}
+
+} // namespace
+
+int32_t QueueViewBatch::Current() const
+{
+    return tracked_ ? current_ : form_.QueueList->CurrentIndex();
+}
+
+int32_t QueueViewBatch::LineCount() const
+{
+    return tracked_ ? form_.queue.Count() : form_.QueueList->LineCount();
+}
+
+void QueueViewBatch::Refresh(int32_t position)
+{
+    summaryPosition_ = position;
+    summaryStock_ = form_.timeline.stock;
+    const int32_t last = form_.queue.Count() - 1;
+    current_ = std::min(std::max(position, 0), last); // -1 for an empty queue
+    selected_ = current_;
+    tracked_ = true;
+    selectionPending_ = true;
+}
+
+void QueueViewBatch::MoveNext()
+{
+    const int32_t next = Current() + 1;
+    if (!tracked_) {
+        ListBox &list = *form_.QueueList;
+        list.SetSelected(next - 1, false);
+        list.SetSelected(next, true);
+        return;
+    }
+    if (next < LineCount()) {
+        current_ = next;
+        selected_ = next;
+    } else {
+        selected_ = -1;
+    }
+    selectionPending_ = true;
+}
+
+void QueueViewBatch::ClearNeedFields()
+{
+    need_ = Need::Cleared;
+}
+
+void QueueViewBatch::ShowEvaluation(const EntryEvaluation &evaluation)
+{
+    evaluation_ = evaluation;
+    need_ = Need::Shown;
+}
+
+void QueueViewBatch::Flush()
+{
+    if (summaryPosition_) {
+        WriteSummary(form_, *summaryPosition_, summaryStock_);
+        summaryPosition_.reset();
+    }
+    if (tracked_)
+        SyncQueueLines(form_);
+    if (selectionPending_) {
+        ListBox &list = *form_.QueueList;
+        list.clearSelection();
+        if (selected_ >= 0)
+            list.SetSelected(selected_, true);
+        else
+            list.SetCurrentIndex(current_);
+        selectionPending_ = false;
+    }
+    if (need_ != Need::Unchanged) {
+        WriteNeedFields(form_, need_ == Need::Shown ? &evaluation_ : nullptr);
+        need_ = Need::Unchanged;
+    }
+}
+
+void FlushingMessageSink::ShowMessage(std::string_view text)
+{
+    batch_.Flush();
+    target_.ShowMessage(text);
+}
+
+namespace {
+
+void ResetTimelineIn(MainForm &form, QueueViewBatch &batch)
+{
+    // Selecting line 0 first, as a reset does, is covered by the refresh.
+    ResetTimeline(form.timeline);
+    batch.Refresh(0);
+    batch.ClearNeedFields();
+}
+
+void AdvanceTimelineIn(MainForm &form, QueueViewBatch &batch, MessageSink &messages,
+                       const PlanetInputSource &inputs)
+{
+    if (const auto evaluation = AdvanceTimeline(form.queue, batch.Current(), form.timeline, inputs, messages))
+        batch.ShowEvaluation(*evaluation);
+}
+
+} // namespace
+
+void RefreshQueueView(MainForm &form, int32_t position)
+{
+    QueueViewBatch batch(form);
+    batch.Refresh(position);
+    batch.Flush();
+}
+
+void ResetTimeline(MainForm &form)
+{
+    QueueViewBatch batch(form);
+    ResetTimelineIn(form, batch);
+    batch.Flush();
+}
+
+void WalkThrough(MainForm &form, int32_t k)
+{
+    QueueViewBatch batch(form);
+    FlushingMessageSink messages(batch, form.platform);
+    const PlanetInputSource inputs = PlanetInputsOf(form);
+    ResetTimelineIn(form, batch);
+    // k names a line; past the last one there is nothing more to play.
+    const int32_t last = std::min(k, batch.LineCount() - 1);
+    for (int32_t i = 0; i <= last; ++i) {
+        AdvanceTimelineIn(form, batch, messages, inputs);
+        batch.Refresh(batch.Current());
+        if (i < last)
+            batch.MoveNext();
+    }
+    batch.Flush();
+}
+
+void WalkAll(MainForm &form)
+{
+    QueueViewBatch batch(form);
+    FlushingMessageSink messages(batch, form.platform);
+    const PlanetInputSource inputs = PlanetInputsOf(form);
+    ResetTimelineIn(form, batch);
+    const int32_t lines = batch.LineCount();
+    for (int32_t i = 0; i < lines; ++i) {
+        AdvanceTimelineIn(form, batch, messages, inputs);
+        batch.Refresh(batch.Current());
+        batch.MoveNext();
+    }
+    batch.Flush();
+}
+
+void WalkNext(MainForm &form)
+{
+    QueueViewBatch batch(form);
+    if (batch.Current() >= batch.LineCount() - 1)
+        return;
+    FlushingMessageSink messages(batch, form.platform);
+    batch.MoveNext();
+    AdvanceTimelineIn(form, batch, messages, PlanetInputsOf(form));
+    batch.Refresh(batch.Current());
+    batch.Flush();
+}
+
+} // namespace korvelin
