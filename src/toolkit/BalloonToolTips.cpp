@@ -34,16 +34,19 @@ public:
         body_ = QRect(0, kStemHeight, textSize.width() + 2 * kPadding, textSize.height() + 2 * kPadding);
         resize(body_.width() + 1, body_.bottom() + 2);
 
-        outline_.addRoundedRect(QRectF(body_).adjusted(0.5, 0.5, -0.5, -0.5), kRadius, kRadius);
-        QPainterPath stem;
-        stem.moveTo(kStemOffset, 0.5);
-        stem.lineTo(kStemOffset, kStemHeight + 1);
-        stem.lineTo(kStemOffset + kStemHeight, kStemHeight + 1);
-        stem.closeSubpath();
-        outline_ = outline_.united(stem);
+        QPainterPath body;
+        body.addRoundedRect(QRectF(body_).adjusted(0.5, 0.5, -0.5, -0.5), kRadius, kRadius);
+        const QPolygon stem{QPoint(kStemOffset, 0), QPoint(kStemOffset, kStemHeight + 2),
+                            QPoint(kStemOffset + kStemHeight + 4, kStemHeight + 2)};
+        QPainterPath stemPath;
+        stemPath.addPolygon(QPolygonF(stem));
+        stemPath.closeSubpath();
+        outline_ = body.united(stemPath);
         // A mask, not a translucent window: the shape must hold without a
         // compositing window manager.
-        setMask(QRegion(outline_.toFillPolygon().toPolygon()).united(QRegion(rect().adjusted(0, kStemHeight + 2, 0, -2))));
+        QPainterPath maskBody;
+        maskBody.addRoundedRect(QRectF(body_).adjusted(-0.5, -0.5, 1.5, 1.5), kRadius, kRadius);
+        setMask(QRegion(maskBody.toFillPolygon().toPolygon()).united(QRegion(stem)));
         QTimer::singleShot(kShowMilliseconds, this, &QWidget::close);
     }
 

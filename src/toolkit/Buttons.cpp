@@ -124,4 +124,25 @@ void GradientButton::paintEvent(QPaintEvent *)
     }
 }
 
+void GroupBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const QRect frame = rect().adjusted(0, metrics.height() / 2, -1, -1);
+    // Etched: a shadow line with a light line one pixel below and right.
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(frame.adjusted(1, 1, 0, 0));
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(frame.adjusted(0, 0, -1, -1));
+
+    const QString caption = title();
+    if (caption.isEmpty())
+        return;
+    const QRect titleArea(8, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
+    painter.fillRect(titleArea, palette().color(QPalette::Window));
+    const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
+    painter.setPen(palette().color(group, QPalette::WindowText));
+    painter.drawText(titleArea.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption);
+}
+
 } // namespace korvelin

@@ -172,6 +172,7 @@ Label::Label(QWidget *parent, const QString &text) : QLabel(text, parent)
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setWordWrap(false);
     resize(64, 22);
+    UpdateInheritedDisabledLook(*this);
 }
 
 void Label::mousePressEvent(QMouseEvent *event)
@@ -208,6 +209,7 @@ GroupBox::GroupBox(QWidget *parent, const QString &title) : QGroupBox(title, par
 Edit::Edit(QWidget *parent, const QString &text) : QLineEdit(text, parent)
 {
     resize(100, 22);
+    UpdateInheritedDisabledLook(*this);
 }
 
 void Edit::SetDigitsOnly()
@@ -240,6 +242,7 @@ void ComboBox::SetItemText(int index, const QString &text)
 CheckBox::CheckBox(QWidget *parent, const QString &text) : QCheckBox(text, parent)
 {
     resize(sizeHint().width(), 22);
+    UpdateInheritedDisabledLook(*this);
 }
 
 void CheckBox::changeEvent(QEvent *event)
@@ -253,6 +256,7 @@ TimePicker::TimePicker(QWidget *parent) : QTimeEdit(parent)
     setDisplayFormat(QStringLiteral("HH:mm:ss"));
     setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     setTime(QTime(0, 0, 0));
+    UpdateInheritedDisabledLook(*this);
 }
 
 void TimePicker::SetTime(int hours, int minutes, int seconds)

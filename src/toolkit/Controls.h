@@ -96,6 +96,11 @@ class GroupBox : public QGroupBox {
     Q_OBJECT
 public:
     explicit GroupBox(QWidget *parent, const QString &title = {});
+
+protected:
+    // An etched frame whose top line runs through the middle of the title, so
+    // children placed for a classic group box clear the frame.
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // A single-line edit with a border.

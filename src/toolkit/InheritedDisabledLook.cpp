@@ -19,8 +19,12 @@ constexpr QPalette::ColorRole kRoles[] = {QPalette::WindowText, QPalette::Text, 
 
 void UpdateInheritedDisabledLook(QWidget &control, const QEvent *event)
 {
-    if (event->type() != QEvent::EnabledChange && event->type() != QEvent::PaletteChange)
-        return;
+    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::PaletteChange)
+        UpdateInheritedDisabledLook(control);
+}
+
+void UpdateInheritedDisabledLook(QWidget &control)
+{
     // setPalette below sends a PaletteChange of its own.
     if (control.property(kBusyProperty).toBool())
         return;

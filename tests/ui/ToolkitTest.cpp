@@ -197,6 +197,20 @@ TEST(DisabledLookTest, ChildrenOfADisabledGroupKeepTheirColours)
               edit->palette().color(QPalette::Active, QPalette::Text));
 }
 
+TEST(DisabledLookTest, ControlsMadeInsideADisabledGroupKeepTheirColoursToo)
+{
+    QWidget parent;
+    auto *group = new GroupBox(&parent, QStringLiteral("g"));
+    group->setEnabled(false);
+    auto *label = new Label(group, QStringLiteral("M"));
+    auto *picker = new TimePicker(group);
+    EXPECT_FALSE(label->isEnabled());
+    EXPECT_EQ(label->palette().color(QPalette::Disabled, QPalette::WindowText),
+              label->palette().color(QPalette::Active, QPalette::WindowText));
+    EXPECT_EQ(picker->palette().color(QPalette::Disabled, QPalette::Text),
+              picker->palette().color(QPalette::Active, QPalette::Text));
+}
+
 TEST(ControlTest, TagsAndTextsOfEveryKind)
 {
     QWidget parent;
