@@ -61,8 +61,16 @@ std::optional<FileError> WriteFileAtomically(const QString &path, std::string_vi
         file.cancelWriting();
         return error;
     }
-    // commit() flushes, syncs and renames over the old file; until then the
-    // old file stays as it was.
+    // commit() ignores a failure of its own final flush (Qt 6.4) and would
+    // rename a truncated file over the old one, so flush and check first.
+    errno = 0;
+    if (!file.flush()) {
+        const FileError error = LastError(path, file.error());
+        file.cancelWriting();
+        return error;
+    }
+    // Syncs and renames over the old file; until then the old file stays as
+    // it was.
     errno = 0;
     if (!file.commit())
         return LastError(path, file.error());
