@@ -1,0 +1,112 @@
+// The queue handlers on real, offscreen widgets: "Calculate" on long queues
+// and one item-button click at the end of a long queue.
+
+#include "RealisticQueue.h"
+
+#include "toolkit/Platform.h"
+#include "toolkit/Window.h"
+#include "ui/ItemDetails.h"
+#include "ui/MainForm.h"
+#include "ui/QueueView.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace korvelin {
+namespace {
+
+class QuietPlatform : public Platform {
+public:
+    void ShowMessage(std::string_view) override { ++messages; }
+    void ShowErrorBox(const QString &) override {}
+    std::optional<QString> ShowFileDialog(const FileDialogRequest &) override { return std::nullopt; }
+    void SetClipboardText(const QString &) override {}
+    void OpenUrl(const QString &) override {}
+    int64_t messages = 0;
+};
+
+struct Window {
+    QuietPlatform platform;
+    std::unique_ptr<MainForm> form;
+
+    explicit Window(int32_t entries) : form(CreateMainForm(platform))
+    {
+        form->window->show();
+        form->MaxTemperatureEdit->setText(QStringLiteral("40"));
+        form->queue = bench::RealisticQueue(entries);
+        RefreshQueueView(*form, 0);
+        RefreshItemRows(*form);
+        // As a loaded file leaves them.
+        for (QPushButton *button : {form->DelButton, form->UpButton, form->DownButton, form->CpButton})
+            button->setEnabled(true);
+        QCoreApplication::processEvents();
+    }
+};
+
+void Calculate(benchmark::State &state)
+{
+    Window window(static_cast<int32_t>(state.range(0)));
+    for (auto _ : state) {
+        window.form->CalculateButton->click();
+        // The repaint the click causes belongs to what the user waits for.
+        QCoreApplication::processEvents();
+    }
+    if (window.platform.messages != 0)
+        state.SkipWithError("the plan raised a message box");
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(Calculate)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void ItemButtonAtEnd(benchmark::State &state)
+{
+    Window window(static_cast<int32_t>(state.range(0)));
+    PushButton *button = FindItemRow(*window.form, bid::kEspionage)->ItemButton;
+    for (auto _ : state) {
+        button->click();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        window.form->DelButton->click(); // the new last line is current
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(ItemButtonAtEnd)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// Del on the first line renumbers every line after it.
+void DelFirstLine(benchmark::State &state)
+{
+    Window window(static_cast<int32_t>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.form->queue.Clear();
+        window.form->queue = bench::RealisticQueue(static_cast<int32_t>(state.range(0)));
+        window.form->queue.AppendEntry(bid::kEspionage, 1);
+        window.form->queue.SwapEntries(0, window.form->queue.Count() - 1);
+        RefreshQueueView(*window.form, 0);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        window.form->DelButton->click();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(DelFirstLine)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace korvelin
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    korvelin::ApplyDesktopLook(application);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
