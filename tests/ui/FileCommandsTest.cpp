@@ -156,6 +156,18 @@ TEST_F(FileCommandsTest, LoadWithoutTemperatureKeyKeepsTheEdit)
     EXPECT_EQ(form->queue.Count(), 1);
 }
 
+TEST_F(FileCommandsTest, TemperatureValueIsSingleByteTextCutToTheEditLength)
+{
+    const QString path = PathOf(QStringLiteral("q.bql"));
+    WriteBytes(path, kHeader + "Temperature=\xcc-5 x\r\n##BUILD##\r\n");
+    Open(path);
+    EXPECT_EQ(form->MaxTemperatureEdit->text(), QStringLiteral("М-5 x"));
+
+    WriteBytes(path, kHeader + "Temperature=" + std::string(1u << 20, '7') + "\r\n##BUILD##\r\n");
+    Open(path);
+    EXPECT_EQ(form->MaxTemperatureEdit->text().size(), form->MaxTemperatureEdit->maxLength());
+}
+
 TEST_F(FileCommandsTest, UnknownBidLinesAreReportedAndSkipped)
 {
     MakePlan();
