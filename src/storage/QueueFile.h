@@ -60,7 +60,7 @@ inline constexpr size_t kMaxUnknownBidMessages = 10;
 // byte 26 ends the file; a last line without LF still counts, and nothing
 // after a final LF does.
 class QueueFileParser {
-public:
+  public:
     explicit QueueFileParser(std::string_view versionTag, size_t maxEntries = kMaxQueueFileEntries);
 
     void Feed(std::string_view bytes);
@@ -70,7 +70,7 @@ public:
     // Ends the input and returns what it held. Call once.
     QueueFileContents Finish();
 
-private:
+  private:
     enum class Section { Header, Keys, Build };
 
     struct NumberField {

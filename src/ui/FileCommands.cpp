@@ -106,9 +106,9 @@ bool ReadQueueFile(MainForm &form, const QString &path)
 bool WriteQueueFile(MainForm &form, const QString &path)
 {
     const QByteArray temperature = form.MaxTemperatureEdit->text().toUtf8();
-    const std::string bytes = FormatQueueFile(form.queue.Entries(),
-                                              std::string_view(temperature.constData(), static_cast<size_t>(temperature.size())),
-                                              CurrentVersionTag());
+    const std::string bytes = FormatQueueFile(
+        form.queue.Entries(), std::string_view(temperature.constData(), static_cast<size_t>(temperature.size())),
+        CurrentVersionTag());
     if (const auto error = WriteFileAtomically(path, bytes)) {
         ShowFileError(form, *error, path);
         return false;

@@ -29,6 +29,8 @@ void PrintTo(const ReadCase &c, std::ostream *os)
 
 const std::optional<std::string> kNone;
 
+// One row per file; kept one line each where it fits.
+// clang-format off
 const ReadCase kReadCases[] = {
     {"ThreeEntryExample", test::ReadTestData("three-entry-queue/queue.bql"), true, "35", {{1, 1}, {1, 2}, {4, 1}}, {}},
     {"EmptyFile", "", false, kNone, {}, {}},
@@ -75,6 +77,7 @@ const ReadCase kReadCases[] = {
     {"DigitRunsWrapAt32Bits", kKeys + "4294967297:" + std::string(300, '9') + "\r\n", true, "5", {{1, -1}}, {}},
     {"SignsOnBothFields", kKeys + "+1:+3\r\n-0:-0\r\n", true, "5", {{1, 3}}, {0}},
 };
+// clang-format on
 
 class QueueFileRead : public testing::TestWithParam<ReadCase> {};
 

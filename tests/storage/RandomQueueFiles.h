@@ -11,7 +11,7 @@
 namespace korvelin::test {
 
 class RandomQueueFiles {
-public:
+  public:
     explicit RandomQueueFiles(uint32_t seed) : rng_(seed) {}
 
     std::string Next()
@@ -30,7 +30,7 @@ public:
 
     size_t Below(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(rng_); }
 
-private:
+  private:
     bool Chance(int percent) { return static_cast<int>(Below(100)) < percent; }
 
     std::string Number()

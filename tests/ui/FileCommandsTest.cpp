@@ -32,7 +32,7 @@ struct WindowState {
 };
 
 class FileCommandsTest : public FormFixture {
-protected:
+  protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
@@ -119,7 +119,8 @@ TEST_P(LoadButtonStates, FollowTheNumberOfLoadedEntries)
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, LoadButtonStates,
-                         testing::Values(ButtonCase{"None", "", false, false}, ButtonCase{"One", "1:1\r\n", true, false},
+                         testing::Values(ButtonCase{"None", "", false, false},
+                                         ButtonCase{"One", "1:1\r\n", true, false},
                                          ButtonCase{"Two", "1:1\r\n2:1\r\n", true, true}),
                          [](const auto &info) { return std::string(info.param.name); });
 
@@ -210,12 +211,15 @@ TEST_P(RejectedFile, LeavesThePlanAsItWas)
     EXPECT_FALSE(form->NextButton->isEnabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, RejectedFile,
-    testing::Values(RejectCase{"Empty", ""},
-                    RejectCase{"OtherVersion", "[Korvelin_0.6_BuildQueueList]\r\nTemperature=-5\r\n##BUILD##\r\n2:1\r\n"},
-                    RejectCase{"Binary", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0", 20)}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, RejectedFile,
+                         testing::Values(RejectCase{"Empty", ""},
+                                         RejectCase{
+                                             "OtherVersion",
+                                             "[Korvelin_0.6_BuildQueueList]\r\nTemperature=-5\r\n##BUILD##\r\n2:1\r\n"},
+                                         RejectCase{"Binary", std::string("\x7f"
+                                                                          "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0",
+                                                                          20)}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 struct OpenFailureCase {
     const char *name;
