@@ -8,7 +8,7 @@ namespace korvelin {
 namespace {
 
 class CountingSink : public MessageSink {
-public:
+  public:
     void ShowMessage(std::string_view) override { ++count; }
     int64_t count = 0;
 };

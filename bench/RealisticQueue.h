@@ -18,16 +18,16 @@ inline constexpr int32_t kEnergyLevelCap = 200;
 
 inline bool FeedsEnergy(int32_t b)
 {
-    return b == bid::kMetalMine || b == bid::kCrystalMine || b == bid::kDeuteriumSynthesizer ||
-           b == bid::kSolarPlant || b == bid::kFusionReactor;
+    return b == bid::kMetalMine || b == bid::kCrystalMine || b == bid::kDeuteriumSynthesizer || b == bid::kSolarPlant ||
+           b == bid::kFusionReactor;
 }
 
 // The BIDs of a plan of `count` entries; each item's entries reach levels 1, 2, 3, ...
 inline std::vector<int32_t> RealisticPlan(int32_t count)
 {
     static constexpr std::array<int32_t, 31> kBlock = {
-        4, 1, 4, 2, 4, 3, 31, 14, 22, 106, 4, 1, 2, 108, 12, 23, 113, 24, 15, 110,
-        109, 115, 117, 120, 121, 122, 114, 118, 111, 44, 21,
+        4,   1,  4,  2,   4,   3,   31,  14,  22,  106, 4,   1,   2,   108, 12, 23,
+        113, 24, 15, 110, 109, 115, 117, 120, 121, 122, 114, 118, 111, 44,  21,
     };
     std::vector<int32_t> plan;
     plan.reserve(static_cast<size_t>(count));

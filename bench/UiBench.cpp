@@ -19,7 +19,7 @@ namespace korvelin {
 namespace {
 
 class QuietPlatform : public Platform {
-public:
+  public:
     void ShowMessage(std::string_view) override { ++messages; }
     void ShowErrorBox(const QString &) override {}
     std::optional<QString> ShowFileDialog(const FileDialogRequest &) override { return std::nullopt; }

@@ -21,7 +21,7 @@ struct QueueEntry {
 };
 
 class BuildQueue {
-public:
+  public:
     int32_t Count() const { return static_cast<int32_t>(entries_.size()); }
     bool Empty() const { return entries_.empty(); }
     // An index outside 0 .. Count() − 1 gives an entry of BID 0, level 0.
@@ -68,7 +68,7 @@ public:
     // constant time whether what it shows is still the queue.
     uint64_t Revision() const { return revision_; }
 
-private:
+  private:
     void LowerQueuedLevel(int32_t bid);
     // The entries changed from `index` on: later prefix rows no longer hold
     // and the revision moves on.

@@ -19,8 +19,7 @@ bool SameEconomy(const Economy &a, const Economy &b)
 {
     return a.metalMine == b.metalMine && a.crystalMine == b.crystalMine &&
            a.deuteriumSynthesizer == b.deuteriumSynthesizer && a.solarPlant == b.solarPlant &&
-           a.fusionReactor == b.fusionReactor && a.maxTemperature == b.maxTemperature &&
-           a.satellites == b.satellites;
+           a.fusionReactor == b.fusionReactor && a.maxTemperature == b.maxTemperature && a.satellites == b.satellites;
 }
 
 EconomyFigures FiguresAt(const BuildQueue &queue, int32_t position, const PlanetInputs &planet)
@@ -112,15 +111,15 @@ std::optional<EntryEvaluation> AdvanceTimeline(const BuildQueue &queue, int32_t 
     const EconomyFigures figures = sameInputs ? result->economy : FiguresAt(queue, position, planet);
     const std::array<int64_t, 3> perHour{figures.metalPerHour, figures.crystalPerHour, figures.deuteriumPerHour};
     for (size_t kind = 0; kind < 3; ++kind) {
-        state.stock[kind] = SatAdd(SatSub(state.stock[kind], result->costs[kind]),
-                                   ProductionOver(perHour[kind], state.step));
+        state.stock[kind] =
+            SatAdd(SatSub(state.stock[kind], result->costs[kind]), ProductionOver(perHour[kind], state.step));
     }
     result->stockAfter = state.stock;
     return result;
 }
 
-void WalkQueue(const BuildQueue &queue, TimelineState &state, const PlanetInputSource &inputs,
-               MessageSink &messages, const EntryObserver &observer)
+void WalkQueue(const BuildQueue &queue, TimelineState &state, const PlanetInputSource &inputs, MessageSink &messages,
+               const EntryObserver &observer)
 {
     ResetTimeline(state);
     const int32_t count = queue.Count();

@@ -51,8 +51,8 @@ struct EntryEvaluation {
     int64_t buildTime = 0;
     int64_t step = 0;
     int64_t total = 0;
-    PlanetInputs inputs;    // as read for this evaluation
-    EconomyFigures economy; // at the entry's position: the production the waits used
+    PlanetInputs inputs;                 // as read for this evaluation
+    EconomyFigures economy;              // at the entry's position: the production the waits used
     std::array<int64_t, 3> stockAfter{}; // after paying and producing; set by AdvanceTimeline
 };
 
@@ -85,7 +85,7 @@ std::optional<EntryEvaluation> AdvanceTimeline(const BuildQueue &queue, int32_t 
 // Resets, then advances every entry in order, handing each evaluation to
 // `observer` (which may be empty) as soon as it is made.
 using EntryObserver = std::function<void(const EntryEvaluation &)>;
-void WalkQueue(const BuildQueue &queue, TimelineState &state, const PlanetInputSource &inputs,
-               MessageSink &messages, const EntryObserver &observer);
+void WalkQueue(const BuildQueue &queue, TimelineState &state, const PlanetInputSource &inputs, MessageSink &messages,
+               const EntryObserver &observer);
 
 } // namespace korvelin

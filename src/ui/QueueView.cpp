@@ -228,8 +228,7 @@ void ResetTimelineIn(MainForm &form, QueueViewBatch &batch)
     batch.ClearNeedFields();
 }
 
-void AdvanceTimelineIn(MainForm &form, QueueViewBatch &batch, MessageSink &messages,
-                       const PlanetInputSource &inputs)
+void AdvanceTimelineIn(MainForm &form, QueueViewBatch &batch, MessageSink &messages, const PlanetInputSource &inputs)
 {
     if (const auto evaluation = AdvanceTimeline(form.queue, batch.Current(), form.timeline, inputs, messages))
         batch.ShowEvaluation(*evaluation);

@@ -17,7 +17,7 @@ struct MainForm;
 // Until the first Refresh the list's own current line and selection count and
 // moves go straight to the list; after it the batch keeps them.
 class QueueViewBatch {
-public:
+  public:
     explicit QueueViewBatch(MainForm &form) : form_(form) {}
     QueueViewBatch(const QueueViewBatch &) = delete;
     QueueViewBatch &operator=(const QueueViewBatch &) = delete;
@@ -35,7 +35,7 @@ public:
     // Writes whatever is pending.
     void Flush();
 
-private:
+  private:
     MainForm &form_;
     bool tracked_ = false; // the batch, not the list, holds current and selection
     bool selectionPending_ = false;
@@ -51,11 +51,11 @@ private:
 // writing what the batch holds, so the box stands over the state of that
 // moment.
 class FlushingMessageSink : public MessageSink {
-public:
+  public:
     FlushingMessageSink(QueueViewBatch &batch, MessageSink &target) : batch_(batch), target_(target) {}
     void ShowMessage(std::string_view text) override;
 
-private:
+  private:
     QueueViewBatch &batch_;
     MessageSink &target_;
 };

@@ -52,52 +52,51 @@ TEST_P(OrderStampTest, NextStampFollowsSmallestRemaining)
     EXPECT_EQ(queue.NextOrderStamp(), GetParam().expectedNext);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Stamps, OrderStampTest,
-    ::testing::Values(
-        StampCase{"EmptyQueue", [](BuildQueue &) {}, 999},
-        StampCase{"AfterOneAppend", [](BuildQueue &q) { q.AppendEntry(kMetalMine, 1); }, 998},
-        StampCase{"AfterThreeAppends",
-                  [](BuildQueue &q) {
-                      for (int i = 0; i < 3; ++i)
-                          q.AppendEntry(kMetalMine, i + 1);
-                  },
-                  996},
-        StampCase{"NewestRemovedIsReused",
-                  [](BuildQueue &q) {
-                      q.AppendEntry(kMetalMine, 1);
-                      q.AppendEntry(kCrystalMine, 1);
-                      q.RemoveEntry(1);
-                  },
-                  998},
-        StampCase{"OldestRemovedLeavesSmallest",
-                  [](BuildQueue &q) {
-                      q.AppendEntry(kMetalMine, 1);
-                      q.AppendEntry(kCrystalMine, 1);
-                      q.RemoveEntry(0);
-                  },
-                  997},
-        StampCase{"SwapsDoNotMatter",
-                  [](BuildQueue &q) {
-                      q.AppendEntry(kMetalMine, 1);
-                      q.AppendEntry(kCrystalMine, 1);
-                      q.SwapEntries(0, 1);
-                  },
-                  997},
-        StampCase{"EverythingRemoved",
-                  [](BuildQueue &q) {
-                      q.AppendEntry(kMetalMine, 1);
-                      q.AppendEntry(kMetalMine, 2);
-                      q.RemoveEntry(0);
-                  },
-                  999},
-        StampCase{"Cleared",
-                  [](BuildQueue &q) {
-                      q.AppendEntry(kMetalMine, 1);
-                      q.Clear();
-                  },
-                  999}),
-    [](const auto &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Stamps, OrderStampTest,
+                         ::testing::Values(StampCase{"EmptyQueue", [](BuildQueue &) {}, 999},
+                                           StampCase{"AfterOneAppend",
+                                                     [](BuildQueue &q) { q.AppendEntry(kMetalMine, 1); }, 998},
+                                           StampCase{"AfterThreeAppends",
+                                                     [](BuildQueue &q) {
+                                                         for (int i = 0; i < 3; ++i)
+                                                             q.AppendEntry(kMetalMine, i + 1);
+                                                     },
+                                                     996},
+                                           StampCase{"NewestRemovedIsReused",
+                                                     [](BuildQueue &q) {
+                                                         q.AppendEntry(kMetalMine, 1);
+                                                         q.AppendEntry(kCrystalMine, 1);
+                                                         q.RemoveEntry(1);
+                                                     },
+                                                     998},
+                                           StampCase{"OldestRemovedLeavesSmallest",
+                                                     [](BuildQueue &q) {
+                                                         q.AppendEntry(kMetalMine, 1);
+                                                         q.AppendEntry(kCrystalMine, 1);
+                                                         q.RemoveEntry(0);
+                                                     },
+                                                     997},
+                                           StampCase{"SwapsDoNotMatter",
+                                                     [](BuildQueue &q) {
+                                                         q.AppendEntry(kMetalMine, 1);
+                                                         q.AppendEntry(kCrystalMine, 1);
+                                                         q.SwapEntries(0, 1);
+                                                     },
+                                                     997},
+                                           StampCase{"EverythingRemoved",
+                                                     [](BuildQueue &q) {
+                                                         q.AppendEntry(kMetalMine, 1);
+                                                         q.AppendEntry(kMetalMine, 2);
+                                                         q.RemoveEntry(0);
+                                                     },
+                                                     999},
+                                           StampCase{"Cleared",
+                                                     [](BuildQueue &q) {
+                                                         q.AppendEntry(kMetalMine, 1);
+                                                         q.Clear();
+                                                     },
+                                                     999}),
+                         [](const auto &info) { return info.param.name; });
 
 TEST(BuildQueueTest, StampTravelsWithEntry)
 {
@@ -142,10 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
         RemoveCase{"OtherItemUntouched", {{kMetalMine, 1}, {kCrystalMine, 1}}, 1, {{kMetalMine, 1}}},
         // Entries of a loaded file need not rise; the chain follows the
         // first higher level each time.
-        RemoveCase{"OutOfOrderLevels",
-                   {{kMetalMine, 1}, {kMetalMine, 3}, {kMetalMine, 2}},
-                   0,
-                   {{kMetalMine, 2}}},
+        RemoveCase{"OutOfOrderLevels", {{kMetalMine, 1}, {kMetalMine, 3}, {kMetalMine, 2}}, 0, {{kMetalMine, 2}}},
         RemoveCase{"LowerLaterLevelStays", {{kMetalMine, 2}, {kMetalMine, 1}}, 0, {{kMetalMine, 1}}},
         RemoveCase{"IndexPastEnd", {{kMetalMine, 1}}, 1, {{kMetalMine, 1}}},
         RemoveCase{"NegativeIndex", {{kMetalMine, 1}}, -1, {{kMetalMine, 1}}}),
@@ -191,9 +187,17 @@ TEST(BuildQueueTest, LevelBeforeCountsEarlierEntries)
         int32_t level;
     };
     const Row rows[] = {
-        {kMetalMine, 0, 0},   {kMetalMine, 1, 1},   {kMetalMine, 3, 2},    {kMetalMine, 4, 3},
-        {kMetalMine, 99, 3},  {kMetalMine, -5, 0},  {kCrystalMine, 1, 0},  {kCrystalMine, 2, 1},
-        {bid::kSolarPlant, 4, 0}, {bid::kEspionage, 4, 0}, {0, 4, 0},
+        {kMetalMine, 0, 0},
+        {kMetalMine, 1, 1},
+        {kMetalMine, 3, 2},
+        {kMetalMine, 4, 3},
+        {kMetalMine, 99, 3},
+        {kMetalMine, -5, 0},
+        {kCrystalMine, 1, 0},
+        {kCrystalMine, 2, 1},
+        {bid::kSolarPlant, 4, 0},
+        {bid::kEspionage, 4, 0},
+        {0, 4, 0},
     };
     for (const Row &row : rows)
         EXPECT_EQ(queue.LevelBefore(row.bid, row.n), row.level) << row.bid << " at " << row.n;
@@ -201,8 +205,12 @@ TEST(BuildQueueTest, LevelBeforeCountsEarlierEntries)
 
 TEST(BuildQueueTest, EconomyAtReadsLevelsAndInputs)
 {
-    const BuildQueue queue = QueueOf({{bid::kSolarPlant, 1}, {kMetalMine, 1}, {kMetalMine, 2}, {kCrystalMine, 1},
-                                      {bid::kFusionReactor, 1}, {bid::kDeuteriumSynthesizer, 1}});
+    const BuildQueue queue = QueueOf({{bid::kSolarPlant, 1},
+                                      {kMetalMine, 1},
+                                      {kMetalMine, 2},
+                                      {kCrystalMine, 1},
+                                      {bid::kFusionReactor, 1},
+                                      {bid::kDeuteriumSynthesizer, 1}});
     const Economy economy = queue.EconomyAt(5, -40, 3);
     EXPECT_EQ(economy.solarPlant, 1);
     EXPECT_EQ(economy.metalMine, 2);

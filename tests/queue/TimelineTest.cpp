@@ -55,17 +55,14 @@ TEST_P(ResourceWaitTest, AddsOneSecondToTruncatedShortfall)
 
 INSTANTIATE_TEST_SUITE_P(
     Waits, ResourceWaitTest,
-    ::testing::Values(WaitCase{"ZeroCostZeroStock", 0, 0, 20, 1},
-                      WaitCase{"StockEqualsCost", 500, 500, 20, 1},
+    ::testing::Values(WaitCase{"ZeroCostZeroStock", 0, 0, 20, 1}, WaitCase{"StockEqualsCost", 500, 500, 20, 1},
                       // 3600 per hour is one unit a second.
-                      WaitCase{"FractionalShortfall", 23, 0, 36000, 3},  // 2.3 s
-                      WaitCase{"WholeShortfall", 2, 0, 3600, 3},         // exactly 2 s
+                      WaitCase{"FractionalShortfall", 23, 0, 36000, 3}, // 2.3 s
+                      WaitCase{"WholeShortfall", 2, 0, 3600, 3},        // exactly 2 s
                       WaitCase{"AheadByLessThanASecond", 100, 101, 7200, 1},
-                      WaitCase{"AheadByOneSecond", 100, 101, 3600, 0},
-                      WaitCase{"FarAhead", 60, 500, 20, 0},
+                      WaitCase{"AheadByOneSecond", 100, 101, 3600, 0}, WaitCase{"FarAhead", 60, 500, 20, 0},
                       WaitCase{"NegativeRateShortfall", 200, 0, -7, 0},
-                      WaitCase{"NegativeRateTinyShortfall", 1, 0, -7200, 1},
-                      WaitCase{"NoProduction", 100, 0, 0, 0},
+                      WaitCase{"NegativeRateTinyShortfall", 1, 0, -7200, 1}, WaitCase{"NoProduction", 100, 0, 0, 0},
                       WaitCase{"HugeShortfallSaturates", kMax, kMin, 1, kMax},
                       WaitCase{"HugeSurplusClampsToZero", kMin, kMax, 1, 0}),
     [](const auto &info) { return info.param.name; });
@@ -84,14 +81,12 @@ TEST_P(ProductionOverTest, RoundsHalfToEven)
     EXPECT_EQ(ProductionOver(GetParam().perHour, GetParam().seconds), GetParam().gain);
 }
 
-INSTANTIATE_TEST_SUITE_P(Gains, ProductionOverTest,
-                         ::testing::Values(GainCase{"HalfRoundsDownToEven", 20, 90, 0},
-                                           GainCase{"OneAndHalfRoundsUp", 20, 270, 2},
-                                           GainCase{"PointSixRoundsUp", 20, 108, 1},
-                                           GainCase{"PointFourFiveRoundsDown", 10, 161, 0},
-                                           GainCase{"NegativeRate", -7, 22141, -43},
-                                           GainCase{"Saturates", kMax, kMax, 2562047788015216}),
-                         [](const auto &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Gains, ProductionOverTest,
+    ::testing::Values(GainCase{"HalfRoundsDownToEven", 20, 90, 0}, GainCase{"OneAndHalfRoundsUp", 20, 270, 2},
+                      GainCase{"PointSixRoundsUp", 20, 108, 1}, GainCase{"PointFourFiveRoundsDown", 10, 161, 0},
+                      GainCase{"NegativeRate", -7, 22141, -43}, GainCase{"Saturates", kMax, kMax, 2562047788015216}),
+    [](const auto &info) { return info.param.name; });
 
 TEST(TimelineTest, WorkedStartOfTwoMetalMines)
 {
@@ -269,9 +264,8 @@ TEST(TimelineTest, HugeLevelsStaySound)
     queue.AppendEntry(bid::kFusionReactor, 1);
     TimelineState state;
     test::RecordingMessageSink messages;
-    const std::vector<EntryEvaluation> results = Walk(queue, state, Fixed(std::numeric_limits<int32_t>::min(),
-                                                                          std::numeric_limits<int32_t>::max()),
-                                                      messages);
+    const std::vector<EntryEvaluation> results =
+        Walk(queue, state, Fixed(std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()), messages);
     ASSERT_EQ(results.size(), 5u);
     EXPECT_EQ(results[0].costs[0], kMax);
     for (const EntryEvaluation &result : results) {

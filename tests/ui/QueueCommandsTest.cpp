@@ -32,21 +32,21 @@ QString Duration(int64_t seconds)
 // The fields an evaluation should leave, in NeedFields() order.
 QStringList FieldsOf(const EntryEvaluation &e)
 {
-    return {QString::number(e.costs[0]), QString::number(e.costs[1]), QString::number(e.costs[2]),
-            Duration(e.waits[0]),        Duration(e.waits[1]),        Duration(e.waits[2]),
-            Duration(e.buildTime),       Duration(e.total)};
+    return {QString::number(e.costs[0]), QString::number(e.costs[1]), QString::number(e.costs[2]), Duration(e.waits[0]),
+            Duration(e.waits[1]),        Duration(e.waits[2]),        Duration(e.buildTime),       Duration(e.total)};
 }
 
 class QueueCommandsTest : public QueueFormFixture {
-protected:
+  protected:
     // The engine's own walk of the window's queue, to compare the window with.
     std::vector<EntryEvaluation> EngineWalk()
     {
         std::vector<EntryEvaluation> results;
         TimelineState state;
         RecordingMessageSink ignored;
-        WalkQueue(form->queue, state, [] { return PlanetInputs{}; }, ignored,
-                  [&](const EntryEvaluation &e) { results.push_back(e); });
+        WalkQueue(
+            form->queue, state, [] { return PlanetInputs{}; }, ignored,
+            [&](const EntryEvaluation &e) { results.push_back(e); });
         return results;
     }
     void DoubleClickLine(int line)
@@ -159,20 +159,18 @@ TEST_P(QueueMoveTest, MovesKeepLevelsRising)
     EXPECT_EQ(Lines()[c.current].mid(0, 3), QString::number(c.current + 1) + QStringLiteral(". "));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Moves, QueueMoveTest,
-    testing::Values(MoveCase{"UpPastOtherItem", {1, 2}, 1, true, {2, 1}, 0},
-                    MoveCase{"DownPastOtherItem", {1, 2}, 0, false, {2, 1}, 1},
-                    MoveCase{"UpPastLowerLevelRefused", {1, 1}, 1, true, {1, 1}, 1},
-                    MoveCase{"DownPastHigherLevelRefused", {1, 1}, 0, false, {1, 1}, 0},
-                    MoveCase{"UpOnFirstLine", {1, 2}, 0, true, {1, 2}, 0},
-                    MoveCase{"DownOnLastLine", {1, 2}, 1, false, {1, 2}, 1}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Moves, QueueMoveTest,
+                         testing::Values(MoveCase{"UpPastOtherItem", {1, 2}, 1, true, {2, 1}, 0},
+                                         MoveCase{"DownPastOtherItem", {1, 2}, 0, false, {2, 1}, 1},
+                                         MoveCase{"UpPastLowerLevelRefused", {1, 1}, 1, true, {1, 1}, 1},
+                                         MoveCase{"DownPastHigherLevelRefused", {1, 1}, 0, false, {1, 1}, 0},
+                                         MoveCase{"UpOnFirstLine", {1, 2}, 0, true, {1, 2}, 0},
+                                         MoveCase{"DownOnLastLine", {1, 2}, 1, false, {1, 2}, 1}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(QueueCommandsTest, DoubleClickPlaysToLineThenNextPlaysOneMore)
 {
-    Click({bid::kMetalMine, bid::kMetalMine, bid::kCrystalMine, bid::kSolarPlant, bid::kCrystalMine,
-           bid::kMetalMine});
+    Click({bid::kMetalMine, bid::kMetalMine, bid::kCrystalMine, bid::kSolarPlant, bid::kCrystalMine, bid::kMetalMine});
     const std::vector<EntryEvaluation> expected = EngineWalk();
     ASSERT_EQ(expected.size(), 6u);
 
@@ -234,8 +232,7 @@ TEST_F(QueueCommandsTest, CalculateOnEmptyQueueOnlyResets)
     form->timeline.stock = {1, 2, 3};
     form->CalculateButton->click();
     EXPECT_EQ(NeedFields(), QStringList(8, QString()));
-    EXPECT_EQ(Summary(), Texts({"500", "500", "0", "0", "100000", "100000", "100000", "100", "20", "10", "0",
-                                      "0"}));
+    EXPECT_EQ(Summary(), Texts({"500", "500", "0", "0", "100000", "100000", "100000", "100", "20", "10", "0", "0"}));
     EXPECT_EQ(Current(), -1);
 }
 
@@ -255,10 +252,8 @@ TEST_F(QueueCommandsTest, CalculateThroughButtonsMatchesHandWorkedFigures)
 {
     Click({bid::kMetalMine, bid::kMetalMine, bid::kSolarPlant, bid::kMetalStorage});
     form->CalculateButton->click();
-    EXPECT_EQ(NeedFields(), Texts({"2000", "0", "0", "19:58:37", "00:00:00", "00:00:00", "00:48:00",
-                                         "20:05:37"}));
-    EXPECT_EQ(Summary(), Texts({"0", "633", "0", "-2", "100000", "100000", "100000", "91", "86", "10", "0",
-                                      "22"}));
+    EXPECT_EQ(NeedFields(), Texts({"2000", "0", "0", "19:58:37", "00:00:00", "00:00:00", "00:48:00", "20:05:37"}));
+    EXPECT_EQ(Summary(), Texts({"0", "633", "0", "-2", "100000", "100000", "100000", "91", "86", "10", "0", "22"}));
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -280,8 +275,7 @@ TEST_F(QueueCommandsTest, MessageBoxStandsOverTheStateOfItsMoment)
     EXPECT_EQ(platform.messages, std::vector<std::string>{"Build is Corrupted - FixItPlz"});
     EXPECT_EQ(seen[0].current, 1);
     EXPECT_EQ(seen[0].selected, std::vector<int>{1});
-    EXPECT_EQ(seen[0].need, Texts({"60", "15", "0", "00:00:00", "00:00:00", "00:00:00", "00:01:48",
-                                         "00:01:48"}));
+    EXPECT_EQ(seen[0].need, Texts({"60", "15", "0", "00:00:00", "00:00:00", "00:00:00", "00:01:48", "00:01:48"}));
     EXPECT_EQ(seen[0].stock, Texts({"441", "485", "0"}));
     EXPECT_EQ(NeedFields()[2], QStringLiteral("200"));
     EXPECT_EQ(Summary()[2], QStringLiteral("-200"));

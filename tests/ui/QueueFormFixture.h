@@ -24,7 +24,7 @@ inline QStringList Texts(std::initializer_list<const char *> texts)
 
 // A recorder that can look at the window while a message box would stand.
 class WatchingPlatform : public RecordingPlatform {
-public:
+  public:
     void ShowMessage(std::string_view text) override
     {
         RecordingPlatform::ShowMessage(text);
@@ -36,7 +36,7 @@ public:
 
 // A fresh window whose queue is edited through the real item buttons.
 class QueueFormFixture : public testing::Test {
-protected:
+  protected:
     WatchingPlatform platform;
     std::unique_ptr<MainForm> form = CreateMainForm(platform);
 
@@ -76,9 +76,9 @@ protected:
     QStringList NeedFields() const
     {
         QStringList texts;
-        for (const Edit *edit : {form->NeedMetalEdit, form->NeedCrystalEdit, form->NeedDeuteriumEdit,
-                                 form->WaitMetalEdit, form->WaitCrystalEdit, form->WaitDeuteriumEdit,
-                                 form->BuildTimeEdit, form->SummaryTimeEdit})
+        for (const Edit *edit :
+             {form->NeedMetalEdit, form->NeedCrystalEdit, form->NeedDeuteriumEdit, form->WaitMetalEdit,
+              form->WaitCrystalEdit, form->WaitDeuteriumEdit, form->BuildTimeEdit, form->SummaryTimeEdit})
             texts.append(edit->text());
         return texts;
     }

@@ -14,7 +14,7 @@ namespace korvelin::test {
 namespace {
 
 class QueueViewTest : public QueueFormFixture {
-protected:
+  protected:
     QStringList ExpectedLines() const
     {
         QStringList lines;
@@ -29,12 +29,10 @@ protected:
 };
 
 // No level at all: the planet of the first entry.
-const char *const kNothingBuilt[] = {"500", "500", "0", "0", "100000", "100000", "100000", "100", "20", "10", "0",
-                                     "0"};
+const char *const kNothingBuilt[] = {"500", "500", "0", "0", "100000", "100000", "100000", "100", "20", "10", "0", "0"};
 // Metal mine 2, crystal mine 1, solar plant 1, metal storage 1: 22 produced
 // against 35 used gives the factor 100 - round(59.09) = 41.
-const char *const kAllFive[] = {"500", "500", "0", "-13", "150000", "100000", "100000", "41", "49", "19", "0",
-                                "22"};
+const char *const kAllFive[] = {"500", "500", "0", "-13", "150000", "100000", "100000", "41", "49", "19", "0", "22"};
 
 struct RefreshCase {
     const char *name;
@@ -103,8 +101,7 @@ TEST_F(QueueViewTest, ListRewrittenElsewhereIsRebuilt)
 // the list is rewritten whole instead of line by line.
 TEST_F(QueueViewTest, RandomEditsKeepListLineForLine)
 {
-    const int32_t bids[] = {bid::kMetalMine, bid::kCrystalMine, bid::kSolarPlant, bid::kMetalStorage,
-                            bid::kEspionage};
+    const int32_t bids[] = {bid::kMetalMine, bid::kCrystalMine, bid::kSolarPlant, bid::kMetalStorage, bid::kEspionage};
     std::mt19937 random(7);
     int maxLines = 0;
     for (int step = 0; step < 1500; ++step) {
@@ -122,8 +119,11 @@ TEST_F(QueueViewTest, RandomEditsKeepListLineForLine)
                 form->DownButton->click();
             else if (action == 8)
                 RefreshQueueView(*form, static_cast<int32_t>(random() % 200) - 20);
-            else
-                form->queue.SwapEntries(0, lines - 1), RefreshQueueView(*form, 0);
+            else {
+                // An edit made outside the handlers, as a file load makes.
+                form->queue.SwapEntries(0, lines - 1);
+                RefreshQueueView(*form, 0);
+            }
         }
         maxLines = std::max(maxLines, form->QueueList->LineCount());
         ASSERT_EQ(Lines(), ExpectedLines()) << "step " << step;
