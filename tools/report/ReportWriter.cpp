@@ -9,36 +9,37 @@
 
 namespace korvelin::report {
 
-void WriteCsv(std::ostream &out, std::span<const ReportRow> rows)
+void WriteCsv(std::ostream &out, std::span<const EntryEvaluation> rows)
 {
     out << "index,bid,level,metal_cost,crystal_cost,deuterium_cost,build_time_s,metal_wait_s,crystal_wait_s,"
            "deuterium_wait_s,step_s,total_s,metal_stock,crystal_stock,deuterium_stock,metal_per_hour,"
            "crystal_per_hour,deuterium_per_hour,energy_produced,energy_balance,production_factor\n";
     std::string line;
-    for (const ReportRow &r : rows) {
+    for (const EntryEvaluation &r : rows) {
         line.clear();
         const auto field = [&line](int64_t value) {
             if (!line.empty())
                 line += ',';
             line += std::to_string(value);
         };
-        field(r.index);
+        field(int64_t{r.index} + 1);
         field(r.bid);
         field(r.level);
-        for (int64_t v : r.cost)
+        for (int64_t v : r.costs)
             field(v);
         field(r.buildTime);
-        for (int64_t v : r.wait)
+        for (int64_t v : r.waits)
             field(v);
         field(r.step);
         field(r.total);
         for (int64_t v : r.stockAfter)
             field(v);
-        for (int64_t v : r.perHour)
-            field(v);
-        field(r.energyProduced);
-        field(r.energyBalance);
-        field(r.productionFactor);
+        field(r.economy.metalPerHour);
+        field(r.economy.crystalPerHour);
+        field(r.economy.deuteriumPerHour);
+        field(r.economy.energyProduced);
+        field(r.economy.energyBalance);
+        field(r.economy.productionFactor);
         line += '\n';
         out << line;
     }
@@ -81,17 +82,17 @@ constexpr size_t kColumnCount = std::size(kColumns);
 
 using Cells = std::array<std::string, kColumnCount>;
 
-Cells CellsOf(const ReportRow &r)
+Cells CellsOf(const EntryEvaluation &r)
 {
-    return {std::to_string(r.index),
+    return {std::to_string(int64_t{r.index} + 1),
             ItemName(r.bid),
             std::to_string(r.level),
-            std::to_string(r.cost[0]),
-            std::to_string(r.cost[1]),
-            std::to_string(r.cost[2]),
-            FormatDuration(r.wait[0]),
-            FormatDuration(r.wait[1]),
-            FormatDuration(r.wait[2]),
+            std::to_string(r.costs[0]),
+            std::to_string(r.costs[1]),
+            std::to_string(r.costs[2]),
+            FormatDuration(r.waits[0]),
+            FormatDuration(r.waits[1]),
+            FormatDuration(r.waits[2]),
             FormatDuration(r.buildTime),
             FormatDuration(r.total),
             std::to_string(r.stockAfter[0]),
@@ -119,7 +120,7 @@ void WriteCells(std::ostream &out, const Cells &cells, const std::array<size_t, 
 
 } // namespace
 
-void WriteTable(std::ostream &out, std::span<const ReportRow> rows)
+void WriteTable(std::ostream &out, std::span<const EntryEvaluation> rows)
 {
     Cells header;
     std::array<size_t, kColumnCount> widths{};
@@ -129,7 +130,7 @@ void WriteTable(std::ostream &out, std::span<const ReportRow> rows)
     }
     std::vector<Cells> body;
     body.reserve(rows.size());
-    for (const ReportRow &r : rows) {
+    for (const EntryEvaluation &r : rows) {
         body.push_back(CellsOf(r));
         for (size_t c = 0; c < kColumnCount; ++c)
             widths[c] = std::max(widths[c], DisplayWidth(body.back()[c]));

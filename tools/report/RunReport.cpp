@@ -57,25 +57,6 @@ bool ReadQueueFile(const std::string &path, std::string_view versionTag, QueueFi
     return true;
 }
 
-ReportRow RowOf(const EntryEvaluation &e)
-{
-    ReportRow row;
-    row.index = e.index + 1;
-    row.bid = e.bid;
-    row.level = e.level;
-    row.cost = e.costs;
-    row.buildTime = e.buildTime;
-    row.wait = e.waits;
-    row.step = e.step;
-    row.total = e.total;
-    row.stockAfter = e.stockAfter;
-    row.perHour = {e.economy.metalPerHour, e.economy.crystalPerHour, e.economy.deuteriumPerHour};
-    row.energyProduced = e.economy.energyProduced;
-    row.energyBalance = e.economy.energyBalance;
-    row.productionFactor = e.economy.productionFactor;
-    return row;
-}
-
 } // namespace
 
 int RunReport(std::span<const std::string_view> arguments, std::ostream &out, std::ostream &err)
@@ -120,7 +101,7 @@ int RunReport(std::span<const std::string_view> arguments, std::ostream &out, st
     const PlanetInputs planet{ParseInt(temperatureText), ParseInt(options.satellites)};
     const PlanetInputSource inputs = [planet] { return planet; };
 
-    std::vector<ReportRow> rows;
+    std::vector<EntryEvaluation> rows;
     rows.reserve(static_cast<size_t>(queue.Count()));
     TimelineState state;
     ResetTimeline(state);
@@ -128,7 +109,7 @@ int RunReport(std::span<const std::string_view> arguments, std::ostream &out, st
     for (int32_t i = 0; i < queue.Count(); ++i) {
         messages.line = static_cast<int64_t>(i) + 1;
         if (const auto evaluation = AdvanceTimeline(queue, i, state, inputs, messages))
-            rows.push_back(RowOf(*evaluation));
+            rows.push_back(*evaluation);
     }
 
     std::ofstream file;
