@@ -19,11 +19,11 @@ QString Number(int64_t value)
     return QString::number(value);
 }
 
-const ItemRowSpec *FindSpec(int32_t bid)
+const ItemRowLayout *FindLayout(int32_t bid)
 {
-    for (const ItemRowSpec &spec : ItemRowSpecs()) {
-        if (spec.bid == bid)
-            return &spec;
+    for (const ItemRowLayout &layout : ItemRowLayouts()) {
+        if (layout.bid == bid)
+            return &layout;
     }
     return nullptr;
 }
@@ -47,8 +47,8 @@ void ShowItemDetails(MainForm &form, int32_t bid, int32_t level)
     if (ItemIndexOf(bid) != -1 && !HasItemRow(bid))
         return;
     ItemRow *row = FindItemRow(form, bid);
-    const ItemRowSpec *spec = FindSpec(bid);
-    if (!row || !spec) {
+    const ItemRowLayout *layout = FindLayout(bid);
+    if (!row || !layout) {
         form.platform.ShowMessage("Unknown BID: " + std::to_string(bid));
         return;
     }
@@ -66,9 +66,9 @@ void ShowItemDetails(MainForm &form, int32_t bid, int32_t level)
 
     // Whole energy at level L, and the capacity that level L + 1 will have:
     // the row describes the upgrade to L.
-    if (spec->extra == ExtraValue::Energy)
-        row->ExtraLabel->setText(Number(EnergyTerm(spec->energyCoefficient, level)));
-    else if (spec->extra == ExtraValue::Capacity)
+    if (layout->extra == ExtraValue::Energy)
+        row->ExtraLabel->setText(Number(EnergyTerm(layout->energyCoefficient, level)));
+    else if (layout->extra == ExtraValue::Capacity)
         row->ExtraLabel->setText(Number(StorageCapacityInThousands(int64_t{level} + 1)) + QLatin1Char('k'));
     if (row->MetalLabel)
         row->MetalLabel->setText(Number(metal));

@@ -2,10 +2,10 @@
 
 namespace korvelin {
 
-const std::array<ItemRowSpec, kItemRowCount> &ItemRowSpecs()
+const std::array<ItemRowLayout, kItemRowCount> &ItemRowLayouts()
 {
     using enum ExtraValue;
-    static const std::array<ItemRowSpec, kItemRowCount> specs{{
+    static const std::array<ItemRowLayout, kItemRowCount> layouts{{
         {1, 1, Energy, 10},
         {2, 4, Energy, 10},
         {3, 5, Energy, 20},
@@ -33,7 +33,7 @@ const std::array<ItemRowSpec, kItemRowCount> &ItemRowSpecs()
         {121, 25, None, 0},
         {122, 26, None, 0},
     }};
-    return specs;
+    return layouts;
 }
 
 QColor ItemRowColor(int row)

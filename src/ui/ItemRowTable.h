@@ -11,7 +11,7 @@ namespace korvelin {
 
 enum class ExtraValue { None, Energy, Capacity };
 
-struct ItemRowSpec {
+struct ItemRowLayout {
     int32_t bid;
     int bitmapNumber;          // ZMAINFORM_BUTTON<n>_IMAGE
     ExtraValue extra;
@@ -19,7 +19,7 @@ struct ItemRowSpec {
 };
 
 // Rows 0-12 of the buildings panel, then rows 0-12 of the research panel.
-const std::array<ItemRowSpec, kItemRowCount> &ItemRowSpecs();
+const std::array<ItemRowLayout, kItemRowCount> &ItemRowLayouts();
 
 // The text colour of row r (0-12) of either panel.
 QColor ItemRowColor(int row);

@@ -40,22 +40,22 @@ private:
     QColor colour_;
 };
 
-void BuildItemRow(GroupBox *panel, int r, const ItemRowSpec &spec, ItemRow &row)
+void BuildItemRow(GroupBox *panel, int r, const ItemRowLayout &layout, ItemRow &row)
 {
     const int y = 16 + 32 * r;
-    const int32_t index = ItemIndexOf(spec.bid);
-    row.bid = spec.bid;
+    const int32_t index = ItemIndexOf(layout.bid);
+    row.bid = layout.bid;
 
     row.ItemButton = MakePushButton(panel, "Button1", 8, y, 32, 32);
-    row.ItemButton->SetBitmap(ItemBitmap(spec.bitmapNumber));
-    SetTag(*row.ItemButton, spec.bid);
+    row.ItemButton->SetBitmap(ItemBitmap(layout.bitmapNumber));
+    SetTag(*row.ItemButton, layout.bid);
 
     RowLabels labels(panel, ItemRowColor(r));
     const std::string caption(Caption(index));
     row.NameLabel = labels.Add(caption.c_str(), 48, y, 161, 17);
     row.LevelLabel = labels.AddValue("L", 248, 264, y, 9, 30);
-    if (spec.extra != ExtraValue::None) {
-        const char *extraCaption = spec.extra == ExtraValue::Energy ? "E" : "C";
+    if (layout.extra != ExtraValue::None) {
+        const char *extraCaption = layout.extra == ExtraValue::Energy ? "E" : "C";
         row.ExtraLabel = labels.AddValue(extraCaption, 344, 360, y - 3, 14, 85, &row.ExtraCaptionLabel);
     }
     if (BaseCost(index, kMetal) != 0)
@@ -71,9 +71,9 @@ void BuildItemRow(GroupBox *panel, int r, const ItemRowSpec &spec, ItemRow &row)
 
 void BuildItemPanel(MainForm &form, GroupBox *panel, int firstRow)
 {
-    const auto &specs = ItemRowSpecs();
+    const auto &layouts = ItemRowLayouts();
     for (int r = 0; r < kItemRowsPerPanel; ++r)
-        BuildItemRow(panel, r, specs[static_cast<size_t>(firstRow + r)], form.ItemRows[static_cast<size_t>(firstRow + r)]);
+        BuildItemRow(panel, r, layouts[static_cast<size_t>(firstRow + r)], form.ItemRows[static_cast<size_t>(firstRow + r)]);
 }
 
 } // namespace korvelin
