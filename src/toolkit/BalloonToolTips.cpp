@@ -25,7 +25,7 @@ constexpr int kShowMilliseconds = 10000;
 
 // The balloon: a rounded box with a stem whose tip points at the cursor.
 class BalloonTip : public QWidget {
-public:
+  public:
     BalloonTip(QWidget *owner, const QString &text) : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint), text_(text)
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -52,7 +52,7 @@ public:
 
     QString Text() const { return text_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
@@ -63,7 +63,7 @@ protected:
         painter.drawText(body_, Qt::AlignCenter | Qt::TextSingleLine, text_);
     }
 
-private:
+  private:
     QString text_;
     QRect body_;
     QPainterPath outline_;

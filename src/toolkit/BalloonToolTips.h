@@ -16,7 +16,7 @@ class BalloonTip;
 // or clicks.
 class BalloonToolTips : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit BalloonToolTips(QWidget *window);
     ~BalloonToolTips() override;
 
@@ -26,10 +26,10 @@ public:
     bool IsShowing() const;
     QString ShowingText() const;
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     void Show(QWidget *control, const QPoint &globalPosition);
     void Hide();
 

@@ -45,7 +45,7 @@ QPalette::ColorRole BackgroundRole(const QWidget &control)
 // program wrote. Text set by the program replaces the edit's undo history;
 // with no undo step available the change cannot be typing and is accepted.
 class TypedDigitsValidator : public QValidator {
-public:
+  public:
     explicit TypedDigitsValidator(QLineEdit *edit) : QValidator(edit), edit_(edit), lastText_(edit->text())
     {
         connect(edit, &QLineEdit::textChanged, this, [this](const QString &text) { lastText_ = text; });
@@ -60,8 +60,7 @@ public:
         while (prefix < common && input[prefix] == lastText_[prefix])
             ++prefix;
         qsizetype suffix = 0;
-        while (suffix < common - prefix &&
-               input[input.size() - 1 - suffix] == lastText_[lastText_.size() - 1 - suffix])
+        while (suffix < common - prefix && input[input.size() - 1 - suffix] == lastText_[lastText_.size() - 1 - suffix])
             ++suffix;
         for (qsizetype i = prefix; i < input.size() - suffix; ++i) {
             if (input[i] < QLatin1Char('0') || input[i] > QLatin1Char('9'))
@@ -70,7 +69,7 @@ public:
         return Acceptable;
     }
 
-private:
+  private:
     QLineEdit *edit_;
     QString lastText_;
 };

@@ -43,18 +43,18 @@ QString ControlText(const QWidget &control);
 // are. Reports a click with the left button.
 class Label : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit Label(QWidget *parent, const QString &text = {});
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
 
-private:
+  private:
     bool pressed_ = false;
 };
 
@@ -62,30 +62,30 @@ private:
 // text, drawn at its own size inside the frame (clipped, never scaled).
 class PushButton : public QPushButton {
     Q_OBJECT
-public:
+  public:
     explicit PushButton(QWidget *parent, const QString &text = {});
     void SetBitmap(const QPixmap &bitmap);
     const QPixmap &Bitmap() const { return bitmap_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
 
-private:
+  private:
     QPixmap bitmap_;
 };
 
 // A push button the toolkit paints itself with a vertical colour gradient.
 class GradientButton : public QPushButton {
     Q_OBJECT
-public:
+  public:
     explicit GradientButton(QWidget *parent, const QString &text = {});
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
 
-private:
+  private:
     bool hovered_ = false;
 };
 
@@ -94,10 +94,10 @@ private:
 // disabled window do.
 class GroupBox : public QGroupBox {
     Q_OBJECT
-public:
+  public:
     explicit GroupBox(QWidget *parent, const QString &title = {});
 
-protected:
+  protected:
     // An etched frame whose top line runs through the middle of the title, so
     // children placed for a classic group box clear the frame.
     void paintEvent(QPaintEvent *event) override;
@@ -106,20 +106,20 @@ protected:
 // A single-line edit with a border.
 class Edit : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     explicit Edit(QWidget *parent, const QString &text = {});
     // Refuses typed or pasted characters other than 0-9 (Win32 ES_NUMBER);
     // text the program sets is taken as it is.
     void SetDigitsOnly();
 
-protected:
+  protected:
     void changeEvent(QEvent *event) override;
 };
 
 // A drop-down list whose edit part accepts typing.
 class ComboBox : public QComboBox {
     Q_OBJECT
-public:
+  public:
     explicit ComboBox(QWidget *parent);
     // Item `index` gets the text; index == count appends, any other index
     // outside the items changes nothing.
@@ -129,21 +129,21 @@ public:
 // A two-state box that toggles itself when clicked.
 class CheckBox : public QCheckBox {
     Q_OBJECT
-public:
+  public:
     explicit CheckBox(QWidget *parent, const QString &text = {});
 
-protected:
+  protected:
     void changeEvent(QEvent *event) override;
 };
 
 // A time-of-day picker showing hours, minutes and seconds with up/down arrows.
 class TimePicker : public QTimeEdit {
     Q_OBJECT
-public:
+  public:
     explicit TimePicker(QWidget *parent);
     void SetTime(int hours, int minutes, int seconds);
 
-protected:
+  protected:
     void changeEvent(QEvent *event) override;
 };
 

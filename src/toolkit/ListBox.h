@@ -10,7 +10,7 @@ namespace korvelin {
 // left, right or middle button fires DoubleClicked.
 class ListBox : public QListWidget {
     Q_OBJECT
-public:
+  public:
     explicit ListBox(QWidget *parent);
 
     void Clear();
@@ -33,10 +33,10 @@ public:
     void SetSelected(int index, bool selected);
     bool IsSelected(int index) const;
 
-signals:
+  signals:
     void DoubleClicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

@@ -21,7 +21,7 @@ struct FileDialogRequest {
 };
 
 class Platform : public MessageSink {
-public:
+  public:
     // The ordinary message box (inherited): modal, owned by the main window,
     // titled with its caption, one OK button. Text is UTF-8.
     // void ShowMessage(std::string_view text) override;

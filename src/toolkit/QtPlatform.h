@@ -11,7 +11,7 @@ namespace korvelin {
 // URL handler. Message boxes are owned by the owner window and take its caption
 // as their title.
 class QtPlatform : public Platform {
-public:
+  public:
     explicit QtPlatform(QWidget *owner = nullptr);
     void SetOwner(QWidget *owner);
 
@@ -21,7 +21,7 @@ public:
     void SetClipboardText(const QString &text) override;
     void OpenUrl(const QString &url) override;
 
-private:
+  private:
     QPointer<QWidget> owner_;
 };
 

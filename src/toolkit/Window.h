@@ -10,7 +10,7 @@ namespace korvelin {
 // client area; resizing moves none of them.
 class Window : public QWidget {
     Q_OBJECT
-public:
+  public:
     // `position` is where the frame goes on the screen, `clientSize` the
     // size of the area inside the frame.
     Window(const QString &caption, QPoint position, QSize clientSize);

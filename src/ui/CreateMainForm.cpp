@@ -28,8 +28,8 @@ void BuildSummaryBlock(MainForm &form)
     static constexpr SummaryColumn columns[] = {{432, 448, 80}, {529, 544, 80}, {624, 639, 73}, {720, 735, 58}};
     static constexpr int rowTops[] = {13, 29, 45};
     static constexpr const char *captions[3][4] = {{"M", "K", "D", "E"}, {"M", "K", "D", "F"}, {"M", "K", "D", "E"}};
-    static constexpr const char *initialTexts[3][4] = {{"500", "500", "0", "0"}, {"500", "500", "0", "0"},
-                                                       {"20", "10", "0", "0"}};
+    static constexpr const char *initialTexts[3][4] = {
+        {"500", "500", "0", "0"}, {"500", "500", "0", "0"}, {"20", "10", "0", "0"}};
     Label **values[3][4] = {
         {&form.StockMetalLabel, &form.StockCrystalLabel, &form.StockDeuteriumLabel, &form.EnergyBalanceLabel},
         {&form.CapacityMetalLabel, &form.CapacityCrystalLabel, &form.CapacityDeuteriumLabel,
@@ -101,8 +101,7 @@ void WireEvents(MainForm &form)
 {
     for (ItemRow &row : form.ItemRows) {
         PushButton *button = row.ItemButton;
-        QObject::connect(button, &QPushButton::clicked, button,
-                         [&form, button] { AppendUpgrade(form, Tag(*button)); });
+        QObject::connect(button, &QPushButton::clicked, button, [&form, button] { AppendUpgrade(form, Tag(*button)); });
     }
     OnEvent(form, form.UpButton, &QPushButton::clicked, MoveCurrentUp);
     OnEvent(form, form.DownButton, &QPushButton::clicked, MoveCurrentDown);

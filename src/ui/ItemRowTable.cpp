@@ -5,6 +5,8 @@ namespace korvelin {
 const std::array<ItemRowLayout, kItemRowCount> &ItemRowLayouts()
 {
     using enum ExtraValue;
+    // One row per line, in panel order.
+    // clang-format off
     static const std::array<ItemRowLayout, kItemRowCount> layouts{{
         {1, 1, Energy, 10},
         {2, 4, Energy, 10},
@@ -33,6 +35,7 @@ const std::array<ItemRowLayout, kItemRowCount> &ItemRowLayouts()
         {121, 25, None, 0},
         {122, 26, None, 0},
     }};
+    // clang-format on
     return layouts;
 }
 

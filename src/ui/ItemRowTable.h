@@ -13,7 +13,7 @@ enum class ExtraValue { None, Energy, Capacity };
 
 struct ItemRowLayout {
     int32_t bid;
-    int bitmapNumber;          // ZMAINFORM_BUTTON<n>_IMAGE
+    int bitmapNumber; // ZMAINFORM_BUTTON<n>_IMAGE
     ExtraValue extra;
     int32_t energyCoefficient; // for ExtraValue::Energy
 };

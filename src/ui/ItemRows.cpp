@@ -15,7 +15,7 @@ QPixmap ItemBitmap(int number)
 
 // Places the labels of one row, all in the row's colour.
 class RowLabels {
-public:
+  public:
     RowLabels(GroupBox *panel, QColor colour) : panel_(panel), colour_(colour) {}
 
     Label *Add(const char *text, int x, int y, int width, int height)
@@ -35,7 +35,7 @@ public:
         return Add("", valueX, y, valueWidth, 15);
     }
 
-private:
+  private:
     GroupBox *panel_;
     QColor colour_;
 };
@@ -71,9 +71,10 @@ void BuildItemRow(GroupBox *panel, int r, const ItemRowLayout &layout, ItemRow &
 
 void BuildItemPanel(MainForm &form, GroupBox *panel, int firstRow)
 {
-    const auto &layouts = ItemRowLayouts();
-    for (int r = 0; r < kItemRowsPerPanel; ++r)
-        BuildItemRow(panel, r, layouts[static_cast<size_t>(firstRow + r)], form.ItemRows[static_cast<size_t>(firstRow + r)]);
+    for (int r = 0; r < kItemRowsPerPanel; ++r) {
+        const auto i = static_cast<size_t>(firstRow + r);
+        BuildItemRow(panel, r, ItemRowLayouts()[i], form.ItemRows[i]);
+    }
 }
 
 } // namespace korvelin

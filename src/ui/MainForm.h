@@ -25,7 +25,7 @@ struct ItemRow {
     int32_t bid = 0;
     PushButton *ItemButton = nullptr; // tag: the item's BID
     Label *NameLabel = nullptr;
-    Label *LevelLabel = nullptr;       // "L"
+    Label *LevelLabel = nullptr;        // "L"
     Label *ExtraCaptionLabel = nullptr; // "E" or "C"
     Label *ExtraLabel = nullptr;
     Label *MetalLabel = nullptr;     // "M"

@@ -4,7 +4,7 @@
 namespace korvelin {
 
 inline constexpr char kProgramName[] = "Korvelin";
-inline constexpr char kWebAddress[] = "www.example.org";     // as shown
+inline constexpr char kWebAddress[] = "www.example.org";    // as shown
 inline constexpr char kWebUrl[] = "http://www.example.org"; // as opened
 inline constexpr char kContactNumber[] = "100-200-300";
 

@@ -1,7 +1,7 @@
 #include "ui/PanelCommands.h"
 
-#include "ui/Maker.h"
 #include "ui/MainForm.h"
+#include "ui/Maker.h"
 
 namespace korvelin {
 

@@ -13,7 +13,7 @@ namespace korvelin::test {
 namespace {
 
 class ItemDetailsTest : public FormFixture {
-protected:
+  protected:
     // Queues the next level of an item as its button would, minus the view.
     void Queue(int32_t bid)
     {
@@ -76,9 +76,11 @@ TEST_F(ItemDetailsTest, EnergyAndCapacityUseTheLevelItself)
         const char *extra;
     };
     const Case cases[] = {
-        {1, 2, "24"},        // trunc(10 × 2 × 1.21)
-        {12, 3, "199"},      // trunc(50 × 3 × 1.331)
-        {22, 1, "200k"},     {22, 2, "300k"}, {22, 3, "500k"},
+        {1, 2, "24"},       // trunc(10 × 2 × 1.21)
+        {12, 3, "199"},     // trunc(50 × 3 × 1.331)
+        {22, 1, "200k"},    // 2^1 × 50 + 100
+        {22, 2, "300k"},    // 2^2 × 50 + 100
+        {22, 3, "500k"},    // 2^3 × 50 + 100
         {24, 10, "51300k"}, // 2^10 × 50 + 100
     };
     for (const Case &c : cases) {
@@ -142,26 +144,26 @@ TEST_F(ItemDetailsTest, HugeLevelsStayWellDefined)
 
 struct RowShape {
     int32_t bid;
-    int row;           // 0-12 within its panel
+    int row; // 0-12 within its panel
     bool research;
     const char *extra; // "E", "C" or ""
     bool metal, crystal, deuterium;
 };
 
 const RowShape kRowShapes[] = {
-    {1, 0, false, "E", true, true, false},      {2, 1, false, "E", true, true, false},
-    {3, 2, false, "E", true, true, false},      {4, 3, false, "E", true, true, false},
-    {12, 4, false, "E", true, true, true},      {14, 5, false, "", true, true, true},
-    {21, 6, false, "", true, true, true},       {22, 7, false, "C", true, false, false},
-    {23, 8, false, "C", true, true, false},     {24, 9, false, "C", true, true, false},
-    {31, 10, false, "", true, true, true},      {44, 11, false, "", true, true, true},
-    {15, 12, false, "", true, true, true},      {106, 0, true, "", true, true, true},
-    {108, 1, true, "", false, true, true},      {109, 2, true, "", true, true, false},
-    {110, 3, true, "", true, true, false},      {111, 4, true, "", true, false, false},
-    {113, 5, true, "", false, true, true},      {114, 6, true, "", false, true, true},
-    {115, 7, true, "", true, false, true},      {117, 8, true, "", true, true, true},
-    {118, 9, true, "", true, true, true},       {120, 10, true, "", true, true, false},
-    {121, 11, true, "", true, true, true},      {122, 12, true, "", true, true, true},
+    {1, 0, false, "E", true, true, false},  {2, 1, false, "E", true, true, false},
+    {3, 2, false, "E", true, true, false},  {4, 3, false, "E", true, true, false},
+    {12, 4, false, "E", true, true, true},  {14, 5, false, "", true, true, true},
+    {21, 6, false, "", true, true, true},   {22, 7, false, "C", true, false, false},
+    {23, 8, false, "C", true, true, false}, {24, 9, false, "C", true, true, false},
+    {31, 10, false, "", true, true, true},  {44, 11, false, "", true, true, true},
+    {15, 12, false, "", true, true, true},  {106, 0, true, "", true, true, true},
+    {108, 1, true, "", false, true, true},  {109, 2, true, "", true, true, false},
+    {110, 3, true, "", true, true, false},  {111, 4, true, "", true, false, false},
+    {113, 5, true, "", false, true, true},  {114, 6, true, "", false, true, true},
+    {115, 7, true, "", true, false, true},  {117, 8, true, "", true, true, true},
+    {118, 9, true, "", true, true, true},   {120, 10, true, "", true, true, false},
+    {121, 11, true, "", true, true, true},  {122, 12, true, "", true, true, true},
 };
 
 void ExpectLabel(const Label *label, bool present, QRect bounds, const char *what)
@@ -182,8 +184,8 @@ TEST_F(ItemDetailsTest, EachRowHasItsButtonAndExactlyItsOptionalLabels)
         const ItemRow &row = form->ItemRows[i];
         SCOPED_TRACE(shape.bid);
         const int y = 16 + 32 * shape.row;
-        QWidget *panel = shape.research ? static_cast<QWidget *>(form->ResearchPanel)
-                                        : static_cast<QWidget *>(form->BuildingsPanel);
+        QWidget *panel =
+            shape.research ? static_cast<QWidget *>(form->ResearchPanel) : static_cast<QWidget *>(form->BuildingsPanel);
         ASSERT_EQ(row.bid, shape.bid);
         EXPECT_EQ(row.ItemButton->parentWidget(), panel);
         EXPECT_EQ(row.ItemButton->geometry(), QRect(8, y, 32, 32));

@@ -27,8 +27,10 @@ struct Expected {
     QRect bounds;
 };
 
+// clang-format off
 #define NAMED(member) #member, [](MainForm &f) -> QWidget * { return f.member; }
 #define CAPTION "", nullptr
+// clang-format on
 
 // Construction order within each parent; texts are those after start-up.
 const Expected kLayout[] = {
@@ -121,15 +123,24 @@ const Expected kLayout[] = {
 bool IsKind(const QWidget *widget, Kind kind)
 {
     switch (kind) {
-    case kLabel: return qobject_cast<const Label *>(widget);
-    case kButton: return qobject_cast<const PushButton *>(widget);
-    case kGradient: return qobject_cast<const GradientButton *>(widget);
-    case kGroup: return qobject_cast<const GroupBox *>(widget);
-    case kEdit: return qobject_cast<const Edit *>(widget);
-    case kList: return qobject_cast<const ListBox *>(widget);
-    case kCombo: return qobject_cast<const ComboBox *>(widget);
-    case kCheck: return qobject_cast<const CheckBox *>(widget);
-    case kTime: return qobject_cast<const TimePicker *>(widget);
+    case kLabel:
+        return qobject_cast<const Label *>(widget);
+    case kButton:
+        return qobject_cast<const PushButton *>(widget);
+    case kGradient:
+        return qobject_cast<const GradientButton *>(widget);
+    case kGroup:
+        return qobject_cast<const GroupBox *>(widget);
+    case kEdit:
+        return qobject_cast<const Edit *>(widget);
+    case kList:
+        return qobject_cast<const ListBox *>(widget);
+    case kCombo:
+        return qobject_cast<const ComboBox *>(widget);
+    case kCheck:
+        return qobject_cast<const CheckBox *>(widget);
+    case kTime:
+        return qobject_cast<const TimePicker *>(widget);
     }
     return false;
 }
@@ -157,7 +168,7 @@ void CollectControls(const MainForm &form, const QWidget *parent, std::vector<QW
 }
 
 class MainFormLayoutTest : public FormFixture {
-protected:
+  protected:
     QWidget *Named(const std::string &name)
     {
         if (name == "window")

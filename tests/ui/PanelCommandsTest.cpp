@@ -11,7 +11,7 @@ namespace korvelin::test {
 namespace {
 
 class PanelCommandsTest : public FormFixture {
-protected:
+  protected:
     std::vector<GroupBox *> VisiblePanels()
     {
         std::vector<GroupBox *> visible;

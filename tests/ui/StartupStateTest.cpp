@@ -29,9 +29,9 @@ TEST_F(StartupStateTest, QueueIsEmptyAndItsButtonsAreDisabled)
                             static_cast<QWidget *>(form->DelButton), static_cast<QWidget *>(form->CpButton),
                             static_cast<QWidget *>(form->NextButton)})
         EXPECT_FALSE(button->isEnabled()) << ControlText(*button).toStdString();
-    for (QWidget *enabled : {static_cast<QWidget *>(form->SaveButton), static_cast<QWidget *>(form->OpenButton),
-                             static_cast<QWidget *>(form->CalculateButton),
-                             static_cast<QWidget *>(form->SaveByTimeButton)})
+    for (QWidget *enabled :
+         {static_cast<QWidget *>(form->SaveButton), static_cast<QWidget *>(form->OpenButton),
+          static_cast<QWidget *>(form->CalculateButton), static_cast<QWidget *>(form->SaveByTimeButton)})
         EXPECT_TRUE(enabled->isEnabled()) << ControlText(*enabled).toStdString();
     EXPECT_FALSE(form->SupportFleetCheck->isChecked());
     EXPECT_FALSE(form->SupportFleetGroup->isEnabled());
@@ -66,12 +66,12 @@ TEST_F(StartupStateTest, LanguageBoxHoldsEnglishAlone)
 TEST_F(StartupStateTest, SummaryBlockShowsLevelZeroCapacitiesAndConstructionTexts)
 {
     const std::pair<Label *, const char *> cases[] = {
-        {form->StockMetalLabel, "500"},         {form->StockCrystalLabel, "500"},
-        {form->StockDeuteriumLabel, "0"},       {form->EnergyBalanceLabel, "0"},
-        {form->CapacityMetalLabel, "100000"},   {form->CapacityCrystalLabel, "100000"},
+        {form->StockMetalLabel, "500"},           {form->StockCrystalLabel, "500"},
+        {form->StockDeuteriumLabel, "0"},         {form->EnergyBalanceLabel, "0"},
+        {form->CapacityMetalLabel, "100000"},     {form->CapacityCrystalLabel, "100000"},
         {form->CapacityDeuteriumLabel, "100000"}, {form->ProductionFactorLabel, "0"},
-        {form->ProductionMetalLabel, "20"},     {form->ProductionCrystalLabel, "10"},
-        {form->ProductionDeuteriumLabel, "0"},  {form->EnergyProductionLabel, "0"},
+        {form->ProductionMetalLabel, "20"},       {form->ProductionCrystalLabel, "10"},
+        {form->ProductionDeuteriumLabel, "0"},    {form->EnergyProductionLabel, "0"},
     };
     for (const auto &[label, text] : cases)
         EXPECT_EQ(label->text(), QString::fromUtf8(text));
@@ -79,7 +79,7 @@ TEST_F(StartupStateTest, SummaryBlockShowsLevelZeroCapacitiesAndConstructionText
 
 struct RowFigures {
     int32_t bid;
-    const char *extra; // "" when the row has no "E" or "C"
+    const char *extra;                       // "" when the row has no "E" or "C"
     const char *metal, *crystal, *deuterium; // "" when the row has no such label
     const char *time;
 };

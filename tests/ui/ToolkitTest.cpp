@@ -16,7 +16,7 @@ namespace korvelin::test {
 namespace {
 
 class ListBoxTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         parent.resize(300, 300);
