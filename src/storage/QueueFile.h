@@ -36,8 +36,9 @@ struct LoadedEntry {
 // was accepted, so a rejected file leaves the current plan alone.
 struct QueueFileContents {
     bool headerAccepted = false;
-    // The value of the last "Temperature" key line, unconverted; empty for a
-    // line without "="; nothing when no such line stands before "##BUILD##".
+    // The value of the last "Temperature" key line, unconverted and cut to
+    // kMaxTemperatureText bytes; empty for a line without "="; nothing when no
+    // such line stands before "##BUILD##".
     std::optional<std::string> temperature;
     std::vector<LoadedEntry> entries; // catalogue BIDs only, in line order
     // The build lines skipped for a BID outside the catalogue: how many, and
@@ -50,12 +51,15 @@ struct QueueFileContents {
 
 // The BuildQueue indexes entries with int32.
 inline constexpr size_t kMaxQueueFileEntries = static_cast<size_t>(std::numeric_limits<int32_t>::max());
+// The most an edit field holds; a longer value could never be shown whole,
+// and keeping it would let one endless line exhaust memory.
+inline constexpr size_t kMaxTemperatureText = 32767;
 // Each skipped line is its own modal box; a damaged file must not bury the
 // user under thousands of them, so the rest are summed up in one.
 inline constexpr size_t kMaxUnknownBidMessages = 10;
 
 // Reads a queue file fed in pieces of any size, so that a file is never held
-// whole: memory grows with the entries and the temperature text only.
+// whole: memory grows with the entries only.
 // Lines end at LF, with or without a CR before it; any other CR is dropped; a
 // byte 26 ends the file; a last line without LF still counts, and nothing
 // after a final LF does.

@@ -73,7 +73,8 @@ void QueueFileParser::AddByte(char c)
         break;
     case Section::Keys:
         if (capturingTemperature_) {
-            value_ += c;
+            if (value_.size() < kMaxTemperatureText)
+                value_ += c;
         } else if (c == '=' && !sawEquals_) {
             sawEquals_ = true;
             capturingTemperature_ = LineIs(kTemperatureKey);

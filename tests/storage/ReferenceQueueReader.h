@@ -52,7 +52,7 @@ inline QueueFileContents ReferenceReadQueueFile(std::string_view bytes, std::str
         const std::string key = last.substr(0, eq);
         const std::string value = eq == std::string::npos ? std::string() : last.substr(eq + 1);
         if (key == "Temperature")
-            contents.temperature = value;
+            contents.temperature = value.substr(0, kMaxTemperatureText);
     }
     for (; next < lines.size(); ++next) {
         const std::string &line = lines[next];
