@@ -3,7 +3,6 @@
 #include "rules/ItemCatalogue.h"
 
 #include <charconv>
-#include <iconv.h>
 
 namespace korvelin {
 
@@ -22,25 +21,6 @@ std::string CompactQueueText(std::span<const QueueEntry> entries)
         text += ' ';
     }
     return text;
-}
-
-std::optional<std::string> EncodeCodePage1251(std::string_view utf8)
-{
-    iconv_t converter = iconv_open("CP1251", "UTF-8");
-    if (converter == reinterpret_cast<iconv_t>(-1))
-        return std::nullopt;
-    // A UTF-8 character never takes fewer bytes than its single-byte form.
-    std::string out(utf8.size(), '\0');
-    char *in = const_cast<char *>(utf8.data());
-    size_t inLeft = utf8.size();
-    char *outPtr = out.data();
-    size_t outLeft = out.size();
-    const size_t converted = iconv(converter, &in, &inLeft, &outPtr, &outLeft);
-    iconv_close(converter);
-    if (converted == static_cast<size_t>(-1) || inLeft != 0)
-        return std::nullopt;
-    out.resize(out.size() - outLeft);
-    return out;
 }
 
 std::string TimedFileName(std::string_view summaryTimeText)

@@ -2,6 +2,7 @@
 // The properties every input must keep, shared by the randomised test and the
 // fuzz target. Returns what went wrong, or an empty text.
 
+#include "CodePage1251.h"
 #include "ReferenceQueueReader.h"
 #include "storage/QueueFile.h"
 #include "storage/QueueText.h"

@@ -1,5 +1,6 @@
 #include "storage/QueueText.h"
 
+#include "CodePage1251.h"
 #include "TestQueues.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 namespace korvelin {
 namespace {
 
+using test::EncodeCodePage1251;
 using test::Entries;
 
 TEST(CompactQueueText, ExampleGluesShortNamesToLevels)
