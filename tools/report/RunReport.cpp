@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -25,12 +26,12 @@ constexpr const char *kProgram = "korvelin-report";
 // Timeline messages go to standard error, prefixed with the queue line that
 // raised them.
 class LineMessages : public MessageSink {
-public:
+  public:
     explicit LineMessages(std::ostream &err) : err_(err) {}
     void ShowMessage(std::string_view text) override { err_ << "line " << line << ": " << text << '\n'; }
     int64_t line = 0;
 
-private:
+  private:
     std::ostream &err_;
 };
 
@@ -43,17 +44,27 @@ bool ReadQueueFile(const std::string &path, std::string_view versionTag, QueueFi
         error = std::strerror(errno);
         return false;
     }
-    QueueFileParser parser(versionTag);
-    std::vector<char> buffer(1 << 16);
-    while (!parser.Complete() && file) {
-        file.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-        parser.Feed(std::string_view(buffer.data(), static_cast<size_t>(file.gcount())));
-    }
-    if (file.bad()) {
-        error = "read error";
+    try {
+        QueueFileParser parser(versionTag);
+        std::vector<char> buffer(1 << 16);
+        while (!parser.Complete() && file) {
+            file.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+            parser.Feed(std::string_view(buffer.data(), static_cast<size_t>(file.gcount())));
+        }
+        if (file.bad()) {
+            error = "read error";
+            return false;
+        }
+        contents = parser.Finish();
+    } catch (const std::bad_alloc &) {
+        error = std::strerror(ENOMEM);
         return false;
     }
-    contents = parser.Finish();
+    // A partial queue would be reported as if it were the whole plan.
+    if (contents.tooManyEntries) {
+        error = std::strerror(EFBIG);
+        return false;
+    }
     return true;
 }
 
@@ -77,7 +88,8 @@ int RunReport(std::span<const std::string_view> arguments, std::ostream &out, st
     }
 
     if (!ExtendedPrecisionWorks()) {
-        err << kProgram << ": this machine does not compute with 64-bit extended precision; the figures would be wrong\n";
+        err << kProgram
+            << ": this machine does not compute with 64-bit extended precision; the figures would be wrong\n";
         return 1;
     }
     const std::string versionTag = VersionTag(ReadFileVersion());
@@ -127,7 +139,7 @@ int RunReport(std::span<const std::string_view> arguments, std::ostream &out, st
         WriteTable(target, rows);
     target.flush();
     if (!target) {
-        err << kProgram << ": writing the figures failed\n";
+        err << kProgram << ": cannot write " << options.outputPath.value_or("standard output") << '\n';
         return 1;
     }
     return 0;

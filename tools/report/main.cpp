@@ -1,6 +1,7 @@
 #include "RunReport.h"
 
 #include <iostream>
+#include <new>
 #include <string_view>
 #include <vector>
 
@@ -8,5 +9,10 @@ int main(int argc, char **argv)
 {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-    return korvelin::report::RunReport(arguments, std::cout, std::cerr);
+    try {
+        return korvelin::report::RunReport(arguments, std::cout, std::cerr);
+    } catch (const std::bad_alloc &) {
+        std::cerr << "korvelin-report: out of memory\n";
+        return 1;
+    }
 }
