@@ -1,6 +1,7 @@
 #include "queue/BuildQueue.h"
 
 #include <algorithm>
+#include <atomic>
 #include <limits>
 
 namespace korvelin {
@@ -15,6 +16,12 @@ constexpr std::array<int32_t, 11> kTrackedBids = {
     bid::kCrystalStorage, bid::kDeuteriumTank,   bid::kResearchLab,
 };
 constexpr int32_t kTracked = static_cast<int32_t>(kTrackedBids.size());
+
+uint64_t NextRevision()
+{
+    static std::atomic<uint64_t> last{0};
+    return ++last;
+}
 
 int32_t TrackedSlot(int32_t bid)
 {
@@ -135,7 +142,7 @@ void BuildQueue::InvalidateFrom(int32_t index)
     // Row r counts entries 0 .. r − 1, so a change at `index` leaves rows
     // 0 .. index as they were.
     validRows_ = std::min(validRows_, index + 1);
-    ++revision_;
+    revision_ = NextRevision();
 }
 
 void BuildQueue::EnsurePrefixRows(int32_t n) const

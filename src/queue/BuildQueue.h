@@ -65,7 +65,9 @@ class BuildQueue {
     void RaiseQueuedLevel(int32_t bid);
 
     // Changes with every edit of the entries, so that a view can tell in
-    // constant time whether what it shows is still the queue.
+    // constant time whether what it shows is still the queue. Revisions come
+    // from one counter shared by every queue: a queue assigned over another
+    // never brings along the revision a view recorded of the one it replaced.
     uint64_t Revision() const { return revision_; }
 
   private:

@@ -97,6 +97,23 @@ TEST_F(QueueViewTest, ListRewrittenElsewhereIsRebuilt)
     EXPECT_EQ(Lines(), ExpectedLines());
 }
 
+// Two queues built by as many edits once shared a revision, so the list kept
+// showing the queue that had been replaced.
+TEST_F(QueueViewTest, QueueAssignedOverAnotherIsShown)
+{
+    const auto queueOf = [](int32_t bid) {
+        BuildQueue queue;
+        queue.AppendEntry(bid, 1);
+        queue.AppendEntry(bid, 2);
+        return queue;
+    };
+    form->queue = queueOf(bid::kMetalMine);
+    RefreshQueueView(*form, 0);
+    form->queue = queueOf(bid::kSolarPlant);
+    RefreshQueueView(*form, 0);
+    EXPECT_EQ(Lines(), ExpectedLines());
+}
+
 // Long random edit sequences through the handlers, crossing the size at which
 // the list is rewritten whole instead of line by line.
 TEST_F(QueueViewTest, RandomEditsKeepListLineForLine)
