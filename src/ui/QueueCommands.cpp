@@ -73,9 +73,12 @@ void MoveCurrentDown(MainForm &form)
 void PlayToLine(MainForm &form)
 {
     const int32_t line = CurrentLine(form);
+    // The panels share one place and their group boxes paint no background,
+    // so the About panel is hidden too: left up, its text would show through.
     form.ResourcePanel->setVisible(true);
     form.BuildingsPanel->setVisible(false);
     form.ResearchPanel->setVisible(false);
+    form.AboutPanel->setVisible(false);
     form.NextButton->setEnabled(true);
     WalkThrough(form, line);
 }

@@ -197,6 +197,20 @@ TEST_F(QueueCommandsTest, DoubleClickPlaysToLineThenNextPlaysOneMore)
     EXPECT_EQ(SelectedLines(), std::vector<int>{5});
 }
 
+// From the About panel too, only the resource panel stays up; the About
+// panel's text used to show through it.
+TEST_F(QueueCommandsTest, DoubleClickLeavesOnlyResourcePanelVisible)
+{
+    Click(bid::kMetalMine);
+    for (GradientButton *tab : {form->BuildTab, form->ResearchTab, form->AboutTab}) {
+        tab->click();
+        DoubleClickLine(0);
+        EXPECT_TRUE(form->ResourcePanel->isVisibleTo(form->MainGroup));
+        for (const QWidget *panel : {form->BuildingsPanel, form->ResearchPanel, form->AboutPanel})
+            EXPECT_FALSE(panel->isVisibleTo(form->MainGroup));
+    }
+}
+
 TEST_F(QueueCommandsTest, CalculateLeavesLastLineCurrentWithoutSelection)
 {
     Click({bid::kMetalMine, bid::kMetalMine, bid::kCrystalMine});
