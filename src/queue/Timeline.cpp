@@ -15,25 +15,9 @@ PlanetInputs ReadInputs(const PlanetInputSource &inputs)
     return inputs ? inputs() : PlanetInputs{};
 }
 
-bool SameEconomy(const Economy &a, const Economy &b)
-{
-    return a.metalMine == b.metalMine && a.crystalMine == b.crystalMine &&
-           a.deuteriumSynthesizer == b.deuteriumSynthesizer && a.solarPlant == b.solarPlant &&
-           a.fusionReactor == b.fusionReactor && a.maxTemperature == b.maxTemperature && a.satellites == b.satellites;
-}
-
 EconomyFigures FiguresAt(const BuildQueue &queue, int32_t position, const PlanetInputs &planet)
 {
-    // Most entries are no mine or power plant, so neighbouring positions
-    // mostly share their economy; the figures are a pure function of it.
-    thread_local Economy lastEconomy;
-    thread_local EconomyFigures lastFigures = EvaluateEconomy(lastEconomy);
-    const Economy economy = queue.EconomyAt(position, planet.maxTemperature, planet.satellites);
-    if (!SameEconomy(economy, lastEconomy)) {
-        lastFigures = EvaluateEconomy(economy);
-        lastEconomy = economy;
-    }
-    return lastFigures;
+    return EvaluateEconomy(queue.EconomyAt(position, planet.maxTemperature, planet.satellites));
 }
 
 } // namespace
