@@ -147,20 +147,6 @@ TEST(QueueFileRead, EntriesBeyondTheLimitMarkTheFileTooLarge)
     EXPECT_EQ(contents.entries.size(), 2u);
 }
 
-// One endless key line must not exhaust memory; the value is cut, read on.
-TEST(QueueFileRead, TemperatureValueIsCutToWhatAnEditHolds)
-{
-    QueueFileParser parser("0.7");
-    parser.Feed("[Korvelin_0.7_BuildQueueList]\r\nTemperature=");
-    const std::string piece(1u << 16, '7');
-    for (size_t fed = 0; fed < 4 * kMaxTemperatureText; fed += piece.size())
-        parser.Feed(piece);
-    parser.Feed("\r\n##BUILD##\r\n1:1\r\n");
-    const QueueFileContents contents = parser.Finish();
-    EXPECT_EQ(contents.temperature, std::string(kMaxTemperatureText, '7'));
-    EXPECT_EQ(contents.entries, (std::vector<LoadedEntry>{{1, 1}}));
-}
-
 struct MessagesCase {
     const char *name;
     uint64_t unknownLines;
