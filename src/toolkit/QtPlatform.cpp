@@ -1,5 +1,7 @@
 #include "toolkit/QtPlatform.h"
 
+#include "toolkit/TextEncoding.h"
+
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
@@ -7,6 +9,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QUrl>
 
 namespace korvelin {
@@ -62,7 +65,13 @@ std::optional<QString> QtPlatform::ShowFileDialog(const FileDialogRequest &reque
 
 void QtPlatform::SetClipboardText(const QString &text)
 {
-    QGuiApplication::clipboard()->setText(text);
+    auto *data = new QMimeData;
+    data->setText(text);
+    // Programs that read the clipboard as single-byte Cyrillic text find the
+    // code page 1251 bytes beside the Unicode text.
+    if (const std::optional<QByteArray> bytes = EncodeCodePage1251(text))
+        data->setData(QStringLiteral("text/plain;charset=windows-1251"), *bytes);
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void QtPlatform::OpenUrl(const QString &url)

@@ -4,7 +4,12 @@
 
 #include "toolkit/Controls.h"
 #include "toolkit/ListBox.h"
+#include "toolkit/QtPlatform.h"
+#include "toolkit/TextEncoding.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -222,6 +227,21 @@ TEST(ControlTest, TagsAndTextsOfEveryKind)
     picker->SetTime(1, 2, 3);
     EXPECT_EQ(ControlText(*picker), QStringLiteral("01:02:03"));
     EXPECT_EQ(ControlText(GroupBox(&parent, QStringLiteral("Summary Need"))), QStringLiteral("Summary Need"));
+}
+
+TEST(ClipboardTest, CarriesUnicodeTextAndItsCodePage1251Bytes)
+{
+    const QString text = QString::fromUtf8("М1 М2 К1 Ракетница3 ");
+    const QByteArray expected("\xcc\x31\x20\xcc\x32\x20\xca\x31\x20\xd0\xe0\xea\xe5\xf2\xed\xe8\xf6\xe0\x33\x20", 20);
+    EXPECT_EQ(EncodeCodePage1251(text), expected);
+    EXPECT_EQ(EncodeCodePage1251(QString::fromUtf8("ñ")), std::nullopt);
+
+    QtPlatform platform;
+    platform.SetClipboardText(text);
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->text(), text);
+    EXPECT_EQ(data->data(QStringLiteral("text/plain;charset=windows-1251")), expected);
 }
 
 } // namespace
