@@ -15,9 +15,15 @@ PlanetInputs ReadInputs(const PlanetInputSource &inputs)
     return inputs ? inputs() : PlanetInputs{};
 }
 
-EconomyFigures FiguresAt(const BuildQueue &queue, int32_t position, const PlanetInputs &planet)
+EconomyFigures FiguresAt(const BuildQueue &queue, int32_t position, const PlanetInputs &planet,
+                         TimelineState &state)
 {
-    return EvaluateEconomy(queue.EconomyAt(position, planet.maxTemperature, planet.satellites));
+    const Economy economy = queue.EconomyAt(position, planet.maxTemperature, planet.satellites);
+    if (!(economy == state.lastEconomy)) {
+        state.lastFigures = EvaluateEconomy(economy);
+        state.lastEconomy = economy;
+    }
+    return state.lastFigures;
 }
 
 } // namespace
@@ -59,7 +65,7 @@ std::optional<EntryEvaluation> EvaluateEntry(const BuildQueue &queue, int32_t po
     result.roboticsLevel = queue.LevelBefore(bid::kRoboticsFactory, position);
     result.naniteLevel = queue.LevelBefore(bid::kNaniteFactory, position);
     result.inputs = ReadInputs(inputs);
-    result.economy = FiguresAt(queue, position, result.inputs);
+    result.economy = FiguresAt(queue, position, result.inputs, state);
     result.costs = UpgradeCosts(entry.bid, entry.level, messages);
     result.buildTime = BuildTime(result.costs[0], result.costs[1], result.roboticsLevel, result.naniteLevel);
 
@@ -92,7 +98,7 @@ std::optional<EntryEvaluation> AdvanceTimeline(const BuildQueue &queue, int32_t 
     const PlanetInputs planet = ReadInputs(inputs);
     const bool sameInputs =
         planet.maxTemperature == result->inputs.maxTemperature && planet.satellites == result->inputs.satellites;
-    const EconomyFigures figures = sameInputs ? result->economy : FiguresAt(queue, position, planet);
+    const EconomyFigures figures = sameInputs ? result->economy : FiguresAt(queue, position, planet, state);
     const std::array<int64_t, 3> perHour{figures.metalPerHour, figures.crystalPerHour, figures.deuteriumPerHour};
     for (size_t kind = 0; kind < 3; ++kind) {
         state.stock[kind] =

@@ -37,6 +37,12 @@ struct TimelineState {
     std::array<int64_t, 3> stock{kStartMetal, kStartCrystal, kStartDeuterium}; // metal, crystal, deuterium
     int64_t step = 0;  // seconds the last evaluated entry advanced the clock
     int64_t total = 0; // seconds since the last reset
+
+    // The figures of the economy evaluated last. Most entries are no mine or
+    // power plant, so neighbouring positions mostly share their economy, and
+    // the figures are a pure function of it: a cache, not part of the clock.
+    Economy lastEconomy;
+    EconomyFigures lastFigures = EvaluateEconomy(Economy{});
 };
 
 // Everything one evaluation worked out, for the window's fields and the report.

@@ -14,6 +14,8 @@ struct Economy {
     int32_t fusionReactor = 0;
     int32_t maxTemperature = 0; // T
     int32_t satellites = 0;     // S
+
+    friend bool operator==(const Economy &, const Economy &) = default;
 };
 
 // trunc(c × L × 1.1^L): the energy term shared by mines, plants and item rows.
