@@ -4,9 +4,7 @@
 
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMimeData>
@@ -57,9 +55,6 @@ std::optional<QString> QtPlatform::ShowFileDialog(const FileDialogRequest &reque
     const QStringList picked = dialog.selectedFiles();
     if (picked.isEmpty())
         return std::nullopt;
-    // The system dialog leaves the picked file's folder as the current
-    // directory; the timed save writes there.
-    QDir::setCurrent(QFileInfo(picked.first()).absolutePath());
     return picked.first();
 }
 
