@@ -131,40 +131,43 @@ QIcon WindowIcon()
 
 } // namespace
 
+namespace {
+
+// Every control of the window sits at fixed bounds in its parent.
+template <typename Control> Control *Place(QWidget *parent, const char *text, int x, int y, int width, int height)
+{
+    auto *control = new Control(parent, Utf8(text));
+    control->setGeometry(x, y, width, height);
+    return control;
+}
+
+} // namespace
+
 Label *MakeLabel(QWidget *parent, const char *text, int x, int y, int width, int height)
 {
-    auto *label = new Label(parent, Utf8(text));
-    label->setGeometry(x, y, width, height);
-    return label;
+    return Place<Label>(parent, text, x, y, width, height);
 }
 
 Edit *MakeEdit(QWidget *parent, const char *text, int x, int y, int width, int height)
 {
-    auto *edit = new Edit(parent, Utf8(text));
-    edit->setGeometry(x, y, width, height);
+    Edit *edit = Place<Edit>(parent, text, x, y, width, height);
     SetBackgroundColor(*edit, ResolveSystemColor(SystemColor::Window));
     return edit;
 }
 
 GroupBox *MakeGroup(QWidget *parent, const char *title, int x, int y, int width, int height)
 {
-    auto *group = new GroupBox(parent, Utf8(title));
-    group->setGeometry(x, y, width, height);
-    return group;
+    return Place<GroupBox>(parent, title, x, y, width, height);
 }
 
 GradientButton *MakeGradientButton(QWidget *parent, const char *text, int x, int y, int width, int height)
 {
-    auto *button = new GradientButton(parent, Utf8(text));
-    button->setGeometry(x, y, width, height);
-    return button;
+    return Place<GradientButton>(parent, text, x, y, width, height);
 }
 
 PushButton *MakePushButton(QWidget *parent, const char *text, int x, int y, int width, int height)
 {
-    auto *button = new PushButton(parent, Utf8(text));
-    button->setGeometry(x, y, width, height);
-    return button;
+    return Place<PushButton>(parent, text, x, y, width, height);
 }
 
 ItemRow *FindItemRow(MainForm &form, int32_t bid)
