@@ -73,10 +73,10 @@ int32_t BuildQueue::FindLaterHigherLevel(int32_t index) const
     return -1;
 }
 
-void BuildQueue::RemoveEntry(int32_t index)
+std::vector<RemovedEntry> BuildQueue::RemoveEntry(int32_t index)
 {
     if (index < 0 || index >= Count())
-        return;
+        return {};
     // The chain index, j1 = next higher after index, j2 = next higher after
     // j1, ...; removing it from the back leaves the same queue as removing one
     // entry at a time, but compacts the array once and needs no recursion,
@@ -86,13 +86,16 @@ void BuildQueue::RemoveEntry(int32_t index)
         removed[static_cast<size_t>(i)] = true;
         LowerQueuedLevel(entries_[static_cast<size_t>(i)].bid);
     }
+    std::vector<RemovedEntry> taken;
     size_t kept = static_cast<size_t>(index);
     bool smallestRemoved = false;
     for (size_t i = static_cast<size_t>(index); i < entries_.size(); ++i) {
-        if (removed[i])
+        if (removed[i]) {
             smallestRemoved = smallestRemoved || entries_[i].order == smallestStamp_;
-        else
+            taken.push_back({static_cast<int32_t>(i), entries_[i]});
+        } else {
             entries_[kept++] = entries_[i];
+        }
     }
     entries_.resize(kept);
     if (smallestRemoved) {
@@ -101,6 +104,29 @@ void BuildQueue::RemoveEntry(int32_t index)
             smallestStamp_ = std::min(smallestStamp_, entry.order);
     }
     InvalidateFrom(index);
+    return taken;
+}
+
+void BuildQueue::RestoreEntries(std::span<const RemovedEntry> removed)
+{
+    if (removed.empty())
+        return;
+    // Rising old indices: once the earlier ones are back, each later index
+    // counts the same entries before it as when it was taken out.
+    std::vector<QueueEntry> merged;
+    merged.reserve(entries_.size() + removed.size());
+    size_t next = 0;
+    for (const RemovedEntry &item : removed) {
+        const size_t at = static_cast<size_t>(std::max(item.index, 0));
+        while (merged.size() < at && next < entries_.size())
+            merged.push_back(entries_[next++]);
+        merged.push_back(item.entry);
+        RaiseQueuedLevel(item.entry.bid);
+        smallestStamp_ = std::min(smallestStamp_, item.entry.order);
+    }
+    merged.insert(merged.end(), entries_.begin() + static_cast<std::ptrdiff_t>(next), entries_.end());
+    entries_ = std::move(merged);
+    InvalidateFrom(std::max(removed.front().index, 0));
 }
 
 void BuildQueue::SwapEntries(int32_t i, int32_t j)
@@ -134,6 +160,16 @@ void BuildQueue::Clear()
     entries_.clear();
     queuedLevels_.fill(0);
     smallestStamp_ = 1000;
+    InvalidateFrom(0);
+}
+
+void BuildQueue::Assign(std::span<const QueueEntry> entries, const std::array<int32_t, kItemCount> &queuedLevels)
+{
+    entries_.assign(entries.begin(), entries.end());
+    queuedLevels_ = queuedLevels;
+    smallestStamp_ = 1000;
+    for (const QueueEntry &entry : entries_)
+        smallestStamp_ = std::min(smallestStamp_, entry.order);
     InvalidateFrom(0);
 }
 

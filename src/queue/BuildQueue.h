@@ -18,6 +18,14 @@ struct QueueEntry {
     int32_t bid = 0;
     int32_t level = 0;
     int32_t order = 0; // stamp given at append time; travels with the entry
+    friend bool operator==(const QueueEntry &, const QueueEntry &) = default;
+};
+
+// An entry taken out of the queue and the index it stood at before.
+struct RemovedEntry {
+    int32_t index = 0;
+    QueueEntry entry;
+    friend bool operator==(const RemovedEntry &, const RemovedEntry &) = default;
 };
 
 class BuildQueue {
@@ -34,8 +42,12 @@ class BuildQueue {
     int32_t AppendEntry(int32_t bid, int32_t level);
     // Removes the entry and, first, the chain of later entries of the same item
     // at higher levels; lowers the queued level once per removed entry. An
-    // index outside the queue changes nothing.
-    void RemoveEntry(int32_t index);
+    // index outside the queue changes nothing. Returns what was removed, by
+    // rising index.
+    std::vector<RemovedEntry> RemoveEntry(int32_t index);
+    // Puts back what RemoveEntry returned, each entry at its old index, and
+    // raises the queued levels again: the queue is as before the removal.
+    void RestoreEntries(std::span<const RemovedEntry> removed);
     // Exchanges two entries with all their fields; indices outside the queue
     // change nothing.
     void SwapEntries(int32_t i, int32_t j);
@@ -51,6 +63,9 @@ class BuildQueue {
     bool CanMoveDown(int32_t index) const;
     // Empties the queue and sets every queued level to 0.
     void Clear();
+    // Replaces the entries and the QueuedLevel table at once, as a snapshot
+    // taken with Entries() and QueuedLevels() left them.
+    void Assign(std::span<const QueueEntry> entries, const std::array<int32_t, kItemCount> &queuedLevels);
 
     // Entries of `bid` among indices 0 .. n − 1; 0 for n ≤ 0, every entry for
     // n ≥ Count(). Constant time (amortised) for the items the economy and
@@ -63,6 +78,8 @@ class BuildQueue {
     // (0 for a BID outside the catalogue).
     int32_t QueuedLevel(int32_t bid) const;
     void RaiseQueuedLevel(int32_t bid);
+    // The whole table, by ItemIndex − 1.
+    const std::array<int32_t, kItemCount> &QueuedLevels() const { return queuedLevels_; }
 
     // Changes with every edit of the entries, so that a view can tell in
     // constant time whether what it shows is still the queue. Revisions come

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 #include <string>
@@ -318,6 +319,41 @@ TEST(BuildQueueTest, LongChainRemovalNeedsNoDeepRecursion)
     EXPECT_TRUE(queue.Empty());
     EXPECT_EQ(queue.QueuedLevel(kMetalMine), 0);
     EXPECT_EQ(queue.NextOrderStamp(), 999);
+}
+
+// Undo of a cascading removal: whatever was removed, putting it back leaves
+// the queue as it was, down to stamps, queued levels and prefix counts.
+TEST(BuildQueueTest, RestoringRemovedEntriesUndoesTheRemoval)
+{
+    std::mt19937 random(7);
+    const int32_t bids[] = {kMetalMine, kCrystalMine, bid::kSolarPlant, bid::kRoboticsFactory};
+    for (int round = 0; round < 200; ++round) {
+        BuildQueue queue;
+        const int count = 1 + static_cast<int>(random() % 12);
+        for (int i = 0; i < count; ++i) {
+            const int32_t b = bids[random() % std::size(bids)];
+            queue.RaiseQueuedLevel(b);
+            queue.AppendEntry(b, queue.QueuedLevel(b));
+        }
+        if (random() % 2 != 0)
+            queue.SwapEntries(0, queue.Count() - 1);
+        const std::vector<QueueEntry> entries(queue.Entries().begin(), queue.Entries().end());
+        const auto levels = queue.QueuedLevels();
+        const int32_t stamp = queue.NextOrderStamp();
+        const int32_t at = static_cast<int32_t>(random() % static_cast<uint32_t>(count));
+        const int32_t countBefore = queue.LevelBefore(bid::kRoboticsFactory, count);
+
+        const std::vector<RemovedEntry> removed = queue.RemoveEntry(at);
+        ASSERT_FALSE(removed.empty());
+        EXPECT_EQ(removed.front().index, at);
+        queue.RestoreEntries(removed);
+
+        EXPECT_TRUE(std::equal(entries.begin(), entries.end(), queue.Entries().begin(), queue.Entries().end()))
+            << "round " << round;
+        EXPECT_EQ(queue.QueuedLevels(), levels);
+        EXPECT_EQ(queue.NextOrderStamp(), stamp);
+        EXPECT_EQ(queue.LevelBefore(bid::kRoboticsFactory, count), countBefore);
+    }
 }
 
 } // namespace
