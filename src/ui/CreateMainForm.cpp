@@ -2,6 +2,7 @@
 #include "ui/FormBuilders.h"
 #include "ui/Maker.h"
 #include "ui/PanelCommands.h"
+#include "ui/PlanViews.h"
 #include "ui/QueueCommands.h"
 #include "ui/StartupState.h"
 
@@ -119,6 +120,7 @@ void WireEvents(MainForm &form)
     OnEvent(form, form.AboutTab, &QPushButton::clicked, ShowAboutTab);
     OnEvent(form, form.SupportFleetCheck, &QCheckBox::clicked, ToggleSupportFleet);
     OnEvent(form, form.WebLabel, &Label::clicked, OpenWebPage);
+    FollowPlan(form);
 }
 
 QIcon WindowIcon()

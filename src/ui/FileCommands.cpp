@@ -2,10 +2,8 @@
 
 #include "storage/QueueFile.h"
 #include "storage/QueueText.h"
-#include "ui/ItemDetails.h"
 #include "ui/MainForm.h"
 #include "ui/QueueFileIO.h"
-#include "ui/QueueView.h"
 #include "util/Version.h"
 
 #include <QCoreApplication>
@@ -36,15 +34,6 @@ QString DecodeFileText(std::string_view bytes)
 void ShowFileError(MainForm &form, const FileError &error, const QString &path)
 {
     form.platform.ShowErrorBox(RuntimeErrorText(error, path));
-}
-
-void SetQueueButtonStates(MainForm &form)
-{
-    const int32_t count = form.queue.Count();
-    form.DelButton->setEnabled(count >= 1);
-    form.UpButton->setEnabled(count >= 2);
-    form.DownButton->setEnabled(count >= 2);
-    form.CpButton->setEnabled(count >= 2);
 }
 
 // The folder of the program's own file, where both dialogs start.
@@ -89,17 +78,16 @@ bool ReadQueueFile(MainForm &form, const QString &path)
     if (!contents.headerAccepted)
         return false;
 
-    ApplyLoadedQueue(form.queue, contents.entries);
+    std::optional<QString> temperature;
     if (contents.temperature) {
         // The edit keeps at most maxLength characters, one per byte here, so
         // a huge value is cut before it is decoded.
         std::string_view value = *contents.temperature;
         value = value.substr(0, static_cast<size_t>(form.MaxTemperatureEdit->maxLength()));
-        form.MaxTemperatureEdit->setText(DecodeFileText(value));
+        temperature = DecodeFileText(value);
     }
-    RefreshItemRows(form);
-    RefreshQueueView(form, 0);
-    SetQueueButtonStates(form);
+    form.document.ReplacePlan(contents.entries, temperature, QStringLiteral("Open"));
+    form.document.MarkSaved();
     return true;
 }
 
@@ -113,6 +101,7 @@ bool WriteQueueFile(MainForm &form, const QString &path)
         ShowFileError(form, *error, path);
         return false;
     }
+    form.document.MarkSaved();
     return true;
 }
 

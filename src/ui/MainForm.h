@@ -1,7 +1,6 @@
 #pragma once
 // The planner's one window: MainForm holds a reference to every control under
-// the name the rest of the program uses, the platform services and the build
-// queue. CreateMainForm builds it, wires every event and puts it into its
+// the name the rest of the program uses, the platform services and the plan. CreateMainForm builds it, wires every event and puts it into its
 // start-up state. Controls are owned by `window` and die with it.
 
 #include "queue/BuildQueue.h"
@@ -11,6 +10,7 @@
 #include "toolkit/ListBox.h"
 #include "toolkit/Platform.h"
 #include "toolkit/Window.h"
+#include "ui/PlanDocument.h"
 #include "ui/QueueListCache.h"
 
 #include <array>
@@ -43,7 +43,9 @@ struct MainForm {
     MainForm &operator=(const MainForm &) = delete;
 
     Platform &platform;
-    BuildQueue queue;
+    // Owns the plan; every edit goes through it, and the views follow it.
+    PlanDocument document;
+    BuildQueue &queue = document.Queue();
     TimelineState timeline;
     QueueListCache queueLines; // what QueueList was last written from
     // The settings of the one file dialog, kept between uses: the commands set

@@ -1,7 +1,6 @@
 #include "ui/QueueCommands.h"
 
 #include "rules/ItemCatalogue.h"
-#include "ui/ItemDetails.h"
 #include "ui/MainForm.h"
 #include "ui/QueueView.h"
 
@@ -18,38 +17,12 @@ int32_t CurrentLine(const MainForm &form)
 
 void AppendUpgrade(MainForm &form, int32_t bid)
 {
-    if (ItemIndexOf(bid) == -1)
-        return;
-    form.queue.RaiseQueuedLevel(bid);
-    if (form.queue.AppendEntry(bid, form.queue.QueuedLevel(bid)) == -1)
-        return;
-    RefreshQueueView(form, form.queue.Count() - 1);
-    // An append only ever enables: a queue that had two lines keeps its
-    // buttons as the file commands left them.
-    form.DelButton->setEnabled(true);
-    if (form.queue.Count() >= 2) {
-        form.UpButton->setEnabled(true);
-        form.DownButton->setEnabled(true);
-        form.CpButton->setEnabled(true);
-    }
-    RefreshItemRows(form);
+    form.document.AppendUpgrade(bid);
 }
 
 void RemoveCurrentEntry(MainForm &form)
 {
-    const int32_t current = CurrentLine(form);
-    if (current < 0 || current >= form.queue.Count())
-        return;
-    form.queue.RemoveEntry(current);
-    RefreshQueueView(form, current);
-    if (form.queue.Count() < 1)
-        form.DelButton->setEnabled(false);
-    if (form.queue.Count() < 2) {
-        form.UpButton->setEnabled(false);
-        form.DownButton->setEnabled(false);
-        form.CpButton->setEnabled(false);
-    }
-    RefreshItemRows(form);
+    form.document.RemoveEntry(CurrentLine(form));
 }
 
 void MoveCurrentUp(MainForm &form)
@@ -57,8 +30,7 @@ void MoveCurrentUp(MainForm &form)
     const int32_t current = CurrentLine(form);
     if (current <= 0 || current >= form.queue.Count() || !form.queue.CanMoveUp(current))
         return;
-    form.queue.SwapEntries(current, current - 1);
-    RefreshQueueView(form, current - 1);
+    form.document.MoveEntry(current, current - 1);
 }
 
 void MoveCurrentDown(MainForm &form)
@@ -66,8 +38,7 @@ void MoveCurrentDown(MainForm &form)
     const int32_t current = CurrentLine(form);
     if (current < 0 || current >= form.queue.Count() - 1 || !form.queue.CanMoveDown(current))
         return;
-    form.queue.SwapEntries(current, current + 1);
-    RefreshQueueView(form, current + 1);
+    form.document.MoveEntry(current, current + 1);
 }
 
 void PlayToLine(MainForm &form)

@@ -1,0 +1,204 @@
+#include "ui/PlanDocument.h"
+
+#include "rules/ItemCatalogue.h"
+
+#include <QUndoCommand>
+
+#include <vector>
+
+namespace korvelin {
+
+namespace {
+
+// Each step keeps exactly what it needs to go back; redo() runs the same
+// queue operation the first time and every time after.
+
+class AppendStep : public QUndoCommand {
+  public:
+    AppendStep(PlanDocument &document, int32_t bid)
+        : QUndoCommand(QStringLiteral("Add")), document_(document), bid_(bid)
+    {
+    }
+    void redo() override
+    {
+        BuildQueue &queue = document_.Queue();
+        queue.RaiseQueuedLevel(bid_);
+        if (queue.AppendEntry(bid_, queue.QueuedLevel(bid_)) == -1) {
+            setObsolete(true);
+            return;
+        }
+        document_.Announce({PlanChangeKind::Appended, queue.Count() - 1});
+    }
+    void undo() override
+    {
+        BuildQueue &queue = document_.Queue();
+        const int32_t last = queue.Count() - 1;
+        queue.RemoveEntry(last);
+        document_.Announce({PlanChangeKind::Removed, last});
+    }
+
+  private:
+    PlanDocument &document_;
+    int32_t bid_;
+};
+
+class RemoveStep : public QUndoCommand {
+  public:
+    RemoveStep(PlanDocument &document, int32_t index)
+        : QUndoCommand(QStringLiteral("Delete")), document_(document), index_(index)
+    {
+    }
+    void redo() override
+    {
+        removed_ = document_.Queue().RemoveEntry(index_);
+        if (removed_.empty()) {
+            setObsolete(true);
+            return;
+        }
+        document_.Announce({PlanChangeKind::Removed, index_});
+    }
+    void undo() override
+    {
+        document_.Queue().RestoreEntries(removed_);
+        document_.Announce({PlanChangeKind::Restored, index_});
+    }
+
+  private:
+    PlanDocument &document_;
+    int32_t index_;
+    std::vector<RemovedEntry> removed_;
+};
+
+class MoveStep : public QUndoCommand {
+  public:
+    MoveStep(PlanDocument &document, int32_t from, int32_t to)
+        : QUndoCommand(to < from ? QStringLiteral("Move Up") : QStringLiteral("Move Down")), document_(document),
+          from_(from), to_(to)
+    {
+    }
+    void redo() override
+    {
+        document_.Queue().SwapEntries(from_, to_);
+        document_.Announce({PlanChangeKind::Moved, to_});
+    }
+    void undo() override
+    {
+        document_.Queue().SwapEntries(from_, to_);
+        document_.Announce({PlanChangeKind::Moved, from_});
+    }
+
+  private:
+    PlanDocument &document_;
+    int32_t from_;
+    int32_t to_;
+};
+
+struct PlanSnapshot {
+    std::vector<QueueEntry> entries;
+    std::array<int32_t, kItemCount> queuedLevels{};
+    QString temperatureText;
+
+    static PlanSnapshot Of(const PlanDocument &document)
+    {
+        const BuildQueue &queue = document.Queue();
+        return {{queue.Entries().begin(), queue.Entries().end()}, queue.QueuedLevels(), document.TemperatureText()};
+    }
+};
+
+class ReplaceStep : public QUndoCommand {
+  public:
+    ReplaceStep(PlanDocument &document, PlanSnapshot after, const QString &text)
+        : QUndoCommand(text), document_(document), before_(PlanSnapshot::Of(document)), after_(std::move(after))
+    {
+    }
+    void redo() override { Put(after_); }
+    void undo() override { Put(before_); }
+
+  private:
+    void Put(const PlanSnapshot &plan)
+    {
+        document_.Queue().Assign(plan.entries, plan.queuedLevels);
+        document_.PutTemperatureText(plan.temperatureText);
+        document_.Announce({PlanChangeKind::Replaced, 0});
+    }
+
+    PlanDocument &document_;
+    PlanSnapshot before_;
+    PlanSnapshot after_;
+};
+
+} // namespace
+
+PlanDocument::PlanDocument(QObject *parent) : QObject(parent)
+{
+    undoStack_.setUndoLimit(kUndoLimit);
+    connect(&undoStack_, &QUndoStack::cleanChanged, this, &PlanDocument::UpdateModified);
+}
+
+void PlanDocument::AppendUpgrade(int32_t bid)
+{
+    if (ItemIndexOf(bid) == -1)
+        return;
+    undoStack_.push(new AppendStep(*this, bid));
+}
+
+void PlanDocument::RemoveEntry(int32_t index)
+{
+    if (index < 0 || index >= queue_.Count())
+        return;
+    undoStack_.push(new RemoveStep(*this, index));
+}
+
+void PlanDocument::MoveEntry(int32_t index, int32_t neighbour)
+{
+    if (index < 0 || index >= queue_.Count() || neighbour < 0 || neighbour >= queue_.Count() ||
+        (neighbour != index - 1 && neighbour != index + 1))
+        return;
+    undoStack_.push(new MoveStep(*this, index, neighbour));
+}
+
+void PlanDocument::ReplacePlan(std::span<const LoadedEntry> entries, const std::optional<QString> &temperatureText,
+                               const QString &actionText)
+{
+    BuildQueue loaded;
+    ApplyLoadedQueue(loaded, entries);
+    PlanSnapshot after{{loaded.Entries().begin(), loaded.Entries().end()},
+                       loaded.QueuedLevels(),
+                       temperatureText.value_or(temperatureText_)};
+    undoStack_.push(new ReplaceStep(*this, std::move(after), actionText));
+}
+
+void PlanDocument::SetTemperatureText(const QString &text)
+{
+    if (text == temperatureText_)
+        return;
+    temperatureText_ = text;
+    temperatureTyped_ = true;
+    UpdateModified();
+}
+
+void PlanDocument::PutTemperatureText(const QString &text)
+{
+    if (text == temperatureText_)
+        return;
+    temperatureText_ = text;
+    emit TemperatureTextReplaced(text);
+}
+
+void PlanDocument::MarkSaved()
+{
+    undoStack_.setClean();
+    temperatureTyped_ = false;
+    UpdateModified();
+}
+
+void PlanDocument::UpdateModified()
+{
+    const bool modified = !undoStack_.isClean() || temperatureTyped_;
+    if (modified == modified_)
+        return;
+    modified_ = modified;
+    emit ModifiedChanged(modified);
+}
+
+} // namespace korvelin

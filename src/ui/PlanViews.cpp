@@ -1,0 +1,59 @@
+#include "ui/PlanViews.h"
+
+#include "ui/ItemDetails.h"
+#include "ui/MainForm.h"
+#include "ui/QueueView.h"
+
+namespace korvelin {
+
+namespace {
+
+void ShowChange(MainForm &form, const PlanChange &change)
+{
+    switch (change.kind) {
+    case PlanChangeKind::Appended:
+    case PlanChangeKind::Removed:
+    case PlanChangeKind::Restored:
+        RefreshQueueView(form, change.position);
+        SetQueueButtonStates(form);
+        RefreshItemRows(form);
+        break;
+    case PlanChangeKind::Moved:
+        // The queued levels did not change, so the item rows (and the
+        // capacities they write) stay as they are.
+        RefreshQueueView(form, change.position);
+        break;
+    case PlanChangeKind::Replaced:
+        // As a load: the rows first, then the list from its first line.
+        RefreshItemRows(form);
+        RefreshQueueView(form, change.position);
+        SetQueueButtonStates(form);
+        // Stepping through the timeline starts again only from "Calculate".
+        form.NextButton->setEnabled(false);
+        break;
+    }
+}
+
+} // namespace
+
+void SetQueueButtonStates(MainForm &form)
+{
+    const int32_t count = form.queue.Count();
+    form.DelButton->setEnabled(count >= 1);
+    form.UpButton->setEnabled(count >= 2);
+    form.DownButton->setEnabled(count >= 2);
+    form.CpButton->setEnabled(count >= 2);
+}
+
+void FollowPlan(MainForm &form)
+{
+    PlanDocument &document = form.document;
+    QWidget *window = form.window.get();
+    QObject::connect(&document, &PlanDocument::Changed, window,
+                     [&form](const PlanChange &change) { ShowChange(form, change); });
+    QObject::connect(&document, &PlanDocument::TemperatureTextReplaced, form.MaxTemperatureEdit, &QLineEdit::setText);
+    QObject::connect(form.MaxTemperatureEdit, &QLineEdit::textChanged, &document, &PlanDocument::SetTemperatureText);
+    QObject::connect(&document, &PlanDocument::ModifiedChanged, window, &QWidget::setWindowModified);
+}
+
+} // namespace korvelin
