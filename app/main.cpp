@@ -1,14 +1,28 @@
 #include "toolkit/QtPlatform.h"
 #include "toolkit/Window.h"
+#include "ui/FileCommands.h"
 #include "ui/MainForm.h"
 #include "util/Extended.h"
+#include "util/Version.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QMessageBox>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("korvelin"));
+    QApplication::setApplicationVersion(QString::fromStdString(korvelin::ReadFileVersion()));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Korvelin"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Plans the build queue of a planet on a simulated clock."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A queue file (.bql) to open."),
+                                 QStringLiteral("[FILE.bql]"));
+    parser.process(application);
+
     korvelin::ApplyDesktopLook(application);
     if (!korvelin::ExtendedPrecisionWorks()) {
         QMessageBox::critical(nullptr, QStringLiteral("Korvelin"),
@@ -21,5 +35,7 @@ int main(int argc, char *argv[])
     const auto form = korvelin::CreateMainForm(platform);
     platform.SetOwner(form->window.get());
     form->window->show();
+    if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
+        korvelin::OpenQueueFilePath(*form, files.first());
     return korvelin::RunMessageLoop();
 }

@@ -25,6 +25,7 @@ class QuietPlatform : public Platform {
     std::optional<QString> ShowFileDialog(const FileDialogRequest &) override { return std::nullopt; }
     void SetClipboardText(const QString &) override {}
     void OpenUrl(const QString &) override {}
+    Answer AskQuestion(const QuestionRequest &request) override { return request.escapeAnswer; }
     int64_t messages = 0;
 };
 

@@ -224,9 +224,7 @@ void Edit::changeEvent(QEvent *event)
 
 ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
 {
-    setEditable(true);
-    // Typing into the edit part never adds an item.
-    setInsertPolicy(QComboBox::NoInsert);
+    setEditable(false);
     resize(100, 22);
 }
 

@@ -116,7 +116,7 @@ class Edit : public QLineEdit {
     void changeEvent(QEvent *event) override;
 };
 
-// A drop-down list whose edit part accepts typing.
+// A drop-down list to pick one of its items; it cannot be typed into.
 class ComboBox : public QComboBox {
     Q_OBJECT
   public:

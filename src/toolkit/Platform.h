@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace korvelin {
 
@@ -18,6 +19,16 @@ struct FileDialogRequest {
     QString fileName;      // pre-filled: the path picked last, in either command
     QString filter;        // empty, or "*.*"
     bool save = false;     // a save dialog that accepts a new name and asks before overwriting
+};
+
+// The buttons a question can offer.
+enum class Answer { Yes, No, Save, Discard, Cancel };
+
+struct QuestionRequest {
+    QString text;
+    std::vector<Answer> buttons;        // in the order they stand
+    Answer defaultAnswer = Answer::Yes; // Enter
+    Answer escapeAnswer = Answer::No;   // Escape or closing the box
 };
 
 class Platform : public MessageSink {
@@ -34,6 +45,8 @@ class Platform : public MessageSink {
     virtual void SetClipboardText(const QString &text) = 0;
     // Asks the system to open an address; failures are ignored.
     virtual void OpenUrl(const QString &url) = 0;
+    // A modal question over the main window, titled like the ordinary box.
+    virtual Answer AskQuestion(const QuestionRequest &request) = 0;
 };
 
 } // namespace korvelin

@@ -12,6 +12,34 @@
 
 namespace korvelin {
 
+namespace {
+
+QMessageBox::StandardButton ButtonOf(Answer answer)
+{
+    switch (answer) {
+    case Answer::Yes:
+        return QMessageBox::Yes;
+    case Answer::No:
+        return QMessageBox::No;
+    case Answer::Save:
+        return QMessageBox::Save;
+    case Answer::Discard:
+        return QMessageBox::Discard;
+    case Answer::Cancel:
+        break;
+    }
+    return QMessageBox::Cancel;
+}
+
+} // namespace
+
+QString ShownCaption(const QWidget &window)
+{
+    QString caption = window.windowTitle();
+    caption.replace(QStringLiteral("[*]"), window.isWindowModified() ? QStringLiteral("*") : QString());
+    return caption;
+}
+
 QtPlatform::QtPlatform(QWidget *owner) : owner_(owner) {}
 
 void QtPlatform::SetOwner(QWidget *owner)
@@ -22,7 +50,7 @@ void QtPlatform::SetOwner(QWidget *owner)
 void QtPlatform::ShowMessage(std::string_view text)
 {
     QWidget *owner = owner_.data();
-    QMessageBox box(QMessageBox::NoIcon, owner ? owner->windowTitle() : QString(),
+    QMessageBox box(QMessageBox::NoIcon, owner ? ShownCaption(*owner) : QString(),
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok, owner);
     box.show();
     box.raise();
@@ -67,6 +95,24 @@ void QtPlatform::SetClipboardText(const QString &text)
     if (const std::optional<QByteArray> bytes = EncodeCodePage1251(text))
         data->setData(QStringLiteral("text/plain;charset=windows-1251"), *bytes);
     QGuiApplication::clipboard()->setMimeData(data);
+}
+
+Answer QtPlatform::AskQuestion(const QuestionRequest &request)
+{
+    QWidget *owner = owner_.data();
+    QMessageBox box(QMessageBox::Question, owner ? ShownCaption(*owner) : QString(), request.text,
+                    QMessageBox::NoButton, owner);
+    for (const Answer answer : request.buttons)
+        box.addButton(ButtonOf(answer));
+    box.setDefaultButton(ButtonOf(request.defaultAnswer));
+    box.setEscapeButton(box.button(ButtonOf(request.escapeAnswer)));
+    box.exec();
+    const auto clicked = box.standardButton(box.clickedButton());
+    for (const Answer answer : request.buttons) {
+        if (ButtonOf(answer) == clicked)
+            return answer;
+    }
+    return request.escapeAnswer;
 }
 
 void QtPlatform::OpenUrl(const QString &url)

@@ -10,6 +10,10 @@ namespace korvelin {
 // The real services: Qt message boxes, file dialog, clipboard and the desktop's
 // URL handler. Message boxes are owned by the owner window and take its caption
 // as their title.
+// The caption a window shows: its title with the "[*]" placeholder turned
+// into "*" while the window is modified and dropped otherwise.
+QString ShownCaption(const QWidget &window);
+
 class QtPlatform : public Platform {
   public:
     explicit QtPlatform(QWidget *owner = nullptr);
@@ -20,6 +24,7 @@ class QtPlatform : public Platform {
     std::optional<QString> ShowFileDialog(const FileDialogRequest &request) override;
     void SetClipboardText(const QString &text) override;
     void OpenUrl(const QString &url) override;
+    Answer AskQuestion(const QuestionRequest &request) override;
 
   private:
     QPointer<QWidget> owner_;

@@ -1,8 +1,15 @@
 #include "toolkit/Window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QFont>
+#include <QMimeData>
 #include <QStyleFactory>
+#include <QTimer>
+#include <QUrl>
 
 namespace korvelin {
 
@@ -12,6 +19,49 @@ Window::Window(const QString &caption, QPoint position, QSize clientSize) : QWid
     move(position); // move() places the frame; resize() sizes the client area
     resize(clientSize);
     setAttribute(Qt::WA_AlwaysShowToolTips);
+}
+
+void Window::AcceptFileDrops(const QString &suffix, std::function<void(const QString &)> handler)
+{
+    dropSuffix_ = suffix;
+    dropHandler_ = std::move(handler);
+    setAcceptDrops(true);
+}
+
+void Window::closeEvent(QCloseEvent *event)
+{
+    if (closeGuard_ && !closeGuard_())
+        event->ignore();
+    else
+        event->accept();
+}
+
+QString Window::DroppedFile(const QMimeData *data) const
+{
+    if (!dropHandler_ || !data || !data->hasUrls())
+        return {};
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).suffix().compare(dropSuffix_, Qt::CaseInsensitive) == 0)
+            return url.toLocalFile();
+    }
+    return {};
+}
+
+void Window::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!DroppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Window::dropEvent(QDropEvent *event)
+{
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The source of the drag waits until the drop returns; the file opens
+    // afterwards, so a question or message box doesn't hold the other program.
+    QTimer::singleShot(0, this, [this, path] { dropHandler_(path); });
 }
 
 void ApplyDesktopLook(QApplication &application)

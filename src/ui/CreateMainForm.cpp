@@ -1,3 +1,4 @@
+#include "ui/EditorActions.h"
 #include "ui/FileCommands.h"
 #include "ui/FormBuilders.h"
 #include "ui/Maker.h"
@@ -121,6 +122,7 @@ void WireEvents(MainForm &form)
     OnEvent(form, form.SupportFleetCheck, &QCheckBox::clicked, ToggleSupportFleet);
     OnEvent(form, form.WebLabel, &Label::clicked, OpenWebPage);
     FollowPlan(form);
+    InstallEditorActions(form);
 }
 
 QIcon WindowIcon()
@@ -185,7 +187,8 @@ std::unique_ptr<MainForm> CreateMainForm(Platform &platform)
 {
     RegisterResources();
     auto form = std::make_unique<MainForm>(platform);
-    const QString caption = Utf8(kProgramName) + QStringLiteral(" (") + Utf8(kWebAddress) + QLatin1Char(')');
+    // "[*]" shows as "*" while the plan has unsaved changes.
+    const QString caption = Utf8(kProgramName) + QStringLiteral("[*] (") + Utf8(kWebAddress) + QLatin1Char(')');
     form->window = std::make_unique<Window>(caption, QPoint(217, 132), QSize(803, 538));
     form->window->setWindowIcon(WindowIcon());
     // The two tips are bound once their labels exist (BuildAboutPanel).

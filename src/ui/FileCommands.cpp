@@ -4,9 +4,9 @@
 #include "storage/QueueText.h"
 #include "ui/MainForm.h"
 #include "ui/QueueFileIO.h"
+#include "ui/RecentFolder.h"
 #include "util/Version.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -36,18 +36,36 @@ void ShowFileError(MainForm &form, const FileError &error, const QString &path)
     form.platform.ShowErrorBox(RuntimeErrorText(error, path));
 }
 
-// The folder of the program's own file, where both dialogs start.
-QString ProgramFolder()
-{
-    return QCoreApplication::applicationDirPath();
-}
-
 // The path goes back into the shared file-name box, and its folder becomes
-// the current directory, where the timed save writes.
+// the current directory, where the timed save writes, and the folder the
+// dialogs start in next time.
 void RememberPickedPath(MainForm &form, const QString &path)
 {
     form.FileDialog.fileName = path;
     QDir::setCurrent(QFileInfo(path).absolutePath());
+    RememberFolderOf(path);
+}
+
+void ReadPickedFile(MainForm &form, const QString &path)
+{
+    RememberPickedPath(form, path);
+    ReadQueueFile(form, path);
+}
+
+// Save through the dialog; false when cancelled or not written.
+bool SaveThroughDialog(MainForm &form)
+{
+    form.FileDialog.title = QStringLiteral("(Building Query List) Save");
+    form.FileDialog.initialFolder = InitialDialogFolder();
+    form.FileDialog.save = true;
+    const auto path = form.platform.ShowFileDialog(form.FileDialog);
+    if (!path)
+        return false;
+    RememberPickedPath(form, *path);
+    if (!WriteQueueFile(form, *path))
+        return false;
+    form.platform.ShowMessage("Save Complited");
+    return true;
 }
 
 } // namespace
@@ -105,31 +123,50 @@ bool WriteQueueFile(MainForm &form, const QString &path)
     return true;
 }
 
+bool MaybeSavePlan(MainForm &form)
+{
+    if (!form.document.IsModified())
+        return true;
+    QuestionRequest question;
+    question.text = QStringLiteral("Save changes to the plan?");
+    question.buttons = {Answer::Save, Answer::Discard, Answer::Cancel};
+    question.defaultAnswer = Answer::Save;
+    question.escapeAnswer = Answer::Cancel;
+    switch (form.platform.AskQuestion(question)) {
+    case Answer::Save:
+        return SaveThroughDialog(form);
+    case Answer::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void OpenQueueFile(MainForm &form)
 {
+    if (!MaybeSavePlan(form))
+        return;
     form.FileDialog.title = QStringLiteral("(Building Query List) Load");
-    form.FileDialog.initialFolder = ProgramFolder();
+    form.FileDialog.initialFolder = InitialDialogFolder();
     form.FileDialog.filter = QStringLiteral("*.*");
     form.FileDialog.save = false;
-    if (const auto path = form.platform.ShowFileDialog(form.FileDialog)) {
-        RememberPickedPath(form, *path);
-        ReadQueueFile(form, *path);
-    }
+    if (const auto path = form.platform.ShowFileDialog(form.FileDialog))
+        ReadPickedFile(form, *path);
     // Stepping through the timeline starts again only from "Calculate".
+    form.NextButton->setEnabled(false);
+}
+
+void OpenQueueFilePath(MainForm &form, const QString &path)
+{
+    if (!MaybeSavePlan(form))
+        return;
+    ReadPickedFile(form, path);
     form.NextButton->setEnabled(false);
 }
 
 void SaveQueueFile(MainForm &form)
 {
-    form.FileDialog.title = QStringLiteral("(Building Query List) Save");
-    form.FileDialog.initialFolder = ProgramFolder();
-    form.FileDialog.save = true;
-    const auto path = form.platform.ShowFileDialog(form.FileDialog);
-    if (!path)
-        return;
-    RememberPickedPath(form, *path);
-    if (WriteQueueFile(form, *path))
-        form.platform.ShowMessage("Save Complited");
+    SaveThroughDialog(form);
 }
 
 void SaveQueueFileByTime(MainForm &form)

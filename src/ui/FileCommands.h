@@ -8,6 +8,10 @@ namespace korvelin {
 struct MainForm;
 
 void OpenQueueFile(MainForm &form);
+// Opens the file at `path` as "Open" opens the file picked in its dialog,
+// after the unsaved-changes question: for a file named on the command line
+// or dropped on the window.
+void OpenQueueFilePath(MainForm &form, const QString &path);
 void SaveQueueFile(MainForm &form);
 void SaveQueueFileByTime(MainForm &form);
 void CopyQueueText(MainForm &form);
@@ -17,6 +21,10 @@ void CopyQueueText(MainForm &form);
 // can't be read or whose header is wrong changes nothing; the user is told
 // why. Returns whether the queue was replaced.
 bool ReadQueueFile(MainForm &form, const QString &path);
+
+// Asks whether to save a modified plan before it is replaced or closed: true
+// when the plan may go (it was saved, discarded or never changed).
+bool MaybeSavePlan(MainForm &form);
 
 // Writes the queue and the maximum temperature. A failure leaves any previous
 // file whole and is shown in the "Error" box. Returns whether it was written.

@@ -1,7 +1,8 @@
 #pragma once
 // The planner's one window: MainForm holds a reference to every control under
-// the name the rest of the program uses, the platform services and the plan. CreateMainForm builds it, wires every event and puts it into its
-// start-up state. Controls are owned by `window` and die with it.
+// the name the rest of the program uses, the platform services and the plan.
+// CreateMainForm builds it, wires every event and puts it into its start-up
+// state. Controls are owned by `window` and die with it.
 
 #include "queue/BuildQueue.h"
 #include "queue/Timeline.h"

@@ -39,10 +39,17 @@ void ShowChange(MainForm &form, const PlanChange &change)
 void SetQueueButtonStates(MainForm &form)
 {
     const int32_t count = form.queue.Count();
-    form.DelButton->setEnabled(count >= 1);
-    form.UpButton->setEnabled(count >= 2);
-    form.DownButton->setEnabled(count >= 2);
-    form.CpButton->setEnabled(count >= 2);
+    const std::pair<QPushButton *, bool> states[] = {{form.DelButton, count >= 1},
+                                                     {form.UpButton, count >= 2},
+                                                     {form.DownButton, count >= 2},
+                                                     {form.CpButton, count >= 2}};
+    for (const auto &[button, enabled] : states) {
+        // A disabled button passes the focus on down the tab chain; the plan
+        // is where the keyboard belongs.
+        if (!enabled && button->hasFocus())
+            form.QueueList->setFocus();
+        button->setEnabled(enabled);
+    }
 }
 
 void FollowPlan(MainForm &form)

@@ -26,12 +26,15 @@ FileError LastError(const QString &path, QFileDevice::FileError kind)
 
 QString RuntimeErrorText(const FileError &error, const QString &path)
 {
-    const std::string reason = std::generic_category().message(error.code);
+    const std::string reason = error.reason ? error.reason : std::generic_category().message(error.code);
     return QStringLiteral("Runtime error %1: %2: %3").arg(error.code).arg(QString::fromStdString(reason), path);
 }
 
 std::optional<FileError> ReadFileInto(const QString &path, QueueFileParser &parser)
 {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir())
+        return FileError{EINVAL, "Not a regular file"};
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))

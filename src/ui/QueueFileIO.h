@@ -12,16 +12,19 @@
 
 namespace korvelin {
 
-// A failed file operation: the operating system's error number.
+// A failed file operation: the operating system's error number, and the
+// reason when the system's text for that number would not say it.
 struct FileError {
     int code = 0;
+    const char *reason = nullptr;
 };
 
 // "Runtime error <n>: <reason>: <path>", the text of the "Error" box.
 QString RuntimeErrorText(const FileError &error, const QString &path);
 
 // Reads the file into `parser` until its end or until the parser needs no
-// more. Nothing when every read succeeded.
+// more. Nothing when every read succeeded. Anything but a regular file or a
+// folder is refused unopened: opening a pipe would wait for a writer.
 std::optional<FileError> ReadFileInto(const QString &path, QueueFileParser &parser);
 
 // Replaces the file's content with `bytes` atomically.

@@ -218,6 +218,26 @@ void FlushingMessageSink::ShowMessage(std::string_view text)
     target_.ShowMessage(text);
 }
 
+void CappedMessageSink::ShowMessage(std::string_view text)
+{
+    if (shown_ + 1 < kMaxWalkMessages) {
+        ++shown_;
+        target_.ShowMessage(text);
+        return;
+    }
+    if (held_++ == 0)
+        firstHeld_ = text;
+}
+
+void CappedMessageSink::Finish()
+{
+    if (held_ == 1)
+        target_.ShowMessage(firstHeld_);
+    else if (held_ > 1)
+        target_.ShowMessage("And " + std::to_string(held_) + " more entries: " + firstHeld_);
+    held_ = 0;
+}
+
 namespace {
 
 void ResetTimelineIn(MainForm &form, QueueViewBatch &batch)
@@ -253,7 +273,8 @@ void ResetTimeline(MainForm &form)
 void WalkThrough(MainForm &form, int32_t k)
 {
     QueueViewBatch batch(form);
-    FlushingMessageSink messages(batch, form.platform);
+    FlushingMessageSink flushing(batch, form.platform);
+    CappedMessageSink messages(flushing);
     const PlanetInputSource inputs = PlanetInputsOf(form);
     ResetTimelineIn(form, batch);
     // k names a line; past the last one there is nothing more to play.
@@ -264,13 +285,15 @@ void WalkThrough(MainForm &form, int32_t k)
         if (i < last)
             batch.MoveNext();
     }
+    messages.Finish();
     batch.Flush();
 }
 
 void WalkAll(MainForm &form)
 {
     QueueViewBatch batch(form);
-    FlushingMessageSink messages(batch, form.platform);
+    FlushingMessageSink flushing(batch, form.platform);
+    CappedMessageSink messages(flushing);
     const PlanetInputSource inputs = PlanetInputsOf(form);
     ResetTimelineIn(form, batch);
     const int32_t lines = batch.LineCount();
@@ -279,6 +302,7 @@ void WalkAll(MainForm &form)
         batch.Refresh(batch.Current());
         batch.MoveNext();
     }
+    messages.Finish();
     batch.Flush();
 }
 

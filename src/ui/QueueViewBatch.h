@@ -4,8 +4,10 @@
 #include "util/MessageSink.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace korvelin {
 
@@ -58,6 +60,26 @@ class FlushingMessageSink : public MessageSink {
   private:
     QueueViewBatch &batch_;
     MessageSink &target_;
+};
+
+// The most boxes one walk shows. A long plan whose every entry needs
+// deuterium before any is produced would otherwise raise a box per entry.
+inline constexpr size_t kMaxWalkMessages = 10;
+
+// Passes on a walk's messages as they come, up to kMaxWalkMessages − 1; the
+// rest wait for Finish, which shows the one left as it is, or one box that
+// counts them.
+class CappedMessageSink : public MessageSink {
+  public:
+    explicit CappedMessageSink(MessageSink &target) : target_(target) {}
+    void ShowMessage(std::string_view text) override;
+    void Finish();
+
+  private:
+    MessageSink &target_;
+    size_t shown_ = 0;
+    uint64_t held_ = 0;
+    std::string firstHeld_;
 };
 
 } // namespace korvelin

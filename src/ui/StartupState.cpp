@@ -28,6 +28,8 @@ void StartupState(MainForm &form)
 
     form.LanguageBox->SetItemText(0, QStringLiteral("English"));
     form.LanguageBox->setCurrentIndex(0);
+    // The keyboard starts on the plan, where Delete, Alt+Up and Ctrl+C act.
+    form.QueueList->setFocus();
 }
 
 } // namespace korvelin

@@ -7,6 +7,7 @@
 #include "storage/QueueFile.h"
 #include "ui/FileCommands.h"
 #include "ui/QueueCommands.h"
+#include "ui/RecentFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -264,7 +265,7 @@ TEST_F(FileCommandsTest, OpenCancelledKeepsQueueAndDisablesNext)
     ASSERT_EQ(platform.fileDialogs.size(), 1u);
     const FileDialogRequest &request = platform.fileDialogs[0];
     EXPECT_EQ(request.title, QStringLiteral("(Building Query List) Load"));
-    EXPECT_EQ(request.initialFolder, QCoreApplication::applicationDirPath());
+    EXPECT_EQ(request.initialFolder, InitialDialogFolder());
     EXPECT_EQ(request.filter, QStringLiteral("*.*"));
     EXPECT_TRUE(request.fileName.isEmpty());
     EXPECT_FALSE(request.save);
@@ -277,13 +278,14 @@ TEST_F(FileCommandsTest, SaveWritesTheFileAndReports)
     AppendUpgrade(*form, 4);
     form->MaxTemperatureEdit->setText(QStringLiteral("35"));
     const QString path = PathOf(QStringLiteral("new.bql"));
+    const QString folder = InitialDialogFolder();
     Save(path);
     EXPECT_EQ(ReadBytes(path), ReadBytes(QStringLiteral(KORVELIN_TEST_DATA_DIR "/three-entry-queue/queue.bql")));
     EXPECT_EQ(platform.messages, std::vector<std::string>{"Save Complited"});
     ASSERT_EQ(platform.fileDialogs.size(), 1u);
     const FileDialogRequest &request = platform.fileDialogs[0];
     EXPECT_EQ(request.title, QStringLiteral("(Building Query List) Save"));
-    EXPECT_EQ(request.initialFolder, QCoreApplication::applicationDirPath());
+    EXPECT_EQ(request.initialFolder, folder);
     EXPECT_TRUE(request.filter.isEmpty()); // untouched until Open sets it
     EXPECT_TRUE(request.save);
 }

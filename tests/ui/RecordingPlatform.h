@@ -17,7 +17,7 @@ namespace korvelin::test {
 // error box, URL and clipboard text, and answers file dialogs from a queue
 // (an empty queue answers "cancelled").
 class RecordingPlatform : public Platform {
-public:
+  public:
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
     void ShowErrorBox(const QString &text) override { errorBoxes.push_back(text); }
     std::optional<QString> ShowFileDialog(const FileDialogRequest &request) override
@@ -32,6 +32,23 @@ public:
     }
     void SetClipboardText(const QString &text) override { clipboardTexts.push_back(text); }
     void OpenUrl(const QString &url) override { openedUrls.push_back(url); }
+    // Answers from the queue; an unanswered question gets Discard where it
+    // is offered (the plan is dropped, as a window without the question
+    // did), else its escape answer.
+    Answer AskQuestion(const QuestionRequest &request) override
+    {
+        questions.push_back(request);
+        if (!questionAnswers.empty()) {
+            const Answer answer = questionAnswers.front();
+            questionAnswers.pop_front();
+            return answer;
+        }
+        for (const Answer offered : request.buttons) {
+            if (offered == Answer::Discard)
+                return offered;
+        }
+        return request.escapeAnswer;
+    }
 
     // Queue the answer of the next file dialog: a path, or std::nullopt for
     // a cancelled dialog.
@@ -43,6 +60,8 @@ public:
     std::deque<std::optional<QString>> fileDialogAnswers;
     QStringList clipboardTexts;
     QStringList openedUrls;
+    std::vector<QuestionRequest> questions;
+    std::deque<Answer> questionAnswers;
 };
 
 } // namespace korvelin::test

@@ -2,6 +2,7 @@
 // language box, the summary block and the figures of every item row.
 
 #include "FormFixture.h"
+#include "toolkit/QtPlatform.h"
 
 #include "rules/ItemCatalogue.h"
 
@@ -16,7 +17,7 @@ TEST_F(StartupStateTest, ShowsTheBuildingsPanelAndTheVersionInTheCaption)
     EXPECT_FALSE(form->ResearchPanel->isVisibleTo(form->MainGroup));
     EXPECT_FALSE(form->ResourcePanel->isVisibleTo(form->MainGroup));
     EXPECT_FALSE(form->AboutPanel->isVisibleTo(form->MainGroup));
-    EXPECT_EQ(form->window->windowTitle(), QStringLiteral("Korvelin (www.example.org) v0.7.1.19"));
+    EXPECT_EQ(ShownCaption(*form->window), QStringLiteral("Korvelin (www.example.org) v0.7.1.19"));
     EXPECT_EQ(form->VersionLabel->text(), QStringLiteral("0.7.1.19"));
     EXPECT_TRUE(platform.messages.empty());
 }
