@@ -5,6 +5,8 @@
 #include "ui/QueueCommands.h"
 #include "ui/StartupState.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 
 // Resources compiled into a static library are registered only on request.
@@ -121,11 +123,13 @@ void WireEvents(MainForm &form)
     OnEvent(form, form.WebLabel, &Label::clicked, OpenWebPage);
 }
 
+// Every size the icon is drawn at (the desktop's hicolor icons are the same files),
+// so the window manager never has to scale one.
 QIcon WindowIcon()
 {
     QIcon icon;
-    for (const char *name : {":/MAINICON16", ":/MAINICON", ":/MAINICON64"})
-        icon.addFile(Utf8(name));
+    for (const QFileInfo &file : QDir(QStringLiteral(":/MAINICON")).entryInfoList(QDir::Files))
+        icon.addFile(file.filePath());
     return icon;
 }
 
