@@ -9,6 +9,8 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    // Lets Wayland shells match the window to its desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KORVELIN_APP_ID));
     korvelin::ApplyDesktopLook(application);
     if (!korvelin::ExtendedPrecisionWorks()) {
         QMessageBox::critical(nullptr, QStringLiteral("Korvelin"),
