@@ -23,9 +23,10 @@ if(KORVELIN_MAN_PAGES)
 endif()
 
 # korvelin_add_tool(target summary): installs the tool into bin/ and a manual page
-# made at build time from its --help and --version, so the two never drift apart.
+# made at build time from its --help and --version, so the two never drift apart
+# (a Qt program runs with the offscreen platform there, needing no display).
 # The summary is the page's one-line NAME description. Every tool is also listed
-# in the global property KORVELIN_TOOLS (for the AppStream metainfo and the checks).
+# in the global property KORVELIN_TOOLS, from which the AppStream metainfo names them.
 function(korvelin_add_tool target summary)
   install(TARGETS ${target} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   set_property(GLOBAL APPEND PROPERTY KORVELIN_TOOLS ${target})
@@ -34,7 +35,8 @@ function(korvelin_add_tool target summary)
   endif()
   set(page ${CMAKE_CURRENT_BINARY_DIR}/${target}.1)
   add_custom_command(OUTPUT ${page}
-    COMMAND ${KORVELIN_HELP2MAN} --no-info --section=1 --name=${summary} --output=${page} $<TARGET_FILE:${target}>
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            ${KORVELIN_HELP2MAN} --no-info --section=1 --name=${summary} --output=${page} $<TARGET_FILE:${target}>
     DEPENDS ${target}
     COMMENT "Generating the manual page of ${target}"
     VERBATIM)

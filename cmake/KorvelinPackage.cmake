@@ -20,7 +20,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# A planner for a game, not a game: Debian keeps "games" for what installs into /usr/games.
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(KORVELIN_BUILD_GUI)
   # Qt's Gui library only recommends its platform plugins, without which the
