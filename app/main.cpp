@@ -14,7 +14,8 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("korvelin"));
     QApplication::setApplicationVersion(QString::fromStdString(korvelin::ReadFileVersion()));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Korvelin"));
+    // Lets Wayland shells match the window to its desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KORVELIN_APP_ID));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Plans the build queue of a planet on a simulated clock."));
     parser.addHelpOption();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the full
-# build, then the core once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+# build, its install and Debian package, then the core once more under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -9,6 +10,7 @@ jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+bash scripts/check-install.sh build
 
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DKORVELIN_BUILD_GUI=OFF -DKORVELIN_BUILD_BENCHMARKS=OFF -DKORVELIN_SANITIZE=address,undefined

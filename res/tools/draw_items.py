@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Draw the item-button bitmaps and the window icon into res/ and write res/korvelin.qrc.
+"""Draw the item-button bitmaps and the application icon into res/ and write res/korvelin.qrc.
 
-Run from anywhere: python3 res/tools/draw_items.py
-The output is deterministic, so re-running it reproduces the committed files byte for byte.
+Run from anywhere: python3 res/tools/draw_items.py [--out DIR] [PICTURE...]
+The output is deterministic, so re-running it reproduces the committed files byte for byte;
+--out DIR writes the same tree under DIR instead, for comparing against the committed one.
 """
 
 import math
@@ -50,12 +51,16 @@ ITEMS = [
     ("ZMAINFORM_BUTTON26_IMAGE", "plasma", research.plasma),
 ]
 
-ICON_SIZES = [(32, "MAINICON.png", "MAINICON"), (16, "MAINICON-16.png", "MAINICON16"),
-              (64, "MAINICON-64.png", "MAINICON64")]
+# The application icon: the window's icon and the desktop's hicolor icons, one file per size.
+ICON_SIZES = [16, 24, 32, 48, 64, 128, 256]
 
 
 def item_path(resource):
     return "items/%s.bmp" % resource
+
+
+def icon_path(size):
+    return "icons/korvelin-%d.png" % size
 
 
 def render_item(draw):
@@ -66,28 +71,38 @@ def render_item(draw):
     return bmp_bytes(cv.pixels())
 
 
-def main_icon(cv):
-    """A ringed blue planet on a transparent ground; the ring passes behind and in front of it."""
+def main_icon(cv, size):
+    """A ringed blue planet on a transparent ground; the ring passes behind and in front of it.
+
+    Below 32 pixels the ring is drawn bolder and the glints are left out, since at
+    those sizes they blur into the planet; at 16 the moon goes too.
+    """
     cx, cy, tilt = 16, 16, math.radians(-22)
     ring, ring_dark = rgb("#ffb640"), rgb("#c66a00")
-    cv.ring(cx, cy, 14.6, 4.6, 2.2, ring_dark, angle=tilt, half="back")
-    cv.ring(cx, cy, 14.6, 4.6, 1.2, ring, angle=tilt, half="back")
-    shaded_ball(cv, cx, cy, 9.5, rgb("#9cf0ff"), rgb("#0d2f8a"))
-    cv.ellipse(cx + 1, cy + 2.5, 7, 1.5, rgb("#ffffff"), angle=tilt, alpha=0.18)
-    cv.ellipse(cx - 1, cy - 3, 6, 1.2, rgb("#ffffff"), angle=tilt, alpha=0.14)
-    cv.ring(cx, cy, 14.6, 4.6, 2.2, ring_dark, angle=tilt, half="front")
-    cv.ring(cx, cy, 14.6, 4.6, 1.2, ring, angle=tilt, half="front")
-    # A moon on the near side of the orbit.
-    t = 2.2
-    ex, ey = 14.6 * math.cos(t), 4.6 * math.sin(t)
-    mx = cx + ex * math.cos(tilt) - ey * math.sin(tilt)
-    my = cy + ex * math.sin(tilt) + ey * math.cos(tilt)
-    shaded_ball(cv, mx, my, 2.6, rgb("#ffffff"), mix(rgb("#ffb640"), rgb("#7a3f00"), 0.5))
+    small = size < 32
+    outer, inner = (3.4, 2.0) if small else (2.2, 1.2)
+    rx, ry = (14.2, 5.0) if small else (14.6, 4.6)
+    cv.ring(cx, cy, rx, ry, outer, ring_dark, angle=tilt, half="back")
+    cv.ring(cx, cy, rx, ry, inner, ring, angle=tilt, half="back")
+    shaded_ball(cv, cx, cy, 10 if small else 9.5, rgb("#9cf0ff"), rgb("#0d2f8a"))
+    if not small:
+        cv.ellipse(cx + 1, cy + 2.5, 7, 1.5, rgb("#ffffff"), angle=tilt, alpha=0.18)
+        cv.ellipse(cx - 1, cy - 3, 6, 1.2, rgb("#ffffff"), angle=tilt, alpha=0.14)
+    cv.ring(cx, cy, rx, ry, outer, ring_dark, angle=tilt, half="front")
+    cv.ring(cx, cy, rx, ry, inner, ring, angle=tilt, half="front")
+    if size >= 24:
+        # A moon on the near side of the orbit.
+        t = 2.2
+        ex, ey = rx * math.cos(t), ry * math.sin(t)
+        mx = cx + ex * math.cos(tilt) - ey * math.sin(tilt)
+        my = cy + ex * math.sin(tilt) + ey * math.cos(tilt)
+        shaded_ball(cv, mx, my, 2.6, rgb("#ffffff"), mix(rgb("#ffb640"), rgb("#7a3f00"), 0.5))
 
 
 def render_icon(size):
+    """The icon drawn afresh at `size` pixels from its 32-unit picture, not scaled from another size."""
     cv = Canvas(size, ss=4 if size >= 32 else 8, units=32)
-    main_icon(cv)
+    main_icon(cv, size)
     return png_bytes(cv.pixels())
 
 
@@ -95,29 +110,38 @@ def qrc_text():
     lines = ['<RCC>', '    <qresource prefix="/">']
     for resource, _, _ in ITEMS:
         lines.append('        <file alias="%s">%s</file>' % (resource, item_path(resource)))
-    for _, name, alias in ICON_SIZES:
-        lines.append('        <file alias="%s">%s</file>' % (alias, name))
+    lines += ['    </qresource>', '    <qresource prefix="/MAINICON">']
+    # The window icon takes every file under :/MAINICON, so the sizes are listed here only.
+    for size in ICON_SIZES:
+        lines.append('        <file alias="%d.png">%s</file>' % (size, icon_path(size)))
     lines += ['    </qresource>', '</RCC>', '']
     return "\n".join(lines)
 
 
-def write(relative, data):
-    path = os.path.join(RES_DIR, relative)
+def write(root, relative, data):
+    path = os.path.join(root, relative)
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "wb") as f:
         f.write(data)
 
 
 def main(argv):
-    only = set(argv[1:])
+    args = argv[1:]
+    root = RES_DIR
+    if args[:1] == ["--out"]:
+        if len(args) < 2:
+            print("usage: draw_items.py [--out DIR] [PICTURE...]", file=sys.stderr)
+            return 2
+        root, args = args[1], args[2:]
+    only = set(args)
     for resource, name, draw in ITEMS:
         if only and name not in only and resource not in only:
             continue
-        write(item_path(resource), render_item(draw))
+        write(root, item_path(resource), render_item(draw))
     if not only:
-        for size, name, _ in ICON_SIZES:
-            write(name, render_icon(size))
-        write("korvelin.qrc", qrc_text().encode("utf-8"))
+        for size in ICON_SIZES:
+            write(root, icon_path(size), render_icon(size))
+        write(root, "korvelin.qrc", qrc_text().encode("utf-8"))
     return 0
 
 

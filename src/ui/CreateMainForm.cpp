@@ -7,6 +7,8 @@
 #include "ui/QueueCommands.h"
 #include "ui/StartupState.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 
 // Resources compiled into a static library are registered only on request.
@@ -125,11 +127,13 @@ void WireEvents(MainForm &form)
     InstallEditorActions(form);
 }
 
+// Every size the icon is drawn at (the desktop's hicolor icons are the same files),
+// so the window manager never has to scale one.
 QIcon WindowIcon()
 {
     QIcon icon;
-    for (const char *name : {":/MAINICON16", ":/MAINICON", ":/MAINICON64"})
-        icon.addFile(Utf8(name));
+    for (const QFileInfo &file : QDir(QStringLiteral(":/MAINICON")).entryInfoList(QDir::Files))
+        icon.addFile(file.filePath());
     return icon;
 }
 

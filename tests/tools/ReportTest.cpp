@@ -158,7 +158,7 @@ TEST(ReportArgumentsTest, UsageErrorsExitWithTwo)
         std::ostringstream out;
         std::ostringstream err;
         EXPECT_EQ(RunReport(views, out, err), 2) << (arguments.empty() ? "" : arguments[0]);
-        EXPECT_NE(err.str().find("usage: korvelin-report"), std::string::npos);
+        EXPECT_NE(err.str().find("Usage: korvelin-report"), std::string::npos);
     }
 }
 
@@ -172,7 +172,7 @@ TEST(ReportArgumentsTest, HelpAndVersion)
     const std::vector<std::string_view> help{"--help"};
     std::ostringstream helpOut;
     EXPECT_EQ(RunReport(help, helpOut, err), 0);
-    EXPECT_EQ(helpOut.str().rfind("usage: korvelin-report", 0), 0u);
+    EXPECT_EQ(helpOut.str().rfind("Usage: korvelin-report", 0), 0u);
 }
 
 } // namespace

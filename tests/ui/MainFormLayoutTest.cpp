@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QStyle>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -204,6 +205,14 @@ TEST_F(MainFormLayoutTest, EveryControlHasItsKindParentTextAndBoundsInConstructi
         EXPECT_EQ(ControlText(*control), QString::fromUtf8(row.text));
         EXPECT_EQ(control->geometry(), row.bounds);
     }
+}
+
+TEST_F(MainFormLayoutTest, WindowIconHasEveryDrawnSize)
+{
+    QList<QSize> sizes = form->window->windowIcon().availableSizes();
+    std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+    const QList<QSize> expected = {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    EXPECT_EQ(sizes, expected);
 }
 
 TEST_F(MainFormLayoutTest, WindowKeepsItsClientSizeAndResizingMovesNothing)

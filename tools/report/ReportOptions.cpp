@@ -2,18 +2,25 @@
 
 namespace korvelin::report {
 
+// GNU layout ("Usage:", "  or:", option table, "Exit status:"), which help2man
+// turns into the manual page's synopsis, options and sections.
 const char *const kReportUsage =
-    "usage: korvelin-report [--temperature TEXT] [--satellites TEXT] [--format table|csv]\n"
-    "                       [--output FILE] FILE.bql\n"
-    "       korvelin-report --help | --version\n"
-    "\n"
+    "Usage: korvelin-report [OPTION]... FILE.bql\n"
+    "  or:  korvelin-report --help | --version\n"
     "Plays the build queue of FILE.bql on the simulated clock and prints every entry's\n"
     "price, waits, build time, running total, stock and production.\n"
     "\n"
     "  --temperature TEXT  maximum temperature (default: the file's Temperature value)\n"
     "  --satellites TEXT   number of solar satellites (default: 0)\n"
     "  --format table|csv  output for a person (default) or for a spreadsheet\n"
-    "  --output FILE       write the figures to FILE instead of standard output\n";
+    "  --output FILE       write the figures to FILE instead of standard output\n"
+    "  --help              show this help and exit\n"
+    "  --version           show the version and exit\n"
+    "\n"
+    "Exit status:\n"
+    "  0  done\n"
+    "  1  the file cannot be read or its header is rejected, or the output cannot be written\n"
+    "  2  a usage error\n";
 
 namespace {
 
@@ -35,8 +42,8 @@ bool TakeValue(std::span<const std::string_view> arguments, size_t &i, std::stri
 
 bool IsOption(std::string_view argument, std::string_view name)
 {
-    return argument == name || (argument.size() > name.size() && argument.substr(0, name.size()) == name &&
-                                argument[name.size()] == '=');
+    return argument == name ||
+           (argument.size() > name.size() && argument.substr(0, name.size()) == name && argument[name.size()] == '=');
 }
 
 } // namespace
