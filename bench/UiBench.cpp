@@ -14,6 +14,7 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <thread>
 
 namespace korvelin {
 namespace {
@@ -26,6 +27,11 @@ class QuietPlatform : public Platform {
     void SetClipboardText(const QString &) override {}
     void OpenUrl(const QString &) override {}
     Answer AskQuestion(const QuestionRequest &request) override { return request.escapeAnswer; }
+    void WaitForWork(const QString &, BackgroundWork &work) override
+    {
+        while (!work.Finished())
+            std::this_thread::yield();
+    }
     int64_t messages = 0;
 };
 

@@ -31,6 +31,18 @@ struct QuestionRequest {
     Answer escapeAnswer = Answer::No;   // Escape or closing the box
 };
 
+// Long work running off the UI thread, as a progress box sees it. Every
+// member is called on the UI thread; the work itself runs elsewhere.
+class BackgroundWork {
+  public:
+    virtual ~BackgroundWork() = default;
+    virtual bool Finished() const = 0;
+    virtual int Percent() const = 0; // 0 to 100
+    virtual QString Status() const = 0;
+    // Asks the work to stop soon; it still finishes, with what it has.
+    virtual void Cancel() = 0;
+};
+
 class Platform : public MessageSink {
   public:
     // The ordinary message box (inherited): modal, owned by the main window,
@@ -47,6 +59,9 @@ class Platform : public MessageSink {
     virtual void OpenUrl(const QString &url) = 0;
     // A modal question over the main window, titled like the ordinary box.
     virtual Answer AskQuestion(const QuestionRequest &request) = 0;
+    // A modal progress box with Cancel that stands until `work` has
+    // finished; the window keeps repainting meanwhile.
+    virtual void WaitForWork(const QString &title, BackgroundWork &work) = 0;
 };
 
 } // namespace korvelin

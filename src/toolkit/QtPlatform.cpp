@@ -3,16 +3,37 @@
 #include "toolkit/TextEncoding.h"
 
 #include <QClipboard>
+#include <QDialog>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QUrl>
+#include <functional>
 
 namespace korvelin {
 
 namespace {
+
+// Escape and the close button ask to cancel; the box stays until the work
+// has finished.
+class WorkDialog : public QDialog {
+  public:
+    using QDialog::QDialog;
+    std::function<void()> onReject;
+    void reject() override
+    {
+        if (onReject)
+            onReject();
+    }
+};
 
 QMessageBox::StandardButton ButtonOf(Answer answer)
 {
@@ -113,6 +134,42 @@ Answer QtPlatform::AskQuestion(const QuestionRequest &request)
             return answer;
     }
     return request.escapeAnswer;
+}
+
+void QtPlatform::WaitForWork(const QString &title, BackgroundWork &work)
+{
+    if (work.Finished())
+        return;
+    QWidget *owner = owner_.data();
+    WorkDialog dialog(owner);
+    dialog.setWindowTitle(title);
+    dialog.setModal(true);
+    auto *status = new QLabel(work.Status(), &dialog);
+    auto *bar = new QProgressBar(&dialog);
+    bar->setRange(0, 100);
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), &dialog);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(status);
+    layout->addWidget(bar);
+    layout->addWidget(cancel, 0, Qt::AlignRight);
+    dialog.setMinimumWidth(360);
+    const auto stop = [&] {
+        work.Cancel();
+        cancel->setEnabled(false);
+    };
+    dialog.onReject = stop;
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, stop);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &dialog, [&] {
+        if (work.Finished()) {
+            dialog.done(QDialog::Accepted);
+            return;
+        }
+        status->setText(work.Status());
+        bar->setValue(work.Percent());
+    });
+    poll.start(50);
+    dialog.exec();
 }
 
 void QtPlatform::OpenUrl(const QString &url)

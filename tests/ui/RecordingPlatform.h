@@ -5,7 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <deque>
+#include <thread>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,6 +52,19 @@ class RecordingPlatform : public Platform {
         return request.escapeAnswer;
     }
 
+    // Waits for the work without an event loop (the work needs none),
+    // pressing Cancel after `cancelWorkAfterPolls` looks at it (never when
+    // negative).
+    void WaitForWork(const QString &title, BackgroundWork &work) override
+    {
+        workTitles.push_back(title);
+        for (int polls = 0; !work.Finished(); ++polls) {
+            if (polls == cancelWorkAfterPolls)
+                work.Cancel();
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+
     // Queue the answer of the next file dialog: a path, or std::nullopt for
     // a cancelled dialog.
     void AnswerNextFileDialog(std::optional<QString> answer) { fileDialogAnswers.push_back(std::move(answer)); }
@@ -62,6 +77,8 @@ class RecordingPlatform : public Platform {
     QStringList openedUrls;
     std::vector<QuestionRequest> questions;
     std::deque<Answer> questionAnswers;
+    QStringList workTitles;
+    int cancelWorkAfterPolls = -1;
 };
 
 } // namespace korvelin::test
