@@ -43,6 +43,7 @@ void SetQueueButtonStates(MainForm &form)
     form.UpButton->setEnabled(count >= 2);
     form.DownButton->setEnabled(count >= 2);
     form.CpButton->setEnabled(count >= 2);
+    form.ChartButton->setEnabled(count >= 1);
 }
 
 void FollowPlan(MainForm &form)
