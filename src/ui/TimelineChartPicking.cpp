@@ -81,7 +81,7 @@ int32_t TimelineChartWindow::EntryNearEconomy(QPointF at) const
     const auto count = static_cast<int32_t>(series_.entries.size());
     for (int32_t i = FirstEntryEndingFrom(series_, seconds); i < count; ++i) {
         const EntryEvaluation &entry = series_.entries[static_cast<size_t>(i)];
-        if (static_cast<double>(entry.total - entry.step) > seconds)
+        if (EntryStart(series_, i) > seconds)
             break;
         const std::array<std::pair<double, QLineSeries *>, 4> values{{
             {static_cast<double>(entry.economy.metalPerHour), productionLines_[0]},

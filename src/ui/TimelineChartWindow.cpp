@@ -27,8 +27,13 @@ namespace korvelin {
 
 namespace {
 
-// The shortest stretch of time the charts zoom to, in seconds.
-constexpr double kShortestRange = 10.0;
+// The shortest stretch of time the charts zoom to, in seconds: ten, or more
+// where the clock has run so far that double precision steps coarser.
+double ShortestRange(double end)
+{
+    return std::max(10.0, end * 1e-12);
+}
+
 // The plot's distance from the chart's edges when its axes need no more.
 constexpr int kMargin = 6;
 
@@ -67,8 +72,8 @@ QChart *MakeChart()
     return chart;
 }
 
-// Shows [from, to] of every line and fits the value axis to what they hold
-// there, from 0 or below.
+// Fits the value axis to what the lines hold over [from, to], from 0 or
+// below, so that 0 always shows.
 void FitValueAxis(QCategoryAxis &axis, std::initializer_list<const QList<QPointF> *> lines, double from, double to,
                   int height)
 {
@@ -204,11 +209,11 @@ void TimelineChartWindow::Redraw()
     redrawPending_ = false;
     stale_ = false;
     series_ = MapTimeline(WalkForChart(form_.queue, ReadPlanetInputs(form_)));
-    const double end = std::max(series_.EndTime(), kShortestRange);
+    const double end = std::max(series_.EndTime(), ShortestRange(series_.EndTime()));
     if (zoomed_) {
         // The plan may have shrunk under the zoomed range.
         to_ = std::min(to_, end);
-        from_ = std::min(from_, to_ - kShortestRange);
+        from_ = std::max(0.0, std::min(from_, to_ - ShortestRange(end)));
         zoomed_ = from_ > 0 || to_ < end;
     }
     if (!zoomed_) {
@@ -236,13 +241,14 @@ void TimelineChartWindow::ScheduleRedraw()
 
 void TimelineChartWindow::ZoomTo(double from, double to)
 {
-    const double end = std::max(series_.EndTime(), kShortestRange);
+    const double end = std::max(series_.EndTime(), ShortestRange(series_.EndTime()));
+    const double shortest = ShortestRange(end);
     from = std::clamp(std::min(from, to), 0.0, end);
     to = std::clamp(std::max(from, to), 0.0, end);
-    if (to - from < kShortestRange) {
+    if (!(to - from >= shortest)) {
         const double middle = (from + to) / 2;
-        from = std::clamp(middle - kShortestRange / 2, 0.0, end - kShortestRange);
-        to = from + kShortestRange;
+        from = std::clamp(middle - shortest / 2, 0.0, end - shortest);
+        to = from + shortest;
     }
     from_ = from;
     to_ = to;
@@ -252,7 +258,7 @@ void TimelineChartWindow::ZoomTo(double from, double to)
 
 void TimelineChartWindow::ResetZoom()
 {
-    ZoomTo(0, std::max(series_.EndTime(), kShortestRange));
+    ZoomTo(0, std::max(series_.EndTime(), ShortestRange(series_.EndTime())));
 }
 
 void TimelineChartWindow::ShowRange()
@@ -330,12 +336,14 @@ void TimelineChartWindow::SaveImage()
     FileDialogRequest request;
     request.title = QStringLiteral("Save Timeline Image");
     request.initialFolder = QDir::currentPath();
-    request.fileName = QStringLiteral("timeline.png");
+    // The last image's name again, so a series of pictures goes to one folder.
+    request.fileName = lastImagePath_.isEmpty() ? QStringLiteral("timeline.png") : lastImagePath_;
     request.filter = QStringLiteral("PNG images (*.png)");
     request.save = true;
     const std::optional<QString> path = form_.platform.ShowFileDialog(request);
     if (!path)
         return;
+    lastImagePath_ = *path;
     const QImage image = ChartsPanel->grab().toImage();
     QSaveFile file(*path);
     QString failure;

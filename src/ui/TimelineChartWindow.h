@@ -82,6 +82,7 @@ class TimelineChartWindow : public QWidget {
     bool zoomed_ = false;
     bool stale_ = true;
     bool redrawPending_ = false;
+    QString lastImagePath_;
 
     QChart *stockChart_ = nullptr;
     QChart *economyChart_ = nullptr;

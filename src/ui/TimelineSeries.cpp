@@ -82,9 +82,10 @@ TimelineSeries MapTimeline(std::vector<EntryEvaluation> entries)
         series.production[r].reserve(2 * count);
     }
     series.energyBalance.reserve(2 * count);
-    for (const EntryEvaluation &entry : series.entries) {
+    for (size_t i = 0; i < series.entries.size(); ++i) {
+        const EntryEvaluation &entry = series.entries[i];
         const double end = Seconds(entry.total);
-        const double begin = Seconds(entry.total - entry.step);
+        const double begin = EntryStart(series, static_cast<int32_t>(i));
         const std::array<int64_t, 3> perHour{entry.economy.metalPerHour, entry.economy.crystalPerHour,
                                              entry.economy.deuteriumPerHour};
         for (size_t r = 0; r < 3; ++r) {
@@ -158,6 +159,11 @@ bool ValueRange(const QList<QPointF> &points, double from, double to, double &lo
     if (it != points.cend() && it != points.cbegin())
         take(ValueBetween(*(it - 1), *it, to));
     return low <= high;
+}
+
+double EntryStart(const TimelineSeries &series, int32_t index)
+{
+    return index <= 0 ? 0.0 : Seconds(series.entries[static_cast<size_t>(index) - 1].total);
 }
 
 int32_t FirstEntryEndingFrom(const TimelineSeries &series, double seconds)

@@ -48,6 +48,10 @@ QList<QPointF> ReducePoints(const QList<QPointF> &points, double from, double to
 // False when the line does not reach into the range.
 bool ValueRange(const QList<QPointF> &points, double from, double to, double &low, double &high);
 
+// When entry `index` starts: where the one before it ended. That is its end
+// less its step, unless the clock stopped at its largest value.
+double EntryStart(const TimelineSeries &series, int32_t index);
+
 // The index of the first entry that ends at `seconds` or later, or the entry
 // count when none does.
 int32_t FirstEntryEndingFrom(const TimelineSeries &series, double seconds);

@@ -157,6 +157,24 @@ TEST_F(TimelineChartTest, ABurstOfChangesRedrawsOnceAndAClosedWindowNotAtAll)
     EXPECT_EQ(chart.Series().entries.size(), 3u);
 }
 
+TEST_F(TimelineChartTest, AClockThatStopsAtItsLargestValueStillRunsForward)
+{
+    // Levels far beyond any plan: the clock and the stock saturate.
+    for (const auto &[b, level] : {std::pair{1, 1}, {31, 3000}, {2, 1}, {15, 100000}, {1, 2}})
+        form->queue.AppendEntry(b, level);
+    ShowTimelineChart(*form);
+    TimelineChartWindow &chart = *form->ChartWindow;
+    for (const QList<QPointF> *line :
+         {&chart.Series().production[0], &chart.Series().energyBalance, &chart.Series().stock[0]}) {
+        for (qsizetype i = 1; i < line->size(); ++i)
+            EXPECT_LE((*line)[i - 1].x(), (*line)[i].x()) << i;
+    }
+    const double end = chart.Series().EndTime();
+    EXPECT_GT(end, 1e18);
+    chart.ZoomTo(end - 1, end);
+    EXPECT_LT(chart.ShownFrom(), chart.ShownTo());
+}
+
 TEST_F(TimelineChartTest, ChartButtonNeedsAnEntry)
 {
     EXPECT_FALSE(form->ChartButton->isEnabled());
@@ -205,10 +223,18 @@ TEST_F(TimelineChartTest, SaveWritesAPngThatLoadsAndAFailureSaysSo)
     EXPECT_EQ(image.size(), chart.ChartsPanel->size() * chart.devicePixelRatio());
     EXPECT_TRUE(platform.errorBoxes.isEmpty());
 
+    // Ctrl+S in the chart window asks again, starting from the last name.
+    chart.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&chart));
+    QTest::keyClick(&chart, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(platform.fileDialogs.size(), 2u);
+    EXPECT_EQ(platform.fileDialogs[1].fileName, path);
+
     const QString nowhere = folder.filePath(QStringLiteral("missing/plan.png"));
     platform.AnswerNextFileDialog(nowhere);
     chart.SaveImageButton->click();
     ASSERT_EQ(platform.errorBoxes.size(), 1);
+    ASSERT_EQ(platform.fileDialogs.size(), 3u);
     EXPECT_TRUE(platform.errorBoxes[0].contains(QStringLiteral("missing")));
     EXPECT_FALSE(QFileInfo::exists(nowhere));
 }
