@@ -1,5 +1,6 @@
 // The queue handlers on real, offscreen widgets: "Calculate" on long queues
-// and one item-button click at the end of a long queue.
+// and one item-button click at the end of a long queue; the timeline chart
+// opening on a long queue and following one more click.
 
 #include "RealisticQueue.h"
 
@@ -8,12 +9,16 @@
 #include "ui/ItemDetails.h"
 #include "ui/MainForm.h"
 #include "ui/QueueView.h"
+#include "ui/TimelineChartView.h"
+#include "ui/TimelineChartWindow.h"
 
 #include <QApplication>
+#include <QEvent>
 
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <set>
 #include <thread>
 
 namespace korvelin {
@@ -100,6 +105,70 @@ void DelFirstLine(benchmark::State &state)
     }
 }
 BENCHMARK(DelFirstLine)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// Counts the paints of the chart views, so a measurement lasts until the
+// user sees the charts rather than until the first pass of the event loop.
+class PaintCounter : public QObject {
+  public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted.insert(watched);
+        return false;
+    }
+    std::set<QObject *> painted;
+};
+
+void ProcessUntilChartsPainted(TimelineChartWindow &chart)
+{
+    PaintCounter counter;
+    for (QWidget *viewport : {chart.StockView->viewport(), chart.EconomyView->viewport()})
+        viewport->installEventFilter(&counter);
+    for (int pass = 0; pass < 100 && counter.painted.size() < 2; ++pass)
+        QCoreApplication::processEvents();
+    for (QWidget *viewport : {chart.StockView->viewport(), chart.EconomyView->viewport()})
+        viewport->removeEventFilter(&counter);
+}
+
+// From the click on "Chart" until both charts are painted, the window made anew.
+void OpenChart(benchmark::State &state)
+{
+    Window window(static_cast<int32_t>(state.range(0)));
+    window.form->ChartButton->setEnabled(true);
+    for (auto _ : state) {
+        window.form->ChartButton->click();
+        ProcessUntilChartsPainted(*window.form->ChartWindow);
+        state.PauseTiming();
+        delete window.form->ChartWindow;
+        window.form->ChartWindow = nullptr;
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(OpenChart)->Arg(300)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// With the chart open: one more item click, until the list and both charts
+// show it.
+void ChartFollowsItemClick(benchmark::State &state)
+{
+    Window window(static_cast<int32_t>(state.range(0)));
+    window.form->ChartButton->setEnabled(true);
+    window.form->ChartButton->click();
+    TimelineChartWindow &chart = *window.form->ChartWindow;
+    ProcessUntilChartsPainted(chart);
+    PushButton *button = FindItemRow(*window.form, bid::kEspionage)->ItemButton;
+    for (auto _ : state) {
+        button->click();
+        ProcessUntilChartsPainted(chart);
+        state.PauseTiming();
+        window.form->DelButton->click();
+        ProcessUntilChartsPainted(chart);
+        state.ResumeTiming();
+    }
+    if (chart.Series().entries.size() != static_cast<size_t>(state.range(0)))
+        state.SkipWithError("the chart did not follow the plan");
+}
+BENCHMARK(ChartFollowsItemClick)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace korvelin

@@ -6,6 +6,7 @@
 #include "ui/PlanViews.h"
 #include "ui/QueueCommands.h"
 #include "ui/StartupState.h"
+#include "ui/TimelineChartWindow.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -116,6 +117,7 @@ void WireEvents(MainForm &form)
     OnEvent(form, form.OpenButton, &QPushButton::clicked, OpenQueueFile);
     OnEvent(form, form.SaveButton, &QPushButton::clicked, SaveQueueFile);
     OnEvent(form, form.SaveByTimeButton, &QPushButton::clicked, SaveQueueFileByTime);
+    OnEvent(form, form.ChartButton, &QPushButton::clicked, ShowTimelineChart);
     OnEvent(form, form.CpButton, &QPushButton::clicked, CopyQueueText);
     OnEvent(form, form.BuildTab, &QPushButton::clicked, ShowBuildingsTab);
     OnEvent(form, form.ResearchTab, &QPushButton::clicked, ShowResearchTab);

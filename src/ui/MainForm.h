@@ -20,6 +20,8 @@
 
 namespace korvelin {
 
+class TimelineChartWindow;
+
 // One item of the buildings or research panel. The value labels of the
 // optional lines ("E"/"C", "M", "K", "D") are null when the item has none.
 struct ItemRow {
@@ -117,11 +119,15 @@ struct MainForm {
     Edit *MaxTemperatureEdit = nullptr;
     Edit *SatelliteCountEdit = nullptr;
     GradientButton *SaveByTimeButton = nullptr;
+    GradientButton *ChartButton = nullptr;
 
     // About panel.
     Label *WebLabel = nullptr;
     Label *ContactLabel = nullptr;
     Label *VersionLabel = nullptr;
+
+    // Made on the first click on "Chart"; a top-level window owned by `window`.
+    TimelineChartWindow *ChartWindow = nullptr;
 
     // Rows 0-12: buildings panel; 13-25: research panel, each top to bottom.
     std::array<ItemRow, kItemRowCount> ItemRows{};

@@ -42,7 +42,8 @@ void SetQueueButtonStates(MainForm &form)
     const std::pair<QPushButton *, bool> states[] = {{form.DelButton, count >= 1},
                                                      {form.UpButton, count >= 2},
                                                      {form.DownButton, count >= 2},
-                                                     {form.CpButton, count >= 2}};
+                                                     {form.CpButton, count >= 2},
+                                                     {form.ChartButton, count >= 1}};
     for (const auto &[button, enabled] : states) {
         // A disabled button passes the focus on down the tab chain; the plan
         // is where the keyboard belongs.

@@ -9,7 +9,7 @@ struct MainForm;
 // Connects the views to form.document; call once, after the controls exist.
 void FollowPlan(MainForm &form);
 
-// Del with one entry or more; ^, _ and Cp with two or more.
+// Del and Chart with one entry or more; ^, _ and Cp with two or more.
 void SetQueueButtonStates(MainForm &form);
 
 } // namespace korvelin
