@@ -1,6 +1,7 @@
 # Sourced by run.sh and test.sh: installs the Debian packages the build needs
 # when any of them is missing (as root, or through sudo).
-korvelin_packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-dejavu-core)
+korvelin_packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-dejavu-core
+  googletest g++-aarch64-linux-gnu qemu-user)
 korvelin_missing=()
 for p in "${korvelin_packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || korvelin_missing+=("$p")
