@@ -130,8 +130,8 @@ class Operands {
             0, 1, -1, std::numeric_limits<int64_t>::max(), std::numeric_limits<int64_t>::min(), int64_t{1} << 62};
         if (Below(20) == 0)
             return kEdges[Below(std::size(kEdges))];
-        const auto value = static_cast<int64_t>(Bits() >> Below(64));
-        return Below(2) == 0 ? value : -value;
+        const uint64_t magnitude = Bits() >> Below(64);
+        return static_cast<int64_t>(Below(2) == 0 ? magnitude : 0 - magnitude);
     }
 
   private:
