@@ -1,8 +1,9 @@
 #pragma once
 // 64 × 64 → 128-bit products and 128 / 64-bit quotients for the software
-// extended type. The compiler's 128-bit integer is used where it has one; the
-// portable forms work on 32-bit digits and are always compiled, so that a
-// machine with the 128-bit type can check them against it.
+// extended type. The compiler's 128-bit integer is used where it has one;
+// elsewhere the portable forms work on 32-bit digits. KORVELIN_PORTABLE_WIDE
+// selects them on any compiler, so that a machine with the x87 unit can check
+// the software type built on them too.
 
 #include <cstdint>
 
