@@ -1,34 +1,16 @@
-#include "RealisticQueue.h"
-
-#include "queue/Timeline.h"
-
-#include <benchmark/benchmark.h>
+#include "WalkBench.h"
 
 namespace korvelin {
 namespace {
 
-class CountingSink : public MessageSink {
-  public:
-    void ShowMessage(std::string_view) override { ++count; }
-    int64_t count = 0;
-};
+using bench::CountingSink;
+using bench::PriceEveryItem;
+using bench::WalkRealisticQueue;
 
-const PlanetInputSource kInputs = [] { return PlanetInputs{40, 0}; };
+const PlanetInputSource kInputs = bench::BenchPlanet;
 
-void WalkRealisticQueue(benchmark::State &state)
-{
-    const BuildQueue queue = bench::RealisticQueue(static_cast<int32_t>(state.range(0)));
-    TimelineState timeline;
-    CountingSink messages;
-    for (auto _ : state) {
-        WalkQueue(queue, timeline, kInputs, messages, {});
-        benchmark::DoNotOptimize(timeline.total);
-    }
-    if (messages.count != 0)
-        state.SkipWithError("the plan raised a message box");
-    state.SetItemsProcessed(state.iterations() * state.range(0));
-}
 BENCHMARK(WalkRealisticQueue)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PriceEveryItem)->Unit(benchmark::kMicrosecond);
 
 // A move near the front invalidates almost every cached level count.
 void SwapFrontThenWalk(benchmark::State &state)

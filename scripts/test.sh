@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the full
 # build, its install and Debian package, then the core once more under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer, once more with the software
+# extended type, and cross-built for 64-bit ARM.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -16,3 +17,10 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DKORVELIN_BUILD_GUI=OFF -DKORVELIN_BUILD_BENCHMARKS=OFF -DKORVELIN_SANITIZE=address,undefined
 cmake --build build-sanitize -j "$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+
+cmake -S . -B build-soft -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DKORVELIN_BUILD_GUI=OFF -DKORVELIN_BUILD_BENCHMARKS=OFF -DKORVELIN_SOFT_EXTENDED=ON
+cmake --build build-soft -j "$jobs"
+ctest --test-dir build-soft --output-on-failure -j "$jobs"
+
+bash scripts/check-aarch64.sh build/tools/report/korvelin-report build-soft/tools/report/korvelin-report

@@ -43,7 +43,7 @@ int64_t ResourceWait(int64_t cost, int64_t stock, int64_t perHour)
 
 int64_t ProductionOver(int64_t perHour, int64_t seconds)
 {
-    return RoundToInt64(static_cast<Extended>(SatMul(perHour, seconds)) / 3600.0L);
+    return RoundToInt64(static_cast<Extended>(SatMul(perHour, seconds)) / Extended{3600});
 }
 
 void ResetTimeline(TimelineState &state)

@@ -4,8 +4,6 @@
 #include "util/Extended.h"
 #include "util/Saturating.h"
 
-#include <cmath>
-
 namespace korvelin {
 
 int64_t EnergyTerm(int32_t coefficient, int32_t level)
@@ -33,7 +31,8 @@ int64_t EnergyProduced(const Economy &economy)
 {
     const int64_t solar = EnergyTerm(20, economy.solarPlant);
     const int64_t fusion = EnergyTerm(50, economy.fusionReactor);
-    const int64_t perSatellite = TruncToInt64(static_cast<Extended>(economy.maxTemperature) / 4.0L + 20.0L);
+    const int64_t perSatellite =
+        TruncToInt64(static_cast<Extended>(economy.maxTemperature) / Extended{4} + Extended{20});
     const int64_t satellites = SatMul(perSatellite, economy.satellites);
     return SatAdd(SatAdd(satellites, fusion), solar);
 }
@@ -51,8 +50,8 @@ int64_t FactorOf(int64_t produced, int64_t balance)
 {
     int64_t factor = 100;
     if (produced != 0 && balance < 0) {
-        const Extended share = std::fabs(static_cast<Extended>(balance)) / static_cast<Extended>(produced);
-        factor = SatSub(100, RoundToInt64(share * 100.0L));
+        const Extended share = Abs(static_cast<Extended>(balance)) / static_cast<Extended>(produced);
+        factor = SatSub(100, RoundToInt64(share * Extended{100}));
     }
     if (factor < 0)
         return 0;
@@ -62,15 +61,16 @@ int64_t FactorOf(int64_t produced, int64_t balance)
 // trunc((f ÷ 100) × c × L × 1.1^L) + base.
 int64_t MineOutput(int64_t factor, int32_t coefficient, int32_t level, int64_t base)
 {
-    const Extended x = IntegerPower(kFactor1_1, level) * static_cast<Extended>(static_cast<int64_t>(coefficient) * level);
-    return SatAdd(TruncToInt64((static_cast<Extended>(factor) / 100.0L) * x), base);
+    const Extended x =
+        IntegerPower(kFactor1_1, level) * static_cast<Extended>(static_cast<int64_t>(coefficient) * level);
+    return SatAdd(TruncToInt64((static_cast<Extended>(factor) / Extended{100}) * x), base);
 }
 
 int64_t DeuteriumOutput(int64_t factor, const Economy &economy)
 {
     const int32_t level = economy.deuteriumSynthesizer;
     const Extended x = IntegerPower(kFactor1_1, level) * static_cast<Extended>(static_cast<int64_t>(10) * level);
-    const Extended y = (static_cast<Extended>(factor) / 100.0L) * x;
+    const Extended y = (static_cast<Extended>(factor) / Extended{100}) * x;
     return TruncToInt64(y * (static_cast<Extended>(economy.maxTemperature) * kTemperatureSlope + kTemperatureBase));
 }
 

@@ -68,16 +68,16 @@ namespace {
 // bits; beyond that it stays a sound, growing value instead of overflowing.
 Extended ResourceSeconds(int64_t metal, int64_t crystal)
 {
-    return (static_cast<Extended>(metal) + static_cast<Extended>(crystal)) * 3600.0L;
+    return (static_cast<Extended>(metal) + static_cast<Extended>(crystal)) * Extended{3600};
 }
 
 } // namespace
 
 int64_t BuildTime(int64_t metal, int64_t crystal, int32_t roboticsLevel, int32_t naniteLevel)
 {
-    Extended t = ResourceSeconds(metal, crystal) / 2500.0L;
-    t = t * (1.0L / static_cast<Extended>(static_cast<int64_t>(roboticsLevel) + 1));
-    t = t * IntegerPower(0.5L, naniteLevel);
+    Extended t = ResourceSeconds(metal, crystal) / Extended{2500};
+    t = t * (Extended{1} / static_cast<Extended>(static_cast<int64_t>(roboticsLevel) + 1));
+    t = t * IntegerPower(kOneHalf, naniteLevel);
     return TruncToInt64(t);
 }
 

@@ -1,30 +1,13 @@
 #include "util/Extended.h"
 
-#include <cmath>
-
 namespace korvelin {
 
 Extended IntegerPower(Extended base, int64_t exponent)
 {
-    if (exponent == 0)
-        return 1.0L;
-    // Unsigned magnitude: negating INT64_MIN as a signed value would overflow.
-    uint64_t bits = static_cast<uint64_t>(exponent);
-    if (exponent < 0) {
-        base = 1.0L / base;
-        bits = 0 - bits;
-    }
-    Extended result = 1.0L;
-    Extended x = base;
-    while (bits != 0) {
-        if (bits & 1u)
-            result = result * x;
-        bits >>= 1;
-        if (bits != 0)
-            x = x * x;
-    }
-    return result;
+    return IntegerPowerOf(base, exponent);
 }
+
+#ifndef KORVELIN_SOFT_EXTENDED
 
 namespace {
 constexpr Extended kTwoTo63 = 9223372036854775808.0L;
@@ -48,16 +31,33 @@ int64_t RoundToInt64(Extended value)
     return TruncToInt64(std::nearbyintl(value));
 }
 
+#endif
+
+namespace {
+
+// Keeps the compiler from folding the check at build time, where it computes
+// with its own precision instead of the machine's.
+Extended Opaque(Extended value)
+{
+#ifdef KORVELIN_SOFT_EXTENDED
+    return value;
+#else
+    volatile Extended copy = value;
+    return copy;
+#endif
+}
+
+} // namespace
+
 bool ExtendedPrecisionWorks()
 {
-    volatile Extended one = 1.0L;
-    volatile Extended tiny = std::ldexp(1.0L, -63);
+    const Extended one = Opaque(Extended{1});
+    const Extended tiny = Opaque(IntegerPower(Extended{2}, -63));
     const Extended sum = one + tiny;
     if (!(sum != one))
         return false;
-    volatile Extended factor = kFactor1_8;
     volatile int64_t exponent = 2;
-    return TruncToInt64(900.0L * IntegerPower(factor, exponent)) == 2915;
+    return TruncToInt64(Extended{900} * IntegerPower(Opaque(kFactor1_8), exponent)) == 2915;
 }
 
 } // namespace korvelin

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 namespace korvelin {
@@ -12,6 +11,16 @@ namespace {
 constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
 constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
 
+// Decimal values the way the compiler would parse them, for either type: a
+// quotient of exact integers rounds once, to the nearest extended value.
+Extended Decimal(int64_t numerator, int64_t denominator)
+{
+    return static_cast<Extended>(numerator) / static_cast<Extended>(denominator);
+}
+
+const Extended kInfinity = IntegerPower(Extended{2}, 20000);
+const Extended kNan = kInfinity * Extended{0};
+
 TEST(ExtendedTest, MachineComputesWithSixtyFourBitMantissa)
 {
     EXPECT_TRUE(ExtendedPrecisionWorks());
@@ -19,29 +28,31 @@ TEST(ExtendedTest, MachineComputesWithSixtyFourBitMantissa)
 
 TEST(ExtendedTest, IntegerPowerBasics)
 {
-    EXPECT_EQ(IntegerPower(1.8L, 0), 1.0L);
-    EXPECT_EQ(IntegerPower(0.0L, 0), 1.0L);
-    EXPECT_EQ(IntegerPower(2.0L, 10), 1024.0L);
-    EXPECT_EQ(IntegerPower(2.0L, -1), 0.5L);
-    EXPECT_EQ(IntegerPower(0.5L, 3), 0.125L);
-    EXPECT_EQ(IntegerPower(2.0L, -3), 0.125L);
-    EXPECT_TRUE(std::isinf(IntegerPower(2.0L, 20000)));
-    EXPECT_EQ(IntegerPower(2.0L, std::numeric_limits<int64_t>::min()), 0.0L);
+    const Extended eighth = Decimal(1, 8);
+    EXPECT_EQ(IntegerPower(kFactor1_8, 0), Extended{1});
+    EXPECT_EQ(IntegerPower(Extended{0}, 0), Extended{1});
+    EXPECT_EQ(IntegerPower(kFactor2_0, 10), Extended{1024});
+    EXPECT_EQ(IntegerPower(kFactor2_0, -1), kOneHalf);
+    EXPECT_EQ(IntegerPower(kOneHalf, 3), eighth);
+    EXPECT_EQ(IntegerPower(kFactor2_0, -3), eighth);
+    const Extended overflowed = IntegerPower(kFactor2_0, 20000);
+    EXPECT_TRUE(overflowed > Extended{0} && overflowed * kOneHalf == overflowed) << "infinity";
+    EXPECT_EQ(IntegerPower(kFactor2_0, std::numeric_limits<int64_t>::min()), Extended{0});
 }
 
 // The squaring sequence, not a correctly rounded power, defines the figures:
 // these values differ in the last bit from what powl or double would give.
 TEST(ExtendedTest, IntegerPowerRoundsEveryProduct)
 {
-    const Extended square = 1.8L * 1.8L;
-    EXPECT_EQ(IntegerPower(1.8L, 2), square);
-    EXPECT_EQ(TruncToInt64(900.0L * IntegerPower(1.8L, 2)), 2915);
+    const Extended square = kFactor1_8 * kFactor1_8;
+    EXPECT_EQ(IntegerPower(kFactor1_8, 2), square);
+    EXPECT_EQ(TruncToInt64(Extended{900} * IntegerPower(kFactor1_8, 2)), 2915);
     EXPECT_EQ(static_cast<int64_t>(900.0 * 1.8 * 1.8), 2916) << "double would give 2916";
     // 1.1^5 by squaring: ((1.1^2)^2) × 1.1 with a rounding after each product.
-    const Extended x2 = 1.1L * 1.1L;
+    const Extended x2 = kFactor1_1 * kFactor1_1;
     const Extended x4 = x2 * x2;
-    EXPECT_EQ(IntegerPower(1.1L, 5), 1.1L * x4);
-    EXPECT_EQ(IntegerPower(1.1L, 7), ((1.1L * x2) * x4));
+    EXPECT_EQ(IntegerPower(kFactor1_1, 5), kFactor1_1 * x4);
+    EXPECT_EQ(IntegerPower(kFactor1_1, 7), ((kFactor1_1 * x2) * x4));
 }
 
 TEST(ExtendedTest, TruncationSaturates)
@@ -50,18 +61,18 @@ TEST(ExtendedTest, TruncationSaturates)
         Extended value;
         int64_t expected;
     } cases[] = {
-        {2.9L, 2},
-        {-2.9L, -2},
-        {9223372036854775807.0L, kMax},
-        {1e30L, kMax},
-        {-1e30L, kMin},
-        {std::numeric_limits<Extended>::infinity(), kMax},
-        {-std::numeric_limits<Extended>::infinity(), kMin},
-        {std::numeric_limits<Extended>::quiet_NaN(), 0},
-        {9223372036854775806.0L, 9223372036854775806},
+        {Decimal(29, 10), 2},
+        {Decimal(-29, 10), -2},
+        {Extended{kMax}, kMax},
+        {IntegerPower(Extended{10}, 30), kMax},
+        {-IntegerPower(Extended{10}, 30), kMin},
+        {kInfinity, kMax},
+        {-kInfinity, kMin},
+        {kNan, 0},
+        {Extended{9223372036854775806}, 9223372036854775806},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(TruncToInt64(c.value), c.expected) << static_cast<double>(c.value);
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(TruncToInt64(cases[i].value), cases[i].expected) << "case " << i;
 }
 
 TEST(ExtendedTest, RoundingGoesToEven)
@@ -69,9 +80,11 @@ TEST(ExtendedTest, RoundingGoesToEven)
     const struct {
         Extended value;
         int64_t expected;
-    } cases[] = {{0.5L, 0}, {1.5L, 2}, {2.5L, 2}, {-0.5L, 0}, {-1.5L, -2}, {12.5L, 12}, {0.6L, 1}, {1e40L, kMax}};
-    for (const auto &c : cases)
-        EXPECT_EQ(RoundToInt64(c.value), c.expected) << static_cast<double>(c.value);
+    } cases[] = {
+        {Decimal(1, 2), 0},   {Decimal(3, 2), 2},   {Decimal(5, 2), 2},  {Decimal(-1, 2), 0},
+        {Decimal(-3, 2), -2}, {Decimal(25, 2), 12}, {Decimal(6, 10), 1}, {IntegerPower(Extended{10}, 40), kMax}};
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(RoundToInt64(cases[i].value), cases[i].expected) << "case " << i;
 }
 
 TEST(ExtendedTest, SaturatingArithmetic)
