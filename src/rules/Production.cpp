@@ -13,15 +13,43 @@ int64_t EnergyTerm(int32_t coefficient, int32_t level)
     return TruncToInt64(IntegerPower(kFactor1_1, level) * static_cast<Extended>(cl));
 }
 
+namespace {
+
+// c of each item's energy term; 0 for an item that neither uses nor makes
+// energy.
+int32_t EnergyCoefficient(int32_t bid)
+{
+    switch (bid) {
+    case bid::kMetalMine:
+    case bid::kCrystalMine:
+        return 10;
+    case bid::kDeuteriumSynthesizer:
+    case bid::kSolarPlant:
+        return 20;
+    case bid::kFusionReactor:
+        return 50;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+int64_t ItemEnergy(int32_t bid, int32_t level)
+{
+    const int32_t coefficient = EnergyCoefficient(bid);
+    return coefficient == 0 ? 0 : EnergyTerm(coefficient, level);
+}
+
 int64_t EnergyUse(int32_t mineBid, const Economy &economy)
 {
     switch (mineBid) {
     case bid::kMetalMine:
-        return EnergyTerm(10, economy.metalMine);
+        return ItemEnergy(mineBid, economy.metalMine);
     case bid::kCrystalMine:
-        return EnergyTerm(10, economy.crystalMine);
+        return ItemEnergy(mineBid, economy.crystalMine);
     case bid::kDeuteriumSynthesizer:
-        return EnergyTerm(20, economy.deuteriumSynthesizer);
+        return ItemEnergy(mineBid, economy.deuteriumSynthesizer);
     default:
         return 0;
     }
@@ -29,8 +57,8 @@ int64_t EnergyUse(int32_t mineBid, const Economy &economy)
 
 int64_t EnergyProduced(const Economy &economy)
 {
-    const int64_t solar = EnergyTerm(20, economy.solarPlant);
-    const int64_t fusion = EnergyTerm(50, economy.fusionReactor);
+    const int64_t solar = ItemEnergy(bid::kSolarPlant, economy.solarPlant);
+    const int64_t fusion = ItemEnergy(bid::kFusionReactor, economy.fusionReactor);
     const int64_t perSatellite =
         TruncToInt64(static_cast<Extended>(economy.maxTemperature) / Extended{4} + Extended{20});
     const int64_t satellites = SatMul(perSatellite, economy.satellites);

@@ -21,6 +21,10 @@ struct Economy {
 // trunc(c × L × 1.1^L): the energy term shared by mines, plants and item rows.
 int64_t EnergyTerm(int32_t coefficient, int32_t level);
 
+// The energy an item uses (a mine or the synthesizer) or makes (a power
+// plant) at a level; 0 for an item without energy.
+int64_t ItemEnergy(int32_t bid, int32_t level);
+
 // Energy used by the metal mine (1), crystal mine (2) or synthesizer (3); 0 for
 // any other BID.
 int64_t EnergyUse(int32_t mineBid, const Economy &economy);

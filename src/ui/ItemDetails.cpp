@@ -66,7 +66,7 @@ void ShowItemDetails(MainForm &form, int32_t bid, int32_t level)
     // Whole energy at level L, and the capacity that level L + 1 will have:
     // the row describes the upgrade to L.
     if (layout->extra == ExtraValue::Energy)
-        row->ExtraLabel->setText(Number(EnergyTerm(layout->energyCoefficient, level)));
+        row->ExtraLabel->setText(Number(ItemEnergy(bid, level)));
     else if (layout->extra == ExtraValue::Capacity)
         row->ExtraLabel->setText(Number(StorageCapacityInThousands(int64_t{level} + 1)) + QLatin1Char('k'));
     if (row->MetalLabel)

@@ -15,7 +15,6 @@ struct ItemRowLayout {
     int32_t bid;
     int bitmapNumber; // ZMAINFORM_BUTTON<n>_IMAGE
     ExtraValue extra;
-    int32_t energyCoefficient; // for ExtraValue::Energy
 };
 
 // Rows 0-12 of the buildings panel, then rows 0-12 of the research panel.
