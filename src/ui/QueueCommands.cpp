@@ -2,7 +2,7 @@
 
 #include "rules/ItemCatalogue.h"
 #include "ui/MainForm.h"
-#include "ui/QueueView.h"
+#include "ui/QueueWalks.h"
 
 namespace korvelin {
 
