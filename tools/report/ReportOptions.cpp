@@ -1,5 +1,7 @@
 #include "ReportOptions.h"
 
+#include "ToolOptions.h"
+
 namespace korvelin::report {
 
 const char *const kReportUsage =
@@ -15,34 +17,10 @@ const char *const kReportUsage =
     "  --format table|csv  output for a person (default) or for a spreadsheet\n"
     "  --output FILE       write the figures to FILE instead of standard output\n";
 
-namespace {
-
-bool TakeValue(std::span<const std::string_view> arguments, size_t &i, std::string_view name, std::string &value,
-               std::string &error)
-{
-    const std::string_view argument = arguments[i];
-    if (argument.size() > name.size() && argument.substr(0, name.size()) == name && argument[name.size()] == '=') {
-        value = std::string(argument.substr(name.size() + 1));
-        return true;
-    }
-    if (i + 1 >= arguments.size()) {
-        error = std::string(name) + " needs a value";
-        return false;
-    }
-    value = std::string(arguments[++i]);
-    return true;
-}
-
-bool IsOption(std::string_view argument, std::string_view name)
-{
-    return argument == name || (argument.size() > name.size() && argument.substr(0, name.size()) == name &&
-                                argument[name.size()] == '=');
-}
-
-} // namespace
-
 ParsedArguments ParseReportArguments(std::span<const std::string_view> arguments)
 {
+    using tools::IsOption;
+    using tools::TakeValue;
     ParsedArguments parsed;
     ReportOptions &options = parsed.options;
     std::string &error = parsed.error;
