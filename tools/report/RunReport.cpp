@@ -3,13 +3,12 @@
 #include "ReportOptions.h"
 #include "ReportWriter.h"
 #include "ToolFiles.h"
+#include "ToolStart.h"
 
 #include "queue/BuildQueue.h"
 #include "queue/Timeline.h"
 #include "storage/QueueFile.h"
-#include "util/Extended.h"
 #include "util/ParseInt.h"
-#include "util/Version.h"
 
 #include <sstream>
 #include <string>
@@ -46,39 +45,12 @@ void WriteRows(std::ostream &out, ReportFormat format, std::span<const EntryEval
 int RunReport(std::span<const std::string_view> arguments, std::ostream &out, std::ostream &err)
 {
     const ParsedArguments parsed = ParseReportArguments(arguments);
-    if (!parsed.error.empty()) {
-        err << kProgram << ": " << parsed.error << "\n\n" << kReportUsage;
-        return 2;
-    }
     const ReportOptions &options = parsed.options;
-    if (options.help) {
-        out << kReportUsage;
-        return 0;
-    }
-    if (options.version) {
-        out << kProgram << ' ' << ReadFileVersion() << '\n';
-        return 0;
-    }
-
-    if (!ExtendedPrecisionWorks()) {
-        err << kProgram
-            << ": this machine does not compute with 64-bit extended precision; the figures would be wrong\n";
-        return 1;
-    }
-    const std::string versionTag = VersionTag(ReadFileVersion());
     QueueFileContents contents;
-    std::string error;
-    if (!tools::ReadQueueFileAt(options.inputPath, versionTag, contents, error)) {
-        err << kProgram << ": cannot read " << options.inputPath << ": " << error << '\n';
-        return 1;
-    }
-    if (!contents.headerAccepted) {
-        for (const std::string &message : LoadMessages(contents, versionTag))
-            err << kProgram << ": " << options.inputPath << ": " << message << '\n';
-        return 1;
-    }
-    for (const std::string &message : LoadMessages(contents, versionTag))
-        err << message << '\n';
+    std::string versionTag;
+    if (const auto status =
+            tools::StartTool({kProgram, kReportUsage}, parsed.error, options, out, err, contents, versionTag))
+        return *status;
 
     BuildQueue queue;
     ApplyLoadedQueue(queue, contents.entries);
