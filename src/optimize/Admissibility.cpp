@@ -76,6 +76,15 @@ AdmissibilityCheck CheckAdmissibility(const OrderProblem &problem)
         if (!IsEnergyItem(b) && problem.CostsDeuterium(e) && firstOtherNeedingDeuterium == -1)
             firstOtherNeedingDeuterium = e;
     }
+    if (problem.HighestDeuteriumRate() <= 0) {
+        // No position of any order produces deuterium (the planet is too hot).
+        check.possible = false;
+        for (int32_t e = 0; e < n && check.blockedEntry == -1; ++e) {
+            if (problem.CostsDeuterium(e))
+                check.blockedEntry = e;
+        }
+        return check;
+    }
     const Lattice lattice{static_cast<int32_t>(synthesizers.size()), static_cast<int32_t>(solars.size()),
                           static_cast<int32_t>(fusions.size())};
     const uint64_t points =

@@ -5,6 +5,13 @@ namespace korvelin::optimize {
 Order BuildGreedyOrder(const OrderProblem &problem, GreedyRule rule, SearchBudget &budget, int32_t *stuck)
 {
     const int32_t n = problem.Count();
+    const auto rank = [&](int32_t e) {
+        if (rule != GreedyRule::DeuteriumFirst)
+            return int64_t{e};
+        const int32_t b = problem.Entry(e).bid;
+        const int64_t group = problem.CostsDeuterium(e) ? 0 : (b == bid::kMetalMine || b == bid::kCrystalMine) ? 2 : 1;
+        return group * n + e;
+    };
     std::vector<size_t> next(static_cast<size_t>(problem.ItemCount()), 0);
     Order order;
     order.reserve(static_cast<size_t>(n));
@@ -18,9 +25,9 @@ Order BuildGreedyOrder(const OrderProblem &problem, GreedyRule rule, SearchBudge
             if (next[static_cast<size_t>(item)] >= entries.size())
                 continue;
             const int32_t e = entries[next[static_cast<size_t>(item)]];
-            // Under the input rule a later entry can only win if every
-            // earlier one is blocked, so those are tried first.
-            if (rule == GreedyRule::InputOrder && chosen != -1 && e > chosen)
+            // Under the ranking rules a later entry can only win if every
+            // earlier one is blocked.
+            if (rule != GreedyRule::SoonestFinish && chosen != -1 && rank(e) > rank(chosen))
                 continue;
             if (!budget.Spend())
                 return {};
@@ -30,8 +37,8 @@ Order BuildGreedyOrder(const OrderProblem &problem, GreedyRule rule, SearchBudge
                     firstBlocked = e;
                 continue;
             }
-            const bool better = chosen == -1 || (rule == GreedyRule::InputOrder
-                                                     ? e < chosen
+            const bool better = chosen == -1 || (rule != GreedyRule::SoonestFinish
+                                                     ? rank(e) < rank(chosen)
                                                      : trial.state.total < chosenSlot.state.total ||
                                                            (trial.state.total == chosenSlot.state.total && e < chosen));
             if (better) {

@@ -11,6 +11,10 @@ enum class GreedyRule {
     // where it is admissible, else with the entries that find no deuterium
     // put off until some later position gives them some.
     InputOrder,
+    // As InputOrder, but every entry that costs deuterium as soon as it
+    // finds some, and every metal and crystal mine after all else: mines
+    // only take energy, so without them deuterium flows wherever it can.
+    DeuteriumFirst,
 };
 
 // Builds an order one position at a time from the items' next entries,

@@ -40,6 +40,8 @@ class OrderProblem {
     int64_t ShortestStep(int32_t e) const { return shortestStep_[static_cast<size_t>(e)]; }
     const PlanetInputs &Planet() const { return planet_; }
     bool AnyDeuteriumCost() const { return anyDeuteriumCost_; }
+    // The most deuterium any position of any order produces per hour.
+    int64_t HighestDeuteriumRate() const { return highestRate_[2]; }
 
     // Plays entry `e` at the slot's position and moves the slot past it.
     // False, with the slot half moved, when the entry costs deuterium where

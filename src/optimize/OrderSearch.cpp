@@ -76,8 +76,10 @@ OptimizeResult OptimizeOrder(std::span<const QueueEntry> entries, const PlanetIn
         Consider(problem, admissibility.order, start);
     }
     int32_t stuck = -1;
-    if (!result.inputAdmissible)
+    if (!result.inputAdmissible) {
         Consider(problem, BuildGreedyOrder(problem, GreedyRule::InputOrder, budget, &stuck), start);
+        Consider(problem, BuildGreedyOrder(problem, GreedyRule::DeuteriumFirst, budget), start);
+    }
     Consider(problem, BuildGreedyOrder(problem, GreedyRule::SoonestFinish, budget), start);
     if (start.total < 0) {
         // Only a queue too large to examine every combination of power
