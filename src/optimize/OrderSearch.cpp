@@ -71,6 +71,7 @@ OptimizeResult OptimizeOrder(std::span<const QueueEntry> entries, const PlanetIn
         if (!admissibility.possible && admissibility.decided) {
             result.blockedEntry = admissibility.blockedEntry;
             result.blockedProven = true;
+            result.evaluations = budget.Evaluations();
             return result;
         }
         Consider(problem, admissibility.order, start);
@@ -86,6 +87,7 @@ OptimizeResult OptimizeOrder(std::span<const QueueEntry> entries, const PlanetIn
         // plants gets here, and only when no construction found an order.
         result.blockedEntry = stuck;
         result.stopped = budget.Stopped();
+        result.evaluations = budget.Evaluations();
         return result;
     }
     budget.OfferTotal(start.total);
