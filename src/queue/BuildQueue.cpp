@@ -217,17 +217,64 @@ int32_t BuildQueue::LevelBefore(int32_t bid, int32_t n) const
     return prefixCounts_[static_cast<size_t>(n) * kTracked + static_cast<size_t>(slot)];
 }
 
-Economy BuildQueue::EconomyAt(int32_t n, int32_t maxTemperature, int32_t satellites) const
+void PositionLevels::CountEntry(int32_t bid)
+{
+    switch (bid) {
+    case bid::kMetalMine:
+        ++metalMine;
+        break;
+    case bid::kCrystalMine:
+        ++crystalMine;
+        break;
+    case bid::kDeuteriumSynthesizer:
+        ++deuteriumSynthesizer;
+        break;
+    case bid::kSolarPlant:
+        ++solarPlant;
+        break;
+    case bid::kFusionReactor:
+        ++fusionReactor;
+        break;
+    case bid::kRoboticsFactory:
+        ++roboticsFactory;
+        break;
+    case bid::kNaniteFactory:
+        ++naniteFactory;
+        break;
+    default:
+        break;
+    }
+}
+
+Economy PositionLevels::EconomyWith(int32_t maxTemperature, int32_t satellites) const
 {
     Economy economy;
-    economy.metalMine = LevelBefore(bid::kMetalMine, n);
-    economy.crystalMine = LevelBefore(bid::kCrystalMine, n);
-    economy.deuteriumSynthesizer = LevelBefore(bid::kDeuteriumSynthesizer, n);
-    economy.solarPlant = LevelBefore(bid::kSolarPlant, n);
-    economy.fusionReactor = LevelBefore(bid::kFusionReactor, n);
+    economy.metalMine = metalMine;
+    economy.crystalMine = crystalMine;
+    economy.deuteriumSynthesizer = deuteriumSynthesizer;
+    economy.solarPlant = solarPlant;
+    economy.fusionReactor = fusionReactor;
     economy.maxTemperature = maxTemperature;
     economy.satellites = satellites;
     return economy;
+}
+
+PositionLevels BuildQueue::LevelsAt(int32_t n) const
+{
+    PositionLevels levels;
+    levels.metalMine = LevelBefore(bid::kMetalMine, n);
+    levels.crystalMine = LevelBefore(bid::kCrystalMine, n);
+    levels.deuteriumSynthesizer = LevelBefore(bid::kDeuteriumSynthesizer, n);
+    levels.solarPlant = LevelBefore(bid::kSolarPlant, n);
+    levels.fusionReactor = LevelBefore(bid::kFusionReactor, n);
+    levels.roboticsFactory = LevelBefore(bid::kRoboticsFactory, n);
+    levels.naniteFactory = LevelBefore(bid::kNaniteFactory, n);
+    return levels;
+}
+
+Economy BuildQueue::EconomyAt(int32_t n, int32_t maxTemperature, int32_t satellites) const
+{
+    return LevelsAt(n).EconomyWith(maxTemperature, satellites);
 }
 
 int32_t BuildQueue::QueuedLevel(int32_t bid) const

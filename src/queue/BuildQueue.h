@@ -28,6 +28,26 @@ struct RemovedEntry {
     friend bool operator==(const RemovedEntry &, const RemovedEntry &) = default;
 };
 
+// The levels an entry's evaluation reads at its position: the entries of the
+// mines, power plants and factories before it. Kept apart from the queue so
+// that the order search can count them for orders no queue holds.
+struct PositionLevels {
+    int32_t metalMine = 0;
+    int32_t crystalMine = 0;
+    int32_t deuteriumSynthesizer = 0;
+    int32_t solarPlant = 0;
+    int32_t fusionReactor = 0;
+    int32_t roboticsFactory = 0;
+    int32_t naniteFactory = 0;
+
+    // One more entry of `bid` stands before the position; an item whose
+    // level nothing here reads changes nothing.
+    void CountEntry(int32_t bid);
+    Economy EconomyWith(int32_t maxTemperature, int32_t satellites) const;
+
+    friend bool operator==(const PositionLevels &, const PositionLevels &) = default;
+};
+
 class BuildQueue {
   public:
     int32_t Count() const { return static_cast<int32_t>(entries_.size()); }
@@ -71,7 +91,9 @@ class BuildQueue {
     // n ≥ Count(). Constant time (amortised) for the items the economy and
     // the timeline read; other items are counted.
     int32_t LevelBefore(int32_t bid, int32_t n) const;
-    // The economy at position n with the planet inputs read by the caller.
+    // The levels at position n, and the economy there with the planet inputs
+    // read by the caller.
+    PositionLevels LevelsAt(int32_t n) const;
     Economy EconomyAt(int32_t n, int32_t maxTemperature, int32_t satellites) const;
 
     // The QueuedLevel table: entries of each catalogue item in the queue

@@ -15,10 +15,8 @@ PlanetInputs ReadInputs(const PlanetInputSource &inputs)
     return inputs ? inputs() : PlanetInputs{};
 }
 
-EconomyFigures FiguresAt(const BuildQueue &queue, int32_t position, const PlanetInputs &planet,
-                         TimelineState &state)
+const EconomyFigures &FiguresOf(const Economy &economy, TimelineState &state)
 {
-    const Economy economy = queue.EconomyAt(position, planet.maxTemperature, planet.satellites);
     if (!(economy == state.lastEconomy)) {
         state.lastFigures = EvaluateEconomy(economy);
         state.lastEconomy = economy;
@@ -52,6 +50,43 @@ void ResetTimeline(TimelineState &state)
     state.total = 0;
 }
 
+void EvaluateAt(const std::array<int64_t, 3> &costs, const PositionLevels &levels, const PlanetInputs &planet,
+                TimelineState &state, MessageSink &messages, EntryEvaluation &result)
+{
+    result.roboticsLevel = levels.roboticsFactory;
+    result.naniteLevel = levels.naniteFactory;
+    result.inputs = planet;
+    result.economy = FiguresOf(levels.EconomyWith(planet.maxTemperature, planet.satellites), state);
+    result.costs = costs;
+    result.buildTime = BuildTime(costs[0], costs[1], result.roboticsLevel, result.naniteLevel);
+
+    result.waits[0] = ResourceWait(costs[0], state.stock[0], result.economy.metalPerHour);
+    result.waits[1] = ResourceWait(costs[1], state.stock[1], result.economy.crystalPerHour);
+    result.waits[2] = 0;
+    if (costs[2] > 0) {
+        if (result.economy.deuteriumPerHour == 0)
+            messages.ShowMessage(kCorruptedBuildMessage);
+        else
+            result.waits[2] = ResourceWait(costs[2], state.stock[2], result.economy.deuteriumPerHour);
+    }
+
+    state.step = std::max({result.buildTime, result.waits[0], result.waits[1], result.waits[2]});
+    state.total = SatAdd(state.total, state.step);
+    result.step = state.step;
+    result.total = state.total;
+    result.stockAfter = state.stock;
+}
+
+void CreditStep(const EconomyFigures &figures, TimelineState &state, EntryEvaluation &result)
+{
+    const std::array<int64_t, 3> perHour{figures.metalPerHour, figures.crystalPerHour, figures.deuteriumPerHour};
+    for (size_t kind = 0; kind < 3; ++kind) {
+        state.stock[kind] =
+            SatAdd(SatSub(state.stock[kind], result.costs[kind]), ProductionOver(perHour[kind], state.step));
+    }
+    result.stockAfter = state.stock;
+}
+
 std::optional<EntryEvaluation> EvaluateEntry(const BuildQueue &queue, int32_t position, TimelineState &state,
                                              const PlanetInputSource &inputs, MessageSink &messages)
 {
@@ -62,27 +97,9 @@ std::optional<EntryEvaluation> EvaluateEntry(const BuildQueue &queue, int32_t po
     result.index = position;
     result.bid = entry.bid;
     result.level = entry.level;
-    result.roboticsLevel = queue.LevelBefore(bid::kRoboticsFactory, position);
-    result.naniteLevel = queue.LevelBefore(bid::kNaniteFactory, position);
-    result.inputs = ReadInputs(inputs);
-    result.economy = FiguresAt(queue, position, result.inputs, state);
-    result.costs = UpgradeCosts(entry.bid, entry.level, messages);
-    result.buildTime = BuildTime(result.costs[0], result.costs[1], result.roboticsLevel, result.naniteLevel);
-
-    result.waits[0] = ResourceWait(result.costs[0], state.stock[0], result.economy.metalPerHour);
-    result.waits[1] = ResourceWait(result.costs[1], state.stock[1], result.economy.crystalPerHour);
-    if (result.costs[2] > 0) {
-        if (result.economy.deuteriumPerHour == 0)
-            messages.ShowMessage(kCorruptedBuildMessage);
-        else
-            result.waits[2] = ResourceWait(result.costs[2], state.stock[2], result.economy.deuteriumPerHour);
-    }
-
-    state.step = std::max({result.buildTime, result.waits[0], result.waits[1], result.waits[2]});
-    state.total = SatAdd(state.total, state.step);
-    result.step = state.step;
-    result.total = state.total;
-    result.stockAfter = state.stock;
+    const PlanetInputs planet = ReadInputs(inputs);
+    const std::array<int64_t, 3> costs = UpgradeCosts(entry.bid, entry.level, messages);
+    EvaluateAt(costs, queue.LevelsAt(position), planet, state, messages, result);
     return result;
 }
 
@@ -98,13 +115,10 @@ std::optional<EntryEvaluation> AdvanceTimeline(const BuildQueue &queue, int32_t 
     const PlanetInputs planet = ReadInputs(inputs);
     const bool sameInputs =
         planet.maxTemperature == result->inputs.maxTemperature && planet.satellites == result->inputs.satellites;
-    const EconomyFigures figures = sameInputs ? result->economy : FiguresAt(queue, position, planet, state);
-    const std::array<int64_t, 3> perHour{figures.metalPerHour, figures.crystalPerHour, figures.deuteriumPerHour};
-    for (size_t kind = 0; kind < 3; ++kind) {
-        state.stock[kind] =
-            SatAdd(SatSub(state.stock[kind], result->costs[kind]), ProductionOver(perHour[kind], state.step));
-    }
-    result->stockAfter = state.stock;
+    const EconomyFigures figures =
+        sameInputs ? result->economy
+                   : FiguresOf(queue.EconomyAt(position, planet.maxTemperature, planet.satellites), state);
+    CreditStep(figures, state, *result);
     return result;
 }
 

@@ -88,6 +88,16 @@ std::optional<EntryEvaluation> EvaluateEntry(const BuildQueue &queue, int32_t po
 std::optional<EntryEvaluation> AdvanceTimeline(const BuildQueue &queue, int32_t position, TimelineState &state,
                                                const PlanetInputSource &inputs, MessageSink &messages);
 
+// The two halves of AdvanceTimeline for a caller that keeps the levels of
+// its positions itself (the order search plays orders no queue holds).
+// EvaluateAt fills `result` from the entry's `costs` at a position with
+// `levels` and `planet`, with EvaluateEntry's step, total and message; the
+// caller sets index, bid and level. CreditStep then pays the costs and
+// credits the step's production at `figures`.
+void EvaluateAt(const std::array<int64_t, 3> &costs, const PositionLevels &levels, const PlanetInputs &planet,
+                TimelineState &state, MessageSink &messages, EntryEvaluation &result);
+void CreditStep(const EconomyFigures &figures, TimelineState &state, EntryEvaluation &result);
+
 // Resets, then advances every entry in order, handing each evaluation to
 // `observer` (which may be empty) as soon as it is made.
 using EntryObserver = std::function<void(const EntryEvaluation &)>;

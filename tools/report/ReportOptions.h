@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ToolStart.h"
+
 #include <optional>
 #include <span>
 #include <string>
@@ -9,14 +11,11 @@ namespace korvelin::report {
 
 enum class ReportFormat { Table, Csv };
 
-struct ReportOptions {
+struct ReportOptions : tools::ToolBasics {
     std::optional<std::string> temperature; // overrides the file's Temperature text
     std::string satellites = "0";
     ReportFormat format = ReportFormat::Table;
     std::optional<std::string> outputPath;
-    std::string inputPath;
-    bool help = false;
-    bool version = false;
 };
 
 struct ParsedArguments {

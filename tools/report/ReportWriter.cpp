@@ -1,6 +1,7 @@
 #include "ReportWriter.h"
 
-#include "rules/ItemCatalogue.h"
+#include "ItemNames.h"
+
 #include "util/FormatDuration.h"
 
 #include <algorithm>
@@ -56,15 +57,6 @@ size_t DisplayWidth(std::string_view utf8)
     }));
 }
 
-std::string ItemName(int32_t bid)
-{
-    const int32_t index = ItemIndexOf(bid);
-    if (index == -1)
-        return std::to_string(bid);
-    const std::string_view caption = Caption(index);
-    return std::string(caption.empty() ? FullName(index) : caption);
-}
-
 enum class Align { Left, Right };
 
 struct Column {
@@ -85,7 +77,7 @@ using Cells = std::array<std::string, kColumnCount>;
 Cells CellsOf(const EntryEvaluation &r)
 {
     return {std::to_string(int64_t{r.index} + 1),
-            ItemName(r.bid),
+            tools::ItemName(r.bid),
             std::to_string(r.level),
             std::to_string(r.costs[0]),
             std::to_string(r.costs[1]),

@@ -2,18 +2,15 @@
 
 #include "ReportOptions.h"
 #include "ReportWriter.h"
+#include "ToolFiles.h"
+#include "ToolStart.h"
 
 #include "queue/BuildQueue.h"
 #include "queue/Timeline.h"
 #include "storage/QueueFile.h"
-#include "util/Extended.h"
 #include "util/ParseInt.h"
-#include "util/Version.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <new>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -35,37 +32,12 @@ class LineMessages : public MessageSink {
     std::ostream &err_;
 };
 
-// Streams the file through the reader so that a huge file is never held whole.
-bool ReadQueueFile(const std::string &path, std::string_view versionTag, QueueFileContents &contents,
-                   std::string &error)
+void WriteRows(std::ostream &out, ReportFormat format, std::span<const EntryEvaluation> rows)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        error = std::strerror(errno);
-        return false;
-    }
-    try {
-        QueueFileParser parser(versionTag);
-        std::vector<char> buffer(1 << 16);
-        while (!parser.Complete() && file) {
-            file.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-            parser.Feed(std::string_view(buffer.data(), static_cast<size_t>(file.gcount())));
-        }
-        if (file.bad()) {
-            error = "read error";
-            return false;
-        }
-        contents = parser.Finish();
-    } catch (const std::bad_alloc &) {
-        error = std::strerror(ENOMEM);
-        return false;
-    }
-    // A partial queue would be reported as if it were the whole plan.
-    if (contents.tooManyEntries) {
-        error = std::strerror(EFBIG);
-        return false;
-    }
-    return true;
+    if (format == ReportFormat::Csv)
+        WriteCsv(out, rows);
+    else
+        WriteTable(out, rows);
 }
 
 } // namespace
@@ -73,39 +45,12 @@ bool ReadQueueFile(const std::string &path, std::string_view versionTag, QueueFi
 int RunReport(std::span<const std::string_view> arguments, std::ostream &out, std::ostream &err)
 {
     const ParsedArguments parsed = ParseReportArguments(arguments);
-    if (!parsed.error.empty()) {
-        err << kProgram << ": " << parsed.error << "\n\n" << kReportUsage;
-        return 2;
-    }
     const ReportOptions &options = parsed.options;
-    if (options.help) {
-        out << kReportUsage;
-        return 0;
-    }
-    if (options.version) {
-        out << kProgram << ' ' << ReadFileVersion() << '\n';
-        return 0;
-    }
-
-    if (!ExtendedPrecisionWorks()) {
-        err << kProgram
-            << ": this machine does not compute with 64-bit extended precision; the figures would be wrong\n";
-        return 1;
-    }
-    const std::string versionTag = VersionTag(ReadFileVersion());
     QueueFileContents contents;
-    std::string error;
-    if (!ReadQueueFile(options.inputPath, versionTag, contents, error)) {
-        err << kProgram << ": cannot read " << options.inputPath << ": " << error << '\n';
-        return 1;
-    }
-    if (!contents.headerAccepted) {
-        for (const std::string &message : LoadMessages(contents, versionTag))
-            err << kProgram << ": " << options.inputPath << ": " << message << '\n';
-        return 1;
-    }
-    for (const std::string &message : LoadMessages(contents, versionTag))
-        err << message << '\n';
+    std::string versionTag;
+    if (const auto status =
+            tools::StartTool({kProgram, kReportUsage}, parsed.error, options, out, err, contents, versionTag))
+        return *status;
 
     BuildQueue queue;
     ApplyLoadedQueue(queue, contents.entries);
@@ -124,22 +69,19 @@ int RunReport(std::span<const std::string_view> arguments, std::ostream &out, st
             rows.push_back(*evaluation);
     }
 
-    std::ofstream file;
-    if (options.outputPath) {
-        file.open(*options.outputPath, std::ios::binary | std::ios::trunc);
-        if (!file) {
-            err << kProgram << ": cannot write " << *options.outputPath << ": " << std::strerror(errno) << '\n';
+    if (!options.outputPath) {
+        WriteRows(out, options.format, rows);
+        out.flush();
+        if (!out) {
+            err << kProgram << ": cannot write standard output\n";
             return 1;
         }
+        return 0;
     }
-    std::ostream &target = options.outputPath ? file : out;
-    if (options.format == ReportFormat::Csv)
-        WriteCsv(target, rows);
-    else
-        WriteTable(target, rows);
-    target.flush();
-    if (!target) {
-        err << kProgram << ": cannot write " << options.outputPath.value_or("standard output") << '\n';
+    std::ostringstream text;
+    WriteRows(text, options.format, rows);
+    if (const auto failure = tools::WriteFileAtomically(*options.outputPath, text.str())) {
+        err << kProgram << ": cannot write " << *options.outputPath << ": " << *failure << '\n';
         return 1;
     }
     return 0;

@@ -1,0 +1,204 @@
+#include "optimize/OrderProblem.h"
+
+#include "rules/UpgradeCost.h"
+#include "util/Extended.h"
+#include "util/Saturating.h"
+
+#include <algorithm>
+#include <limits>
+#include <map>
+
+namespace korvelin::optimize {
+
+namespace {
+
+// The search judges admissibility from the figures itself and never shows a box.
+class QuietSink : public MessageSink {
+  public:
+    void ShowMessage(std::string_view) override {}
+};
+
+QuietSink quietSink;
+
+// Evaluations between two looks at the clock and the callback.
+constexpr uint64_t kCheckInterval = 4096;
+
+} // namespace
+
+OrderProblem::OrderProblem(std::span<const QueueEntry> entries, const PlanetInputs &planet)
+    : entries_(entries.begin(), entries.end()), planet_(planet)
+{
+    const size_t n = entries_.size();
+    costs_.resize(n);
+    shortestStep_.resize(n);
+    items_.resize(n);
+    PositionLevels all;
+    std::map<int32_t, int32_t> itemOfBid;
+    for (size_t e = 0; e < n; ++e) {
+        const QueueEntry &entry = entries_[e];
+        costs_[e] = UpgradeCosts(entry.bid, entry.level, quietSink);
+        anyDeuteriumCost_ = anyDeuteriumCost_ || costs_[e][2] > 0;
+        all.CountEntry(entry.bid);
+        const auto [found, added] = itemOfBid.try_emplace(entry.bid, static_cast<int32_t>(itemEntries_.size()));
+        if (added)
+            itemEntries_.emplace_back();
+        items_[e] = found->second;
+        itemEntries_[static_cast<size_t>(items_[e])].push_back(static_cast<int32_t>(e));
+    }
+    // An entry of a factory stands after exactly its own earlier levels.
+    std::array<int32_t, 2> seenFactories{};
+    for (size_t e = 0; e < n; ++e) {
+        int32_t robotics = all.roboticsFactory;
+        int32_t nanite = all.naniteFactory;
+        if (entries_[e].bid == bid::kRoboticsFactory)
+            robotics = seenFactories[0]++;
+        else if (entries_[e].bid == bid::kNaniteFactory)
+            nanite = seenFactories[1]++;
+        shortestStep_[e] = BuildTime(costs_[e][0], costs_[e][1], robotics, nanite);
+    }
+
+    // Each rate is highest at the full production factor with every level of
+    // its producer built. No energy produced means the full factor, so these
+    // economies give exactly that.
+    const auto rateWith = [&](int32_t metal, int32_t crystal, int32_t synthesizer) {
+        Economy economy;
+        economy.metalMine = metal;
+        economy.crystalMine = crystal;
+        economy.deuteriumSynthesizer = synthesizer;
+        economy.maxTemperature = planet_.maxTemperature;
+        return EvaluateEconomy(economy);
+    };
+    highestRate_[0] = rateWith(all.metalMine, 0, 0).metalPerHour;
+    highestRate_[1] = rateWith(0, all.crystalMine, 0).crystalPerHour;
+    highestRate_[2] = rateWith(0, 0, all.deuteriumSynthesizer).deuteriumPerHour;
+}
+
+bool OrderProblem::PlayEntry(int32_t e, Slot &slot) const
+{
+    EntryEvaluation evaluation;
+    EvaluateAt(Costs(e), slot.levels, planet_, slot.state, quietSink, evaluation);
+    if (evaluation.costs[2] > 0 && evaluation.economy.deuteriumPerHour <= 0)
+        return false;
+    CreditStep(evaluation.economy, slot.state, evaluation);
+    slot.levels.CountEntry(Entry(e).bid);
+    return true;
+}
+
+void OrderProblem::PlayAnyway(int32_t e, Slot &slot) const
+{
+    EntryEvaluation evaluation;
+    EvaluateAt(Costs(e), slot.levels, planet_, slot.state, quietSink, evaluation);
+    CreditStep(evaluation.economy, slot.state, evaluation);
+    slot.levels.CountEntry(Entry(e).bid);
+}
+
+int64_t OrderProblem::TotalOf(std::span<const int32_t> order) const
+{
+    Slot slot;
+    for (const int32_t e : order) {
+        if (!PlayEntry(e, slot))
+            return -1;
+    }
+    return slot.state.total;
+}
+
+void OrderProblem::Remaining::Add(const OrderProblem &problem, int32_t e)
+{
+    count += 1;
+    shortestSteps += problem.ShortestStep(e);
+    for (size_t kind = 0; kind < 3; ++kind)
+        costs[kind] += problem.Costs(e)[kind];
+}
+
+void OrderProblem::Remaining::Take(const OrderProblem &problem, int32_t e)
+{
+    count -= 1;
+    shortestSteps -= problem.ShortestStep(e);
+    for (size_t kind = 0; kind < 3; ++kind)
+        costs[kind] -= problem.Costs(e)[kind];
+}
+
+OrderProblem::Remaining OrderProblem::AllRemaining() const
+{
+    Remaining remaining;
+    for (int32_t e = 0; e < Count(); ++e)
+        remaining.Add(*this, e);
+    return remaining;
+}
+
+bool OrderProblem::RemainingExceeds(const Remaining &remaining, const std::array<int64_t, 3> &stock,
+                                    int64_t slack) const
+{
+    // Every step lasts at least its build time.
+    if (slack < 0 || remaining.shortestSteps > slack)
+        return true;
+    // The stock never falls below 0 in an admissible order (each wait lasts
+    // until production covers the shortfall), so what the remaining entries
+    // cost beyond the stock must be produced. A step of s seconds at r per
+    // hour credits round(r·s/3600) ≤ R·s/3600 + 1 with R the highest rate, so
+    // T seconds produce at most R·T/3600 + count: T ≥ (cost − stock − count)
+    // · 3600 / R. One unit more is left for the extended rounding. Compared
+    // in integers, so the test is exact.
+    for (size_t kind = 0; kind < 3; ++kind) {
+        const int64_t rate = highestRate_[kind];
+        if (rate <= 0)
+            continue;
+        const Wide needed = remaining.costs[kind] - stock[kind] - remaining.count - 1;
+        if (needed > 0 && needed * 3600 > static_cast<Wide>(slack) * rate)
+            return true;
+    }
+    return false;
+}
+
+SearchBudget::SearchBudget(const OptimizeOptions &options, const OptimizeProgressCallback &progress)
+    : options_(options), progress_(progress), start_(std::chrono::steady_clock::now())
+{
+    nextCheck_ = options_.maxEvaluations > 0 ? std::min(kCheckInterval, options_.maxEvaluations) : kCheckInterval;
+}
+
+void SearchBudget::OfferTotal(int64_t total)
+{
+    if (total >= 0 && (bestTotal_ < 0 || total < bestTotal_))
+        bestTotal_ = total;
+}
+
+bool SearchBudget::Check()
+{
+    if (stopped_)
+        return false;
+    double used = 0;
+    if (options_.maxEvaluations > 0) {
+        used = static_cast<double>(evaluations_) / static_cast<double>(options_.maxEvaluations);
+        if (evaluations_ >= options_.maxEvaluations)
+            stopped_ = true;
+    }
+    if (options_.seconds > 0) {
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start_;
+        used = std::max(used, elapsed.count() / options_.seconds);
+        if (elapsed.count() >= options_.seconds)
+            stopped_ = true;
+    }
+    if (progress_ && !progress_(OptimizeProgress{bestTotal_, std::min(used, 1.0)}))
+        stopped_ = true;
+    nextCheck_ = evaluations_ + kCheckInterval;
+    if (options_.maxEvaluations > 0)
+        nextCheck_ = std::min(nextCheck_, options_.maxEvaluations);
+    return !stopped_;
+}
+
+uint64_t SearchRandom::Next()
+{
+    uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+uint32_t SearchRandom::Below(uint32_t bound)
+{
+    // Multiply-shift: unbiased enough for choosing moves, and exact in what
+    // it returns for a given state.
+    return static_cast<uint32_t>(((Next() >> 32) * bound) >> 32);
+}
+
+} // namespace korvelin::optimize

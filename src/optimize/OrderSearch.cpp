@@ -1,0 +1,132 @@
+#include "optimize/OrderSearch.h"
+
+#include "optimize/Admissibility.h"
+#include "optimize/ExactSearch.h"
+#include "optimize/GreedyOrder.h"
+#include "optimize/LocalSearch.h"
+#include "optimize/OrderProblem.h"
+
+#include <algorithm>
+
+namespace korvelin {
+
+namespace {
+
+using optimize::Order;
+
+// Candidates in a row without a new best after which a search counts as
+// converged: enough for every single move of a long queue to have been tried
+// a few times over.
+uint64_t StallLimit(int32_t count)
+{
+    return std::max<uint64_t>(2000, uint64_t{100} * static_cast<uint64_t>(count));
+}
+
+// The short improvement run that gives the complete search a good bound.
+constexpr uint64_t kWarmUpStall = 300;
+
+struct Start {
+    Order order;
+    int64_t total = -1;
+};
+
+void Consider(const optimize::OrderProblem &problem, Order order, Start &best)
+{
+    if (order.size() != static_cast<size_t>(problem.Count()))
+        return;
+    const int64_t total = problem.TotalOf(order);
+    if (total >= 0 && (best.total < 0 || total < best.total)) {
+        best.order = std::move(order);
+        best.total = total;
+    }
+}
+
+} // namespace
+
+OptimizeResult OptimizeOrder(std::span<const QueueEntry> entries, const PlanetInputs &planet,
+                             const OptimizeOptions &options, const OptimizeProgressCallback &progress)
+{
+    using namespace optimize;
+    OptimizeResult result;
+    const OrderProblem problem(entries, planet);
+    SearchBudget budget(options, progress);
+    const int32_t n = problem.Count();
+
+    Order input(static_cast<size_t>(n));
+    for (int32_t e = 0; e < n; ++e)
+        input[static_cast<size_t>(e)] = e;
+    Slot walk;
+    for (const int32_t e : input)
+        problem.PlayAnyway(e, walk);
+    result.beforeTotal = walk.state.total;
+    const int64_t inputTotal = problem.TotalOf(input);
+    result.inputAdmissible = inputTotal >= 0;
+
+    Start start;
+    AdmissibilityCheck admissibility;
+    if (result.inputAdmissible) {
+        start = {input, inputTotal};
+    } else {
+        admissibility = CheckAdmissibility(problem);
+        if (!admissibility.possible && admissibility.decided) {
+            result.blockedEntry = admissibility.blockedEntry;
+            result.blockedProven = true;
+            result.evaluations = budget.Evaluations();
+            return result;
+        }
+        Consider(problem, admissibility.order, start);
+    }
+    int32_t stuck = -1;
+    if (!result.inputAdmissible) {
+        Consider(problem, BuildGreedyOrder(problem, GreedyRule::InputOrder, budget, &stuck), start);
+        Consider(problem, BuildGreedyOrder(problem, GreedyRule::DeuteriumFirst, budget), start);
+    }
+    Consider(problem, BuildGreedyOrder(problem, GreedyRule::SoonestFinish, budget), start);
+    if (start.total < 0) {
+        // Only a queue too large to examine every combination of power
+        // plants gets here, and only when no construction found an order.
+        result.blockedEntry = stuck;
+        result.stopped = budget.Stopped();
+        result.evaluations = budget.Evaluations();
+        return result;
+    }
+    budget.OfferTotal(start.total);
+
+    result.found = true;
+    Order best = start.order;
+    int64_t bestTotal = start.total;
+    if (n <= 1 || problem.ItemCount() <= 1) {
+        // One order only.
+        result.provenOptimal = true;
+    } else if (n <= options.exactLimit) {
+        LocalSearch warmUp(problem, budget, options.seed, best);
+        warmUp.Run(kWarmUpStall);
+        if (warmUp.BestTotal() < bestTotal) {
+            best = warmUp.Best();
+            bestTotal = warmUp.BestTotal();
+        }
+        ExactOutcome exact = SearchExactly(problem, budget, bestTotal);
+        if (!exact.best.empty()) {
+            best = std::move(exact.best);
+            bestTotal = exact.bestTotal;
+        }
+        result.provenOptimal = exact.complete;
+        result.ordersTried = warmUp.CandidatesTried() + exact.ordersPlayed;
+    } else {
+        LocalSearch search(problem, budget, options.seed, best);
+        search.Run(StallLimit(n));
+        best = search.Best();
+        bestTotal = search.BestTotal();
+        result.ordersTried = search.CandidatesTried();
+    }
+
+    result.afterTotal = bestTotal;
+    result.order.reserve(best.size());
+    for (const int32_t e : best)
+        result.order.push_back(problem.Entry(e));
+    result.stopped = budget.Stopped();
+    result.evaluations = budget.Evaluations();
+    return result;
+}
+
+} // namespace korvelin

@@ -1,0 +1,67 @@
+#pragma once
+// The order search: the shortest order of the same entries. An order may
+// interleave the entries of different items freely but keeps each item's
+// entries in the order they were queued; its cost is the total the timeline
+// walk gives, and only orders in which no entry costs deuterium at a position
+// producing none count. Queues up to OptimizeOptions::exactLimit entries are
+// searched completely (branch and bound), longer ones by an anytime local
+// search. Standard C++ only, so that a window can run it on a worker thread:
+// everything is copied in, progress and cancellation go through a callback.
+
+#include "queue/BuildQueue.h"
+#include "queue/Timeline.h"
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <vector>
+
+namespace korvelin {
+
+struct OptimizeOptions {
+    uint64_t seed = 1;
+    // Wall time the search may use; 0 or less sets no limit. Time only ends a
+    // search: where it stands then depends on the seed and the inputs alone.
+    double seconds = 2.0;
+    // Entry evaluations the search may use; 0 sets no limit.
+    uint64_t maxEvaluations = 0;
+    // Queues of up to this many entries get the complete search.
+    int32_t exactLimit = 10;
+};
+
+struct OptimizeProgress {
+    int64_t bestTotal = -1; // the best admissible total so far; -1 before the first
+    double budgetUsed = 0;  // share of the time or evaluation budget, 0 to 1
+};
+
+// Called every few thousand evaluations on the searching thread; returning
+// false stops the search, which then keeps the best order found so far.
+using OptimizeProgressCallback = std::function<bool(const OptimizeProgress &)>;
+
+struct OptimizeResult {
+    // The input's own total, as the walk plays it; inadmissible or not.
+    int64_t beforeTotal = 0;
+    bool inputAdmissible = true;
+
+    // An admissible order exists and `order` holds the best one found: the
+    // input's entries (with their stamps) in the new order.
+    bool found = false;
+    std::vector<QueueEntry> order;
+    int64_t afterTotal = 0;
+    bool provenOptimal = false;
+    bool stopped = false; // the budget ran out or the callback cancelled
+    uint64_t ordersTried = 0;
+    uint64_t evaluations = 0;
+
+    // Without an admissible order: the input index of an entry that never
+    // gets deuterium. `blockedProven` tells that no order at all gives it
+    // deuterium; without it, only that the search found none (queues whose
+    // power plants are too many to examine every combination).
+    int32_t blockedEntry = -1;
+    bool blockedProven = false;
+};
+
+OptimizeResult OptimizeOrder(std::span<const QueueEntry> entries, const PlanetInputs &planet,
+                             const OptimizeOptions &options, const OptimizeProgressCallback &progress = {});
+
+} // namespace korvelin

@@ -1,0 +1,271 @@
+#include "optimize/OrderSearch.h"
+
+#include "RecordingMessageSink.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace korvelin {
+namespace {
+
+std::vector<QueueEntry> EntriesOf(std::initializer_list<int32_t> bids)
+{
+    BuildQueue queue;
+    for (const int32_t b : bids) {
+        queue.RaiseQueuedLevel(b);
+        queue.AppendEntry(b, queue.QueuedLevel(b));
+    }
+    return {queue.Entries().begin(), queue.Entries().end()};
+}
+
+// The public walk, as Calculate plays it: the total, or -1 when some entry
+// costs deuterium where none is produced.
+int64_t WalkTotal(const std::vector<QueueEntry> &entries, const PlanetInputs &planet)
+{
+    BuildQueue queue;
+    for (const QueueEntry &entry : entries)
+        queue.AppendEntry(entry.bid, entry.level);
+    TimelineState state;
+    test::RecordingMessageSink messages;
+    bool admissible = true;
+    WalkQueue(
+        queue, state, [planet] { return planet; }, messages,
+        [&](const EntryEvaluation &e) {
+            admissible = admissible && !(e.costs[2] > 0 && e.economy.deuteriumPerHour <= 0);
+        });
+    return admissible ? state.total : -1;
+}
+
+// Every interleaving that keeps each item's entries in order.
+void Interleave(const std::vector<QueueEntry> &entries, std::vector<bool> &used, std::vector<QueueEntry> &prefix,
+                const std::function<void(const std::vector<QueueEntry> &)> &visit)
+{
+    if (prefix.size() == entries.size()) {
+        visit(prefix);
+        return;
+    }
+    std::vector<int32_t> taken;
+    for (size_t e = 0; e < entries.size(); ++e) {
+        const int32_t b = entries[e].bid;
+        if (used[e] || std::find(taken.begin(), taken.end(), b) != taken.end())
+            continue;
+        taken.push_back(b); // only the first unused entry of an item may come next
+        used[e] = true;
+        prefix.push_back(entries[e]);
+        Interleave(entries, used, prefix, visit);
+        prefix.pop_back();
+        used[e] = false;
+    }
+}
+
+int64_t BruteForceBest(const std::vector<QueueEntry> &entries, const PlanetInputs &planet)
+{
+    int64_t best = -1;
+    std::vector<bool> used(entries.size(), false);
+    std::vector<QueueEntry> prefix;
+    Interleave(entries, used, prefix, [&](const std::vector<QueueEntry> &order) {
+        const int64_t total = WalkTotal(order, planet);
+        if (total >= 0 && (best < 0 || total < best))
+            best = total;
+    });
+    return best;
+}
+
+bool KeepsItemOrder(const std::vector<QueueEntry> &input, const std::vector<QueueEntry> &order)
+{
+    std::map<int32_t, std::vector<int32_t>> before, after;
+    for (const QueueEntry &e : input)
+        before[e.bid].push_back(e.order);
+    for (const QueueEntry &e : order)
+        after[e.bid].push_back(e.order);
+    return before == after;
+}
+
+// Early-game plans: mines, power, factories and some research, from nothing.
+std::vector<QueueEntry> RandomQueue(std::mt19937 &random, int32_t count)
+{
+    static constexpr int32_t kBids[] = {1, 1, 2, 2, 3, 3, 4, 4, 12, 14, 31, 106, 22, 113, 120};
+    std::vector<int32_t> bids;
+    for (int32_t i = 0; i < count; ++i)
+        bids.push_back(kBids[random() % std::size(kBids)]);
+    // Most plans hold a synthesizer somewhere.
+    if (random() % 4 != 0)
+        bids[random() % bids.size()] = bid::kDeuteriumSynthesizer;
+    BuildQueue queue;
+    for (const int32_t b : bids) {
+        queue.RaiseQueuedLevel(b);
+        queue.AppendEntry(b, queue.QueuedLevel(b));
+    }
+    return {queue.Entries().begin(), queue.Entries().end()};
+}
+
+OptimizeOptions Budgeted(uint64_t seed = 1)
+{
+    OptimizeOptions options;
+    options.seed = seed;
+    options.seconds = 0;
+    options.maxEvaluations = 2'000'000;
+    return options;
+}
+
+TEST(OrderSearchTest, MatchesBruteForceOnSmallQueues)
+{
+    int32_t withoutOrder = 0;
+    for (uint32_t seed = 1; seed <= 60; ++seed) {
+        std::mt19937 random(seed);
+        const std::vector<QueueEntry> entries = RandomQueue(random, 2 + static_cast<int32_t>(seed % 6));
+        const PlanetInputs planet{static_cast<int32_t>(random() % 120) - 40, static_cast<int32_t>(random() % 3)};
+        const int64_t best = BruteForceBest(entries, planet);
+        const OptimizeResult result = OptimizeOrder(entries, planet, Budgeted());
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        if (best < 0) {
+            ++withoutOrder;
+            EXPECT_FALSE(result.found);
+            EXPECT_TRUE(result.blockedProven);
+            ASSERT_GE(result.blockedEntry, 0);
+            EXPECT_GT(entries[static_cast<size_t>(result.blockedEntry)].bid, 0);
+            continue;
+        }
+        ASSERT_TRUE(result.found);
+        EXPECT_TRUE(result.provenOptimal);
+        EXPECT_EQ(result.afterTotal, best);
+        EXPECT_EQ(WalkTotal(result.order, planet), best);
+        EXPECT_TRUE(KeepsItemOrder(entries, result.order));
+    }
+    // The table holds both kinds.
+    EXPECT_GT(withoutOrder, 0);
+    EXPECT_LT(withoutOrder, 20);
+}
+
+struct AdmissibilityCase {
+    std::string name;
+    std::vector<int32_t> bids;
+    PlanetInputs planet;
+    bool inputAdmissible;
+    int32_t blockedEntry; // -1: an admissible order exists
+};
+
+class AdmissibilityTest : public testing::TestWithParam<AdmissibilityCase> {};
+
+TEST_P(AdmissibilityTest, FindsAnOrderOrNamesTheEntry)
+{
+    const AdmissibilityCase &c = GetParam();
+    BuildQueue queue;
+    for (const int32_t b : c.bids) {
+        queue.RaiseQueuedLevel(b);
+        queue.AppendEntry(b, queue.QueuedLevel(b));
+    }
+    const std::vector<QueueEntry> entries(queue.Entries().begin(), queue.Entries().end());
+    const OptimizeResult result = OptimizeOrder(entries, c.planet, Budgeted());
+    EXPECT_EQ(result.inputAdmissible, c.inputAdmissible);
+    if (c.blockedEntry >= 0) {
+        EXPECT_FALSE(result.found);
+        EXPECT_TRUE(result.order.empty());
+        EXPECT_EQ(result.blockedEntry, c.blockedEntry);
+        EXPECT_TRUE(result.blockedProven);
+    } else {
+        ASSERT_TRUE(result.found);
+        EXPECT_EQ(WalkTotal(result.order, c.planet), result.afterTotal);
+        EXPECT_GE(result.afterTotal, 0);
+    }
+}
+
+// At −76 degrees one satellite makes 1 energy: a lone synthesizer then runs
+// at factor 0, and a solar plant (22 more) lifts it to the full factor.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AdmissibilityTest,
+    testing::Values(AdmissibilityCase{"SynthesizerFirst", {3, 14, 106}, {40, 0}, true, -1},
+                    AdmissibilityCase{"DeuteriumBeforeSynthesizer", {14, 1, 3}, {40, 0}, false, -1},
+                    AdmissibilityCase{"FusionBeforeSynthesizer", {12, 3}, {40, 0}, false, -1},
+                    AdmissibilityCase{"NoSynthesizer", {1, 4, 14, 106}, {40, 0}, false, 2},
+                    AdmissibilityCase{"LoneFusionReactor", {12}, {40, 0}, false, 0},
+                    AdmissibilityCase{"SynthesizerWithoutEnergy", {3, 14}, {-76, 1}, false, 1},
+                    AdmissibilityCase{"SolarPlantGivesEnergy", {3, 14, 4}, {-76, 1}, false, -1},
+                    AdmissibilityCase{"MinesLeftForLast", {1, 1, 1, 3, 4, 14}, {-76, 1}, false, -1},
+                    AdmissibilityCase{"HotPlanet", {3, 3, 4, 14}, {700, 0}, false, 3},
+                    AdmissibilityCase{"HotPlanetWithoutDeuteriumCosts", {3, 4, 1, 2}, {700, 0}, true, -1}),
+    [](const auto &info) { return info.param.name; });
+
+std::vector<QueueEntry> RandomLongQueue(uint32_t seed, int32_t count)
+{
+    std::mt19937 random(seed);
+    std::vector<QueueEntry> entries = RandomQueue(random, count);
+    return entries;
+}
+
+TEST(OrderSearchTest, NeverWorseThanAnAdmissibleInput)
+{
+    for (uint32_t seed = 1; seed <= 8; ++seed) {
+        const std::vector<QueueEntry> entries = RandomLongQueue(seed, 20 + static_cast<int32_t>(seed) * 5);
+        const PlanetInputs planet{static_cast<int32_t>(seed * 10) - 30, 0};
+        OptimizeOptions options = Budgeted(seed);
+        options.maxEvaluations = 30'000;
+        const OptimizeResult result = OptimizeOrder(entries, planet, options);
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        if (!result.found)
+            continue;
+        EXPECT_EQ(WalkTotal(result.order, planet), result.afterTotal);
+        EXPECT_TRUE(KeepsItemOrder(entries, result.order));
+        EXPECT_FALSE(result.provenOptimal);
+        if (result.inputAdmissible) {
+            EXPECT_LE(result.afterTotal, result.beforeTotal);
+        }
+    }
+}
+
+TEST(OrderSearchTest, SameSeedSameSearch)
+{
+    const std::vector<QueueEntry> entries = RandomLongQueue(5, 60);
+    const PlanetInputs planet{30, 0};
+    OptimizeOptions options = Budgeted(42);
+    options.maxEvaluations = 20'000;
+    const OptimizeResult first = OptimizeOrder(entries, planet, options);
+    const OptimizeResult second = OptimizeOrder(entries, planet, options);
+    ASSERT_TRUE(first.found);
+    EXPECT_TRUE(first.stopped); // the evaluation budget ended it, not convergence
+    EXPECT_EQ(first.afterTotal, second.afterTotal);
+    EXPECT_EQ(first.ordersTried, second.ordersTried);
+    EXPECT_EQ(first.evaluations, second.evaluations);
+    EXPECT_TRUE(std::equal(first.order.begin(), first.order.end(), second.order.begin(), second.order.end(),
+                           [](const QueueEntry &a, const QueueEntry &b) { return a.order == b.order; }));
+}
+
+TEST(OrderSearchTest, CancelKeepsTheBestSoFar)
+{
+    const std::vector<QueueEntry> entries = RandomLongQueue(3, 80);
+    const PlanetInputs planet{20, 0};
+    int calls = 0;
+    int64_t reported = -2;
+    const OptimizeResult result = OptimizeOrder(entries, planet, Budgeted(), [&](const OptimizeProgress &progress) {
+        ++calls;
+        reported = progress.bestTotal;
+        EXPECT_GE(progress.budgetUsed, 0.0);
+        EXPECT_LE(progress.budgetUsed, 1.0);
+        return calls < 3;
+    });
+    EXPECT_EQ(calls, 3);
+    EXPECT_TRUE(result.stopped);
+    ASSERT_TRUE(result.found);
+    EXPECT_FALSE(result.provenOptimal);
+    EXPECT_EQ(WalkTotal(result.order, planet), result.afterTotal);
+    EXPECT_GE(reported, result.afterTotal);
+}
+
+TEST(OrderSearchTest, TrivialQueues)
+{
+    for (const auto &entries : {EntriesOf({}), EntriesOf({bid::kMetalMine}), EntriesOf({1, 1, 1})}) {
+        const OptimizeResult result = OptimizeOrder(entries, {0, 0}, Budgeted());
+        EXPECT_TRUE(result.found);
+        EXPECT_TRUE(result.provenOptimal);
+        EXPECT_EQ(result.afterTotal, result.beforeTotal);
+        EXPECT_EQ(result.order.size(), entries.size());
+    }
+}
+
+} // namespace
+} // namespace korvelin

@@ -1,0 +1,193 @@
+#include "RunOptimize.h"
+#include "RunReport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace korvelin::optimizetool {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+template <typename Tool> ToolRun RunTool(Tool tool, const std::vector<std::string> &arguments)
+{
+    const std::vector<std::string_view> views(arguments.begin(), arguments.end());
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = tool(views, out, err);
+    return {status, out.str(), err.str()};
+}
+
+ToolRun Optimize(const std::vector<std::string> &arguments)
+{
+    return RunTool(RunOptimize, arguments);
+}
+
+class OptimizeTest : public testing::Test {
+  protected:
+    void SetUp() override
+    {
+        dir_ = fs::temp_directory_path() / ("korvelin-optimize-" + std::to_string(::getpid()) + "-" +
+                                            testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string WriteFile(const std::string &name, const std::vector<std::string> &lines)
+    {
+        const fs::path path = dir_ / name;
+        std::ofstream file(path, std::ios::binary);
+        for (const std::string &line : lines)
+            file << line << "\r\n";
+        return path.string();
+    }
+
+    fs::path dir_;
+};
+
+const char *const kHeader = "[Korvelin_0.7_BuildQueueList]";
+
+// The total line korvelin-report prints for a file.
+std::string ReportTotal(const std::string &path)
+{
+    const std::string out = RunTool(report::RunReport, {path}).out;
+    return out.substr(out.rfind("Total time: ") + 12);
+}
+
+std::vector<std::string> Lines(const std::string &text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+TEST_F(OptimizeTest, PrintsTheTotalsAndSavesTheNewOrder)
+{
+    // Research before the mines it waits for.
+    const std::string input = WriteFile(
+        "plan.bql", {kHeader, "Temperature=25", "##BUILD##", "3:1:999", "31:1:998", "1:1:997", "1:2:996", "2:1:995"});
+    const std::string output = (dir_ / "best.bql").string();
+    const ToolRun run = Optimize({"--output", output, input});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].substr(0, 8), "before: ");
+    EXPECT_EQ(lines[1].substr(0, 7), "after: ");
+    EXPECT_EQ(lines[3], "search: exact");
+    // The report plays both files to the totals printed.
+    EXPECT_EQ(ReportTotal(input), lines[0].substr(8, lines[0].find(" (") - 8) + "\n");
+    EXPECT_EQ(ReportTotal(output), lines[1].substr(7, lines[1].find(" (") - 7) + "\n");
+    EXPECT_NE(lines[0].substr(8), lines[1].substr(7));
+
+    // Saving the new order again finds nothing shorter, and writes the same file.
+    const std::string again = (dir_ / "again.bql").string();
+    const ToolRun second = Optimize({"--output=" + again, output});
+    EXPECT_EQ(Lines(second.out)[2], "saved: 00:00:00 (0.0%)");
+    std::ifstream first(output, std::ios::binary), copy(again, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(first)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(bytes, std::string((std::istreambuf_iterator<char>(copy)), std::istreambuf_iterator<char>()));
+    const std::string head = std::string(kHeader) + "\r\nTemperature=25\r\n##BUILD##\r\n";
+    EXPECT_EQ(bytes.substr(0, head.size()), head);
+}
+
+TEST_F(OptimizeTest, InadmissibleInputIsMarkedAndMended)
+{
+    const std::string input =
+        WriteFile("late.bql", {kHeader, "Temperature=10", "##BUILD##", "14:1:999", "3:1:998", "1:1:997"});
+    const ToolRun run = Optimize({"--satellites", "0", input});
+    EXPECT_EQ(run.status, 0);
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].substr(lines[0].size() - 14), ", inadmissible");
+    EXPECT_EQ(lines[3], "search: exact");
+}
+
+TEST_F(OptimizeTest, LongQueueReportsTheOrdersTried)
+{
+    std::vector<std::string> lines{kHeader, "Temperature=30", "##BUILD##"};
+    const int32_t bids[] = {1, 2, 4, 3, 1, 14, 2, 4, 31, 1, 106, 2, 3, 4};
+    std::vector<int32_t> levels(200, 0);
+    for (const int32_t b : bids)
+        lines.push_back(std::to_string(b) + ":" + std::to_string(++levels[static_cast<size_t>(b)]) + ":1");
+    const ToolRun run = Optimize({"--seconds", "0.2", "--seed", "3", WriteFile("long.bql", lines)});
+    EXPECT_EQ(run.status, 0);
+    const std::vector<std::string> out = Lines(run.out);
+    ASSERT_EQ(out.size(), 4u);
+    EXPECT_EQ(out[3].rfind("search: best found, ", 0), 0u);
+    EXPECT_EQ(out[3].substr(out[3].size() - 13), " orders tried");
+}
+
+TEST_F(OptimizeTest, FailuresExitWithOne)
+{
+    const std::string output = (dir_ / "out.bql").string();
+    const std::string hopeless = WriteFile("none.bql", {kHeader, "##BUILD##", "1:1:999", "14:1:998"});
+    ToolRun run = Optimize({"--output", output, hopeless});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "korvelin-optimize: no admissible order: entry 2 (Robotics Factory level 1) can never get deuterium\n");
+    EXPECT_FALSE(fs::exists(output));
+
+    const std::string rejected = WriteFile("old.bql", {"[Korvelin_0.6_BuildQueueList]", "##BUILD##", "1:1:999"});
+    run = Optimize({rejected});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "korvelin-optimize: " + rejected + ": Config file is corrupted or not version 0.7\n");
+
+    const std::string missing = (dir_ / "missing.bql").string();
+    run = Optimize({missing});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "korvelin-optimize: cannot read " + missing + ": No such file or directory\n");
+
+    const std::string good = WriteFile("good.bql", {kHeader, "##BUILD##", "1:1:999"});
+    run = Optimize({"--output", (dir_ / "no-such-dir" / "out.bql").string(), good});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+}
+
+TEST(OptimizeArgumentsTest, UsageErrorsExitWithTwo)
+{
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"--seconds", "0", "q.bql"},
+        {"--seconds=x", "q.bql"},
+        {"--seconds", "nan", "q.bql"},
+        {"--seed", "-1", "q.bql"},
+        {"--seed", "18446744073709551616", "q.bql"},
+        {"--output"},
+        {"--bogus", "q.bql"},
+        {"a.bql", "b.bql"},
+    };
+    for (const auto &arguments : cases) {
+        const ToolRun run = Optimize(arguments);
+        EXPECT_EQ(run.status, 2) << (arguments.empty() ? "" : arguments[0]);
+        EXPECT_NE(run.err.find("usage: korvelin-optimize"), std::string::npos);
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST(OptimizeArgumentsTest, HelpAndVersion)
+{
+    EXPECT_EQ(Optimize({"--version"}).out, "korvelin-optimize 0.7.1.19\n");
+    const ToolRun help = Optimize({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("usage: korvelin-optimize", 0), 0u);
+    for (const char *option : {"--temperature", "--satellites", "--seconds", "--seed", "--output"})
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+}
+
+} // namespace
+} // namespace korvelin::optimizetool

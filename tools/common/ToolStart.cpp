@@ -1,0 +1,115 @@
+#include "ToolStart.h"
+
+#include "ToolFiles.h"
+
+#include "util/Extended.h"
+#include "util/Version.h"
+
+namespace korvelin::tools {
+
+namespace {
+
+bool IsOption(std::string_view argument, std::string_view name)
+{
+    return argument == name ||
+           (argument.size() > name.size() && argument.substr(0, name.size()) == name && argument[name.size()] == '=');
+}
+
+// The value of the option `name` at arguments[i]: after "=", or the next
+// argument (then i moves past it).
+bool TakeValue(std::span<const std::string_view> arguments, size_t &i, std::string_view name, std::string &value,
+               std::string &error)
+{
+    const std::string_view argument = arguments[i];
+    if (argument.size() > name.size()) {
+        value = std::string(argument.substr(name.size() + 1));
+        return true;
+    }
+    if (i + 1 >= arguments.size()) {
+        error = std::string(name) + " needs a value";
+        return false;
+    }
+    value = std::string(arguments[++i]);
+    return true;
+}
+
+const ValueOption *FindOption(std::span<const ValueOption> options, std::string_view argument)
+{
+    for (const ValueOption &option : options) {
+        if (IsOption(argument, option.name))
+            return &option;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::string ParseToolArguments(std::span<const std::string_view> arguments, std::span<const ValueOption> options,
+                               ToolBasics &basics)
+{
+    std::string error;
+    bool optionsEnded = false;
+    bool haveInput = false;
+    for (size_t i = 0; i < arguments.size() && error.empty(); ++i) {
+        const std::string_view argument = arguments[i];
+        if (!optionsEnded && argument == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && argument == "--help") {
+            basics.help = true;
+        } else if (!optionsEnded && argument == "--version") {
+            basics.version = true;
+        } else if (const ValueOption *option = optionsEnded ? nullptr : FindOption(options, argument)) {
+            std::string value;
+            if (TakeValue(arguments, i, option->name, value, error))
+                option->take(value, error);
+        } else if (!optionsEnded && argument.size() > 1 && argument[0] == '-') {
+            error = "unknown option '" + std::string(argument) + "'";
+        } else if (haveInput) {
+            error = "more than one queue file given";
+        } else {
+            basics.inputPath = std::string(argument);
+            haveInput = true;
+        }
+    }
+    if (error.empty() && !haveInput && !basics.help && !basics.version)
+        error = "no queue file given";
+    return error;
+}
+
+std::optional<int> StartTool(const ToolIdentity &tool, const std::string &usageError, const ToolBasics &basics,
+                             std::ostream &out, std::ostream &err, QueueFileContents &contents, std::string &versionTag)
+{
+    if (!usageError.empty()) {
+        err << tool.program << ": " << usageError << "\n\n" << tool.usage;
+        return 2;
+    }
+    if (basics.help) {
+        out << tool.usage;
+        return 0;
+    }
+    if (basics.version) {
+        out << tool.program << ' ' << ReadFileVersion() << '\n';
+        return 0;
+    }
+    if (!ExtendedPrecisionWorks()) {
+        err << tool.program
+            << ": this machine does not compute with 64-bit extended precision; the figures would be wrong\n";
+        return 1;
+    }
+    versionTag = VersionTag(ReadFileVersion());
+    std::string error;
+    if (!ReadQueueFileAt(basics.inputPath, versionTag, contents, error)) {
+        err << tool.program << ": cannot read " << basics.inputPath << ": " << error << '\n';
+        return 1;
+    }
+    if (!contents.headerAccepted) {
+        for (const std::string &message : LoadMessages(contents, versionTag))
+            err << tool.program << ": " << basics.inputPath << ": " << message << '\n';
+        return 1;
+    }
+    for (const std::string &message : LoadMessages(contents, versionTag))
+        err << message << '\n';
+    return std::nullopt;
+}
+
+} // namespace korvelin::tools

@@ -1,0 +1,50 @@
+#pragma once
+// What every command-line tool does before its own work: the arguments all
+// tools share, the usage error, --help and --version, the check of the
+// extended arithmetic, and reading the queue file with the window's reader.
+
+#include "storage/QueueFile.h"
+
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace korvelin::tools {
+
+struct ToolBasics {
+    std::string inputPath;
+    bool help = false;
+    bool version = false;
+};
+
+// One of a tool's own options, which all take a value: "--name value" or
+// "--name=value" (so that a temperature of "-12" reads as a value). `take`
+// stores it, or describes a bad one in `error`.
+struct ValueOption {
+    std::string_view name;
+    std::function<void(const std::string &value, std::string &error)> take;
+};
+
+// Reads "--", --help, --version, the tool's own options and the one queue
+// file; any other argument starting with "-" is unknown. Returns the usage
+// error, empty when there is none.
+std::string ParseToolArguments(std::span<const std::string_view> arguments, std::span<const ValueOption> options,
+                               ToolBasics &basics);
+
+struct ToolIdentity {
+    const char *program;
+    const char *usage;
+};
+
+// Prints the usage error, the help or the version, or reads the queue file
+// (its messages to `err`, as the window shows them). Returns the exit status
+// when the tool is done with that; nothing when it goes on with `contents`,
+// read with the version tag `versionTag`.
+std::optional<int> StartTool(const ToolIdentity &tool, const std::string &usageError, const ToolBasics &basics,
+                             std::ostream &out, std::ostream &err, QueueFileContents &contents,
+                             std::string &versionTag);
+
+} // namespace korvelin::tools

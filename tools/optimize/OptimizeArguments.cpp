@@ -1,0 +1,75 @@
+#include "OptimizeArguments.h"
+
+#include "ToolStart.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace korvelin::optimizetool {
+
+const char *const kOptimizeUsage =
+    "usage: korvelin-optimize [--temperature TEXT] [--satellites TEXT] [--seconds N] [--seed N]\n"
+    "                         [--output OUT.bql] FILE.bql\n"
+    "       korvelin-optimize --help | --version\n"
+    "\n"
+    "Finds the shortest order of the upgrades queued in FILE.bql: the same entries,\n"
+    "each item's levels in their queued order, with the smallest total time on the\n"
+    "simulated clock, and never an entry that costs deuterium where none is produced.\n"
+    "Queues of up to 10 entries are searched completely, longer ones as well as the\n"
+    "time allows. Prints the total before and after, the time saved and whether the\n"
+    "order found is proven the shortest.\n"
+    "\n"
+    "  --temperature TEXT  maximum temperature (default: the file's Temperature value)\n"
+    "  --satellites TEXT   number of solar satellites (default: 0)\n"
+    "  --seconds N         longest search time in seconds, a positive number (default: 2)\n"
+    "  --seed N            seed of the search, 0 to 18446744073709551615 (default: 1);\n"
+    "                      the same seed gives the same search\n"
+    "  --output OUT.bql    also save the new order to OUT.bql as the window saves a queue\n"
+    "\n"
+    "Exit status: 0 done (also when no shorter order exists), 1 the file cannot be read,\n"
+    "is rejected, or no order gives every entry its deuterium, 2 a usage error.\n";
+
+namespace {
+
+bool ParseSeconds(const std::string &text, double &seconds)
+{
+    double value = 0;
+    const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (failure != std::errc() || end != text.data() + text.size() || !std::isfinite(value) || value <= 0)
+        return false;
+    seconds = value;
+    return true;
+}
+
+bool ParseSeed(const std::string &text, uint64_t &seed)
+{
+    const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), seed);
+    return failure == std::errc() && end == text.data() + text.size() && !text.empty();
+}
+
+} // namespace
+
+ParsedArguments ParseOptimizeArguments(std::span<const std::string_view> arguments)
+{
+    ParsedArguments parsed;
+    ToolOptions &options = parsed.options;
+    const tools::ValueOption valueOptions[] = {
+        {"--temperature", [&](const std::string &value, std::string &) { options.temperature = value; }},
+        {"--satellites", [&](const std::string &value, std::string &) { options.satellites = value; }},
+        {"--output", [&](const std::string &value, std::string &) { options.outputPath = value; }},
+        {"--seconds",
+         [&](const std::string &value, std::string &error) {
+             if (!ParseSeconds(value, options.seconds))
+                 error = "--seconds needs a positive number, not '" + value + "'";
+         }},
+        {"--seed",
+         [&](const std::string &value, std::string &error) {
+             if (!ParseSeed(value, options.seed))
+                 error = "--seed needs a whole number from 0 to 18446744073709551615, not '" + value + "'";
+         }},
+    };
+    parsed.error = tools::ParseToolArguments(arguments, valueOptions, options);
+    return parsed;
+}
+
+} // namespace korvelin::optimizetool
