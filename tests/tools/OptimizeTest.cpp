@@ -174,7 +174,7 @@ TEST(OptimizeArgumentsTest, UsageErrorsExitWithTwo)
     for (const auto &arguments : cases) {
         const ToolRun run = Optimize(arguments);
         EXPECT_EQ(run.status, 2) << (arguments.empty() ? "" : arguments[0]);
-        EXPECT_NE(run.err.find("usage: korvelin-optimize"), std::string::npos);
+        EXPECT_NE(run.err.find("Usage: korvelin-optimize"), std::string::npos);
         EXPECT_EQ(run.out, "");
     }
 }
@@ -184,7 +184,7 @@ TEST(OptimizeArgumentsTest, HelpAndVersion)
     EXPECT_EQ(Optimize({"--version"}).out, "korvelin-optimize 0.7.1.19\n");
     const ToolRun help = Optimize({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind("usage: korvelin-optimize", 0), 0u);
+    EXPECT_EQ(help.out.rfind("Usage: korvelin-optimize", 0), 0u);
     for (const char *option : {"--temperature", "--satellites", "--seconds", "--seed", "--output"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
 }

@@ -7,11 +7,11 @@
 
 namespace korvelin::optimizetool {
 
+// GNU layout, which help2man turns into the manual page's synopsis, options
+// and sections.
 const char *const kOptimizeUsage =
-    "usage: korvelin-optimize [--temperature TEXT] [--satellites TEXT] [--seconds N] [--seed N]\n"
-    "                         [--output OUT.bql] FILE.bql\n"
-    "       korvelin-optimize --help | --version\n"
-    "\n"
+    "Usage: korvelin-optimize [OPTION]... FILE.bql\n"
+    "  or:  korvelin-optimize --help | --version\n"
     "Finds the shortest order of the upgrades queued in FILE.bql: the same entries,\n"
     "each item's levels in their queued order, with the smallest total time on the\n"
     "simulated clock, and never an entry that costs deuterium where none is produced.\n"
@@ -25,9 +25,13 @@ const char *const kOptimizeUsage =
     "  --seed N            seed of the search, 0 to 18446744073709551615 (default: 1);\n"
     "                      the same seed gives the same search\n"
     "  --output OUT.bql    also save the new order to OUT.bql as the window saves a queue\n"
+    "  --help              show this help and exit\n"
+    "  --version           show the version and exit\n"
     "\n"
-    "Exit status: 0 done (also when no shorter order exists), 1 the file cannot be read,\n"
-    "is rejected, or no order gives every entry its deuterium, 2 a usage error.\n";
+    "Exit status:\n"
+    "  0  done, also when no shorter order exists\n"
+    "  1  the file cannot be read or is rejected, or no order gives every entry its deuterium\n"
+    "  2  a usage error\n";
 
 namespace {
 
