@@ -92,4 +92,13 @@ bool HasItemRow(int32_t bid)
     return index != -1 && !Caption(index).empty();
 }
 
+std::string ItemLabel(int32_t bid)
+{
+    const int32_t index = ItemIndexOf(bid);
+    if (index == -1)
+        return std::to_string(bid);
+    const std::string_view caption = Caption(index);
+    return std::string(caption.empty() ? FullName(index) : caption);
+}
+
 } // namespace korvelin

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace korvelin {
@@ -32,9 +33,9 @@ inline constexpr int32_t kEspionage = 106;
 struct CatalogueItem {
     int32_t bid;
     ItemKind kind;
-    std::string_view caption;   // English; empty for the five items without a button
-    std::string_view fullName;  // Russian, UTF-8
-    std::string_view shortName; // Russian, UTF-8
+    std::string_view caption;        // English; empty for the five items without a button
+    std::string_view fullName;       // Russian, UTF-8
+    std::string_view shortName;      // Russian, UTF-8
     std::array<int32_t, 3> baseCost; // metal, crystal, deuterium of level 1
 };
 
@@ -52,6 +53,11 @@ std::string_view FullName(int32_t itemIndex);
 std::string_view ShortName(int32_t itemIndex);
 std::string_view Caption(int32_t itemIndex);
 int32_t BidAt(int32_t itemIndex);
+
+// The item's English caption, its full Russian name for the five items
+// without one, or the number itself for a BID outside the catalogue: how
+// messages name an item.
+std::string ItemLabel(int32_t bid);
 
 // The 26 items with a button and an item row (all but 41, 42, 43, 123, 199).
 bool HasItemRow(int32_t bid);

@@ -1,5 +1,6 @@
 #include "ui/EditorActions.h"
 #include "ui/FileCommands.h"
+#include "ui/OptimizeCommand.h"
 #include "ui/FormBuilders.h"
 #include "ui/Maker.h"
 #include "ui/PanelCommands.h"
@@ -117,6 +118,7 @@ void WireEvents(MainForm &form)
     OnEvent(form, form.OpenButton, &QPushButton::clicked, OpenQueueFile);
     OnEvent(form, form.SaveButton, &QPushButton::clicked, SaveQueueFile);
     OnEvent(form, form.SaveByTimeButton, &QPushButton::clicked, SaveQueueFileByTime);
+    OnEvent(form, form.OptimizeButton, &QPushButton::clicked, OptimizeQueue);
     OnEvent(form, form.ChartButton, &QPushButton::clicked, ShowTimelineChart);
     OnEvent(form, form.CpButton, &QPushButton::clicked, CopyQueueText);
     OnEvent(form, form.BuildTab, &QPushButton::clicked, ShowBuildingsTab);

@@ -119,6 +119,7 @@ struct MainForm {
     Edit *MaxTemperatureEdit = nullptr;
     Edit *SatelliteCountEdit = nullptr;
     GradientButton *SaveByTimeButton = nullptr;
+    GradientButton *OptimizeButton = nullptr;
     GradientButton *ChartButton = nullptr;
 
     // About panel.

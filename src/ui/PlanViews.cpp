@@ -43,6 +43,7 @@ void SetQueueButtonStates(MainForm &form)
                                                      {form.UpButton, count >= 2},
                                                      {form.DownButton, count >= 2},
                                                      {form.CpButton, count >= 2},
+                                                     {form.OptimizeButton, count >= 2},
                                                      {form.ChartButton, count >= 1}};
     for (const auto &[button, enabled] : states) {
         // A disabled button passes the focus on down the tab chain; the plan

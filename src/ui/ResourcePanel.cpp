@@ -72,6 +72,8 @@ void BuildResourcePanel(MainForm &form)
     MakeLabel(panel, "Solar Satellite Count", 232, 236, 144, 17);
     form.SatelliteCountEdit = MakeEdit(panel, "0", 384, 232, 52);
     form.SaveByTimeButton = MakeGradientButton(panel, "SaveByTime", 8, 256, 97, 41);
+    form.OptimizeButton = MakeGradientButton(panel, "Optimize", 112, 256, 97, 41);
+    form.OptimizeButton->setEnabled(false);
     form.ChartButton = MakeGradientButton(panel, "Chart", 216, 256, 97, 41);
     form.ChartButton->setEnabled(false);
 }

@@ -116,6 +116,7 @@ const Expected kLayout[] = {
     {CAPTION, "ResourcePanel", kLabel, "Solar Satellite Count", {232, 236, 144, 17}},
     {NAMED(SatelliteCountEdit), "ResourcePanel", kEdit, "0", {384, 232, 52, 22}},
     {NAMED(SaveByTimeButton), "ResourcePanel", kGradient, "SaveByTime", {8, 256, 97, 41}},
+    {NAMED(OptimizeButton), "ResourcePanel", kGradient, "Optimize", {112, 256, 97, 41}},
     {NAMED(ChartButton), "ResourcePanel", kGradient, "Chart", {216, 256, 97, 41}},
     {NAMED(CpButton), "MainGroup", kButton, "Cp", {296, 144, 33, 32}},
     {NAMED(DelButton), "MainGroup", kButton, "Del", {296, 104, 33, 32}},

@@ -1,17 +1,16 @@
 #include "RunOptimize.h"
 
-#include "ItemNames.h"
 #include "OptimizeArguments.h"
 #include "ToolFiles.h"
 #include "ToolStart.h"
 
+#include "optimize/OptimizeSummary.h"
 #include "optimize/OrderSearch.h"
 #include "queue/BuildQueue.h"
 #include "storage/QueueFile.h"
 #include "util/FormatDuration.h"
 #include "util/ParseInt.h"
 
-#include <cstdio>
 #include <string>
 
 namespace korvelin::optimizetool {
@@ -23,24 +22,6 @@ constexpr const char *kProgram = "korvelin-optimize";
 std::string TotalText(int64_t seconds)
 {
     return FormatDuration(seconds) + " (" + std::to_string(seconds) + " s)";
-}
-
-// The saving in percent of `before`, one decimal.
-std::string PercentText(int64_t before, int64_t after)
-{
-    if (before == 0 || before == after)
-        return "0.0";
-    const long double share = (static_cast<long double>(before) - static_cast<long double>(after)) * 100.0L /
-                              static_cast<long double>(before);
-    char text[64];
-    std::snprintf(text, sizeof text, "%.1Lf", share);
-    return text;
-}
-
-std::string EntryText(const QueueEntry &entry, int32_t index)
-{
-    return "entry " + std::to_string(int64_t{index} + 1) + " (" + tools::ItemName(entry.bid) + " level " +
-           std::to_string(entry.level) + ")";
 }
 
 } // namespace
@@ -65,14 +46,7 @@ int RunOptimize(std::span<const std::string_view> arguments, std::ostream &out, 
     const OptimizeResult result = OptimizeOrder(queue.Entries(), planet, search);
 
     if (!result.found) {
-        const int32_t blocked = result.blockedEntry;
-        err << kProgram << ": no admissible order: ";
-        if (blocked < 0)
-            err << "the search ran out of time before it found one\n";
-        else if (result.blockedProven)
-            err << EntryText(queue.At(blocked), blocked) << " can never get deuterium\n";
-        else
-            err << EntryText(queue.At(blocked), blocked) << " got deuterium in no order the search found\n";
+        err << kProgram << ": no admissible order: " << NoOrderReason(result, queue.Entries()) << '\n';
         return 1;
     }
     if (options.outputPath) {
@@ -86,7 +60,7 @@ int RunOptimize(std::span<const std::string_view> arguments, std::ostream &out, 
     out << "before: " << TotalText(result.beforeTotal) << (result.inputAdmissible ? "" : ", inadmissible") << '\n';
     out << "after: " << TotalText(result.afterTotal) << '\n';
     out << "saved: " << FormatDuration(result.beforeTotal - result.afterTotal) << " ("
-        << PercentText(result.beforeTotal, result.afterTotal) << "%)\n";
+        << ShorterPercentText(result.beforeTotal, result.afterTotal) << "%)\n";
     if (result.provenOptimal)
         out << "search: exact\n";
     else

@@ -1,7 +1,6 @@
 #include "ReportWriter.h"
 
-#include "ItemNames.h"
-
+#include "rules/ItemCatalogue.h"
 #include "util/FormatDuration.h"
 
 #include <algorithm>
@@ -52,9 +51,8 @@ namespace {
 // caption are shown by their Cyrillic names.
 size_t DisplayWidth(std::string_view utf8)
 {
-    return static_cast<size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
+    return static_cast<size_t>(
+        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 enum class Align { Left, Right };
@@ -65,10 +63,10 @@ struct Column {
 };
 
 constexpr Column kColumns[] = {
-    {"#", Align::Right},        {"Item", Align::Left},     {"Level", Align::Right},   {"Metal", Align::Right},
-    {"Crystal", Align::Right},  {"Deuterium", Align::Right}, {"Wait M", Align::Right}, {"Wait K", Align::Right},
-    {"Wait D", Align::Right},   {"Build", Align::Right},   {"Total", Align::Right},   {"Stock M", Align::Right},
-    {"Stock K", Align::Right},  {"Stock D", Align::Right},
+    {"#", Align::Right},       {"Item", Align::Left},       {"Level", Align::Right},  {"Metal", Align::Right},
+    {"Crystal", Align::Right}, {"Deuterium", Align::Right}, {"Wait M", Align::Right}, {"Wait K", Align::Right},
+    {"Wait D", Align::Right},  {"Build", Align::Right},     {"Total", Align::Right},  {"Stock M", Align::Right},
+    {"Stock K", Align::Right}, {"Stock D", Align::Right},
 };
 constexpr size_t kColumnCount = std::size(kColumns);
 
@@ -77,7 +75,7 @@ using Cells = std::array<std::string, kColumnCount>;
 Cells CellsOf(const EntryEvaluation &r)
 {
     return {std::to_string(int64_t{r.index} + 1),
-            tools::ItemName(r.bid),
+            ItemLabel(r.bid),
             std::to_string(r.level),
             std::to_string(r.costs[0]),
             std::to_string(r.costs[1]),
