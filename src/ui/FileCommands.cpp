@@ -11,8 +11,6 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
-#include <cerrno>
-#include <new>
 
 namespace korvelin {
 namespace {
@@ -31,7 +29,7 @@ QString DecodeFileText(std::string_view bytes)
     return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
-void ShowFileError(MainForm &form, const FileError &error, const QString &path)
+void ShowFileError(MainForm &form, const FileFailure &error, const QString &path)
 {
     form.platform.ShowErrorBox(RuntimeErrorText(error, path));
 }
@@ -73,22 +71,12 @@ bool SaveThroughDialog(MainForm &form)
 bool ReadQueueFile(MainForm &form, const QString &path)
 {
     const std::string tag = CurrentVersionTag();
-    QueueFileContents contents;
-    try {
-        QueueFileParser parser(tag);
-        if (const auto error = ReadFileInto(path, parser)) {
-            ShowFileError(form, *error, path);
-            return false;
-        }
-        contents = parser.Finish();
-    } catch (const std::bad_alloc &) {
-        ShowFileError(form, {ENOMEM}, path);
+    const QueueFileRead read = ReadQueueFileAt(path, tag);
+    if (!read.contents) {
+        ShowFileError(form, read.failure, path);
         return false;
     }
-    if (contents.tooManyEntries) {
-        ShowFileError(form, {EFBIG}, path);
-        return false;
-    }
+    const QueueFileContents &contents = *read.contents;
     // The file is read whole before anything changes, so a rejected file
     // leaves the plan on screen as it was.
     for (const std::string &message : LoadMessages(contents, tag))

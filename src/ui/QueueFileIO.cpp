@@ -4,8 +4,6 @@
 #include <QSaveFile>
 
 #include <cerrno>
-#include <system_error>
-#include <vector>
 
 namespace korvelin {
 namespace {
@@ -13,46 +11,44 @@ namespace {
 // Qt reports the reason only as text; the number is the errno its failing
 // system call left. Qt may not reach a system call at all (a directory opened
 // for reading is refused after a successful open), hence the fallbacks.
-FileError LastError(const QString &path, QFileDevice::FileError kind)
+FileFailure LastError(const QString &path, QFileDevice::FileError kind)
 {
     if (errno != 0)
-        return {errno};
+        return FailureOf(errno);
     if (kind == QFileDevice::OpenError && QFileInfo(path).isDir())
-        return {EISDIR};
-    return {EIO};
+        return FailureOf(EISDIR);
+    return FailureOf(EIO);
 }
 
 } // namespace
 
-QString RuntimeErrorText(const FileError &error, const QString &path)
+QString RuntimeErrorText(const FileFailure &failure, const QString &path)
 {
-    const std::string reason = error.reason ? error.reason : std::generic_category().message(error.code);
-    return QStringLiteral("Runtime error %1: %2: %3").arg(error.code).arg(QString::fromStdString(reason), path);
+    return QStringLiteral("Runtime error %1: %2: %3").arg(failure.code).arg(QString::fromStdString(failure.text), path);
 }
 
-std::optional<FileError> ReadFileInto(const QString &path, QueueFileParser &parser)
+QueueFileRead ReadQueueFileAt(const QString &path, std::string_view versionTag)
 {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile() && !info.isDir())
-        return FileError{EINVAL, "Not a regular file"};
+        return {std::nullopt, {EINVAL, "Not a regular file"}};
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return LastError(path, file.error());
-    std::vector<char> buffer(64 * 1024);
-    while (!parser.Complete()) {
+        return {std::nullopt, LastError(path, file.error())};
+    const ReadBytes read = [&](std::span<char> buffer, FileFailure &failure) -> size_t {
         errno = 0;
         const qint64 got = file.read(buffer.data(), static_cast<qint64>(buffer.size()));
-        if (got < 0)
-            return LastError(path, file.error());
-        if (got == 0)
-            break;
-        parser.Feed(std::string_view(buffer.data(), static_cast<size_t>(got)));
-    }
-    return std::nullopt;
+        if (got < 0) {
+            failure = LastError(path, file.error());
+            return 0;
+        }
+        return static_cast<size_t>(got);
+    };
+    return ReadQueueFileFrom(read, versionTag);
 }
 
-std::optional<FileError> WriteFileAtomically(const QString &path, std::string_view bytes)
+std::optional<FileFailure> WriteFileAtomically(const QString &path, std::string_view bytes)
 {
     QSaveFile file(path);
     errno = 0;
@@ -60,7 +56,7 @@ std::optional<FileError> WriteFileAtomically(const QString &path, std::string_vi
         return LastError(path, file.error());
     errno = 0;
     if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        const FileError error = LastError(path, file.error());
+        const FileFailure error = LastError(path, file.error());
         file.cancelWriting();
         return error;
     }
@@ -68,7 +64,7 @@ std::optional<FileError> WriteFileAtomically(const QString &path, std::string_vi
     // rename a truncated file over the old one, so flush and check first.
     errno = 0;
     if (!file.flush()) {
-        const FileError error = LastError(path, file.error());
+        const FileFailure error = LastError(path, file.error());
         file.cancelWriting();
         return error;
     }
