@@ -3,6 +3,7 @@
 #include "RunReport.h"
 
 #include "storage/QueueFile.h"
+#include "util/Version.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,7 +24,7 @@ std::string WriteQueueFile(int32_t count)
         (std::filesystem::temp_directory_path() / ("korvelin-report-bench-" + std::to_string(::getpid()) + "-" +
                                                    std::to_string(count) + ".bql"))
             .string();
-    std::ofstream(path, std::ios::binary) << FormatQueueFile(queue.Entries(), "20", "0.7");
+    std::ofstream(path, std::ios::binary) << FormatQueueFile(queue.Entries(), "20", VersionTag(ReadFileVersion()));
     return path;
 }
 

@@ -5,7 +5,7 @@
 
 namespace korvelin {
 
-// The program's file version, "0.7.1.19", compiled in from the build's project
+// The program's file version, compiled in from the build's project
 // version. Read afresh at every use like the version block it stands for.
 std::string ReadFileVersion();
 

@@ -1,3 +1,4 @@
+#include "BuildVersion.h"
 #include "RunOptimize.h"
 #include "RunReport.h"
 
@@ -56,7 +57,7 @@ class OptimizeTest : public testing::Test {
     fs::path dir_;
 };
 
-const char *const kHeader = "[Korvelin_0.7_BuildQueueList]";
+const std::string kHeader = test::BuildQueueHeader();
 
 // The total line korvelin-report prints for a file.
 std::string ReportTotal(const std::string &path)
@@ -145,7 +146,7 @@ TEST_F(OptimizeTest, FailuresExitWithOne)
     const std::string rejected = WriteFile("old.bql", {"[Korvelin_0.6_BuildQueueList]", "##BUILD##", "1:1:999"});
     run = Optimize({rejected});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "korvelin-optimize: " + rejected + ": Config file is corrupted or not version 0.7\n");
+    EXPECT_EQ(run.err, "korvelin-optimize: " + rejected + ": Config file is corrupted or not version " + VersionTag(test::kBuildVersion) + "\n");
 
     const std::string missing = (dir_ / "missing.bql").string();
     run = Optimize({missing});
@@ -181,7 +182,7 @@ TEST(OptimizeArgumentsTest, UsageErrorsExitWithTwo)
 
 TEST(OptimizeArgumentsTest, HelpAndVersion)
 {
-    EXPECT_EQ(Optimize({"--version"}).out, "korvelin-optimize 0.7.1.19\n");
+    EXPECT_EQ(Optimize({"--version"}).out, std::string("korvelin-optimize ") + test::kBuildVersion + "\n");
     const ToolRun help = Optimize({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage: korvelin-optimize", 0), 0u);

@@ -1,3 +1,4 @@
+#include "BuildVersion.h"
 #include "RunReport.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +51,7 @@ protected:
     fs::path dir_;
 };
 
-const char *const kHeader = "[Korvelin_0.7_BuildQueueList]";
+const std::string kHeader = test::BuildQueueHeader();
 const char *const kCsvHeader =
     "index,bid,level,metal_cost,crystal_cost,deuterium_cost,build_time_s,metal_wait_s,crystal_wait_s,"
     "deuterium_wait_s,step_s,total_s,metal_stock,crystal_stock,deuterium_stock,metal_per_hour,crystal_per_hour,"
@@ -120,7 +121,7 @@ TEST_F(ReportTest, FileErrorsExitWithOne)
     ReportRun run = RunWith({rejected});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "korvelin-report: " + rejected + ": Config file is corrupted or not version 0.7\n");
+    EXPECT_EQ(run.err, "korvelin-report: " + rejected + ": Config file is corrupted or not version " + VersionTag(test::kBuildVersion) + "\n");
 
     const std::string missing = (dir_ / "missing.bql").string();
     run = RunWith({missing});
@@ -168,7 +169,7 @@ TEST(ReportArgumentsTest, HelpAndVersion)
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(RunReport(version, out, err), 0);
-    EXPECT_EQ(out.str(), "korvelin-report 0.7.1.19\n");
+    EXPECT_EQ(out.str(), std::string("korvelin-report ") + test::kBuildVersion + "\n");
     const std::vector<std::string_view> help{"--help"};
     std::ostringstream helpOut;
     EXPECT_EQ(RunReport(help, helpOut, err), 0);

@@ -1,6 +1,7 @@
 // The editor habits: undo and redo, the modified flag and the save-changes
 // question, opening a file by path, shortcuts and the keyboard's start.
 
+#include "BuildVersion.h"
 #include "QueueFormFixture.h"
 
 #include "toolkit/QtPlatform.h"
@@ -79,7 +80,7 @@ class EditorTest : public QueueFormFixture {
     QString savedCurrent;
 };
 
-const std::string kTwoLineFile = "[Korvelin_0.7_BuildQueueList]\r\nTemperature=-40\r\n##BUILD##\r\n4:1:999\r\n1:1:998\r\n";
+const std::string kTwoLineFile = BuildQueueHeader() + "\r\nTemperature=-40\r\n##BUILD##\r\n4:1:999\r\n1:1:998\r\n";
 
 TEST_F(EditorTest, UndoPutsBackACascadingDeleteAndRedoRemovesItAgain)
 {

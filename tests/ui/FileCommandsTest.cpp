@@ -2,6 +2,7 @@
 // the dialog requests, the messages, and that no failure loses what the user
 // had.
 
+#include "BuildVersion.h"
 #include "FormFixture.h"
 
 #include "storage/QueueFile.h"
@@ -20,7 +21,7 @@
 namespace korvelin::test {
 namespace {
 
-const std::string kHeader = "[Korvelin_0.7_BuildQueueList]\r\n";
+const std::string kHeader = BuildQueueHeader() + "\r\n";
 
 // Everything a load may change, to compare before and after.
 struct WindowState {
@@ -207,7 +208,7 @@ TEST_P(RejectedFile, LeavesThePlanAsItWas)
     const QString path = PathOf(QStringLiteral("q.bql"));
     WriteBytes(path, GetParam().bytes);
     Open(path);
-    EXPECT_EQ(platform.messages, std::vector<std::string>{"Config file is corrupted or not version 0.7"});
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"Config file is corrupted or not version " + VersionTag(kBuildVersion)});
     EXPECT_TRUE(State() == before);
     EXPECT_FALSE(form->NextButton->isEnabled());
 }
@@ -230,7 +231,7 @@ struct OpenFailureCase {
 
 class FailedOpen : public FileCommandsTest, public testing::WithParamInterface<OpenFailureCase> {};
 
-// The original ended the program here; the box stays, the plan survives.
+// A failed open shows the "Error" box and goes on: the plan on screen survives.
 TEST_P(FailedOpen, ShowsTheSystemErrorAndKeepsThePlan)
 {
     MakePlan();

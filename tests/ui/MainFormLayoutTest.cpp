@@ -75,7 +75,7 @@ const Expected kLayout[] = {
     {CAPTION, "AboutPanel", kLabel, "ICQ:", {16, 48, 64, 17}},
     {NAMED(ContactLabel), "AboutPanel", kLabel, "100-200-300", {104, 48, 105, 17}},
     {CAPTION, "AboutPanel", kLabel, "Version:", {16, 72, 64, 17}},
-    {NAMED(VersionLabel), "AboutPanel", kLabel, "0.7.1.19", {104, 72, 105, 17}},
+    {NAMED(VersionLabel), "AboutPanel", kLabel, KORVELIN_TEST_VERSION, {104, 72, 105, 17}},
     {NAMED(SaveButton), "MainGroup", kGradient, "Save", {336, 16, 43, 40}},
     {NAMED(BuildingsPanel), "MainGroup", kGroup, "Buildings", {336, 56, 457, 437}},
     {NAMED(ResearchPanel), "MainGroup", kGroup, "Reseach", {336, 56, 457, 437}},

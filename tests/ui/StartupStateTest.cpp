@@ -17,8 +17,8 @@ TEST_F(StartupStateTest, ShowsTheBuildingsPanelAndTheVersionInTheCaption)
     EXPECT_FALSE(form->ResearchPanel->isVisibleTo(form->MainGroup));
     EXPECT_FALSE(form->ResourcePanel->isVisibleTo(form->MainGroup));
     EXPECT_FALSE(form->AboutPanel->isVisibleTo(form->MainGroup));
-    EXPECT_EQ(ShownCaption(*form->window), QStringLiteral("Korvelin (www.example.org) v0.7.1.19"));
-    EXPECT_EQ(form->VersionLabel->text(), QStringLiteral("0.7.1.19"));
+    EXPECT_EQ(ShownCaption(*form->window), QStringLiteral("Korvelin (www.example.org) v" KORVELIN_TEST_VERSION));
+    EXPECT_EQ(form->VersionLabel->text(), QStringLiteral(KORVELIN_TEST_VERSION));
     EXPECT_TRUE(platform.messages.empty());
 }
 
