@@ -21,8 +21,8 @@ std::string WriteQueueFile(int32_t count)
 {
     const BuildQueue queue = RealisticQueue(count);
     const std::string path =
-        (std::filesystem::temp_directory_path() / ("korvelin-report-bench-" + std::to_string(::getpid()) + "-" +
-                                                   std::to_string(count) + ".bql"))
+        (std::filesystem::temp_directory_path() /
+         ("korvelin-report-bench-" + std::to_string(::getpid()) + "-" + std::to_string(count) + ".bql"))
             .string();
     std::ofstream(path, std::ios::binary) << FormatQueueFile(queue.Entries(), "20", VersionTag(ReadFileVersion()));
     return path;

@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
-
 namespace korvelin {
 namespace {
 

@@ -10,7 +10,7 @@ namespace korvelin::test {
 
 // Collects the messages a test provokes instead of showing boxes.
 class RecordingMessageSink : public MessageSink {
-public:
+  public:
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
     std::vector<std::string> messages;
 };

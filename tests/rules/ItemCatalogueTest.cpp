@@ -12,8 +12,8 @@ TEST(ItemCatalogueTest, IndexOfKnownAndGapBids)
     const struct {
         int32_t bid;
         int32_t index;
-    } cases[] = {{1, 1},    {12, 5},   {44, 16},   {106, 17},  {199, 31},  {0, -1},   {5, -1},
-                 {107, -1}, {112, -1}, {116, -1},  {119, -1},  {124, -1},  {200, -1}, {-1, -1}};
+    } cases[] = {{1, 1},    {12, 5},   {44, 16},  {106, 17}, {199, 31}, {0, -1},   {5, -1},
+                 {107, -1}, {112, -1}, {116, -1}, {119, -1}, {124, -1}, {200, -1}, {-1, -1}};
     for (const auto &c : cases)
         EXPECT_EQ(ItemIndexOf(c.bid), c.index) << c.bid;
 }

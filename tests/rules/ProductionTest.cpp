@@ -80,15 +80,30 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         // 22 produced, 24 + 11 used: 100 − nearest(59.09) = 41.
         FactorCase{"SolarOneAgainstMetalTwoCrystalOne",
-                   {.metalMine = 2, .crystalMine = 1, .solarPlant = 1}, 22, -13, 41, 49, 19},
+                   {.metalMine = 2, .crystalMine = 1, .solarPlant = 1},
+                   22,
+                   -13,
+                   41,
+                   49,
+                   19},
         // One satellite at T = 16 gives 24; a level-3 metal mine uses 39: 100 − nearest(62.5)
         // is 38 with ties to even (37 if halves went away from zero).
         FactorCase{"TieRoundsToEven", {.metalMine = 3, .maxTemperature = 16, .satellites = 1}, 24, -15, 38, 65, 10},
         FactorCase{"ShortageBeyondProductionClampsToZero",
-                   {.metalMine = 3, .crystalMine = 3, .maxTemperature = -40, .satellites = 1}, 10, -68, 0, 20, 10},
+                   {.metalMine = 3, .crystalMine = 3, .maxTemperature = -40, .satellites = 1},
+                   10,
+                   -68,
+                   0,
+                   20,
+                   10},
         FactorCase{"NoProductionKeepsHundred", {.metalMine = 4, .crystalMine = 4}, 0, -116, 100, 195, 127},
         FactorCase{"NegativeSatellitesNeverRaiseAboveHundred",
-                   {.metalMine = 1, .maxTemperature = -200, .satellites = 3}, -90, -101, 100, 53, 10}),
+                   {.metalMine = 1, .maxTemperature = -200, .satellites = 3},
+                   -90,
+                   -101,
+                   100,
+                   53,
+                   10}),
     [](const testing::TestParamInfo<FactorCase> &info) { return std::string(info.param.name); });
 
 TEST(ProductionTest, Satellites)

@@ -146,7 +146,8 @@ TEST_F(OptimizeTest, FailuresExitWithOne)
     const std::string rejected = WriteFile("old.bql", {"[Korvelin_0.6_BuildQueueList]", "##BUILD##", "1:1:999"});
     run = Optimize({rejected});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "korvelin-optimize: " + rejected + ": Config file is corrupted or not version " + VersionTag(test::kBuildVersion) + "\n");
+    EXPECT_EQ(run.err, "korvelin-optimize: " + rejected + ": Config file is corrupted or not version " +
+                           VersionTag(test::kBuildVersion) + "\n");
 
     const std::string missing = (dir_ / "missing.bql").string();
     run = Optimize({missing});

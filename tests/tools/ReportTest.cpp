@@ -21,7 +21,7 @@ struct ReportRun {
 };
 
 class ReportTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         dir_ = fs::temp_directory_path() / ("korvelin-report-" + std::to_string(::getpid()) + "-" +
@@ -63,9 +63,8 @@ TEST_F(ReportTest, WorkedStartAsCsv)
     const ReportRun run = RunWith({"--format", "csv", path});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, std::string(kCsvHeader) +
-                           "1,1,1,60,15,0,108,0,0,0,108,108,441,485,0,20,10,0,0,0,100\n"
-                           "2,1,2,90,22,0,161,0,0,0,161,269,353,463,0,53,10,0,0,-11,100\n");
+    EXPECT_EQ(run.out, std::string(kCsvHeader) + "1,1,1,60,15,0,108,0,0,0,108,108,441,485,0,20,10,0,0,0,100\n"
+                                                 "2,1,2,90,22,0,161,0,0,0,161,269,353,463,0,53,10,0,0,-11,100\n");
 }
 
 TEST_F(ReportTest, TableEndsWithTheTotal)
@@ -121,7 +120,8 @@ TEST_F(ReportTest, FileErrorsExitWithOne)
     ReportRun run = RunWith({rejected});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "korvelin-report: " + rejected + ": Config file is corrupted or not version " + VersionTag(test::kBuildVersion) + "\n");
+    EXPECT_EQ(run.err, "korvelin-report: " + rejected + ": Config file is corrupted or not version " +
+                           VersionTag(test::kBuildVersion) + "\n");
 
     const std::string missing = (dir_ / "missing.bql").string();
     run = RunWith({missing});
@@ -148,11 +148,7 @@ TEST_F(ReportTest, OutputOptionWritesTheFile)
 TEST(ReportArgumentsTest, UsageErrorsExitWithTwo)
 {
     const std::vector<std::vector<std::string>> cases = {
-        {},
-        {"--format", "xml", "q.bql"},
-        {"--temperature"},
-        {"--bogus", "q.bql"},
-        {"a.bql", "b.bql"},
+        {}, {"--format", "xml", "q.bql"}, {"--temperature"}, {"--bogus", "q.bql"}, {"a.bql", "b.bql"},
     };
     for (const auto &arguments : cases) {
         const std::vector<std::string_view> views(arguments.begin(), arguments.end());

@@ -208,7 +208,8 @@ TEST_P(RejectedFile, LeavesThePlanAsItWas)
     const QString path = PathOf(QStringLiteral("q.bql"));
     WriteBytes(path, GetParam().bytes);
     Open(path);
-    EXPECT_EQ(platform.messages, std::vector<std::string>{"Config file is corrupted or not version " + VersionTag(kBuildVersion)});
+    EXPECT_EQ(platform.messages,
+              std::vector<std::string>{"Config file is corrupted or not version " + VersionTag(kBuildVersion)});
     EXPECT_TRUE(State() == before);
     EXPECT_FALSE(form->NextButton->isEnabled());
 }

@@ -11,7 +11,7 @@ namespace korvelin::test {
 
 // A freshly created window (not shown) with recorded platform services.
 class FormFixture : public testing::Test {
-protected:
+  protected:
     RecordingPlatform platform;
     std::unique_ptr<MainForm> form = CreateMainForm(platform);
 };

@@ -7,10 +7,10 @@
 
 #include <chrono>
 #include <deque>
-#include <thread>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 namespace korvelin::test {

@@ -33,12 +33,14 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"LeadingBlankGivesZero", " 5", 0}, ParseCase{"LetterFirst", "abc", 0},
                     ParseCase{"SignAlone", "-", 0}, ParseCase{"DoubleSign", "--5", 0},
                     ParseCase{"SignThenBlank", "- 5", 0}, ParseCase{"LeadingZeros", "007", 7},
-                    ParseCase{"Int32Max", "2147483647", 2147483647},
-                    ParseCase{"WrapsPastMax", "2147483648", INT32_MIN},
-                    ParseCase{"Int32Min", "-2147483648", INT32_MIN},
-                    ParseCase{"WrapsAt32Bits", "4294967297", 1},
+                    ParseCase{"Int32Max", "2147483647", 2147483647}, ParseCase{"WrapsPastMax", "2147483648", INT32_MIN},
+                    ParseCase{"Int32Min", "-2147483648", INT32_MIN}, ParseCase{"WrapsAt32Bits", "4294967297", 1},
                     ParseCase{"HugeDigitRun", std::string(10000, '9'), -1},
-                    ParseCase{"NulStops", std::string("4\0" "2", 3), 4}),
+                    ParseCase{"NulStops",
+                              std::string("4\0"
+                                          "2",
+                                          3),
+                              4}),
     [](const testing::TestParamInfo<ParseCase> &info) { return std::string(info.param.name); });
 
 } // namespace

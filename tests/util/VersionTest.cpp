@@ -1,5 +1,5 @@
-#include "BuildVersion.h"
 #include "util/Version.h"
+#include "BuildVersion.h"
 
 #include <gtest/gtest.h>
 
