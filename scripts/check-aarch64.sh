@@ -16,7 +16,7 @@ emulator=(qemu-aarch64 -L /usr/aarch64-linux-gnu)
 
 cmake -S . -B build-aarch64 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/aarch64-linux-gnu.cmake \
   -DCMAKE_BUILD_TYPE=Release -DKORVELIN_BUILD_GUI=OFF -DKORVELIN_BUILD_BENCHMARKS=OFF \
-  -DKORVELIN_GTEST_SOURCE_DIR=/usr/src/googletest
+  -DKORVELIN_GTEST_SOURCE_DIR=/usr/src/googletest -DKORVELIN_WERROR=ON
 cmake --build build-aarch64 -j "$jobs"
 # Debian's ARM runtime for cross builds comes without glibc's character set
 # converter modules, so the checks that compare with the system's code page

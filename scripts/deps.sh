@@ -1,6 +1,7 @@
 # Sourced by run.sh and test.sh: installs the Debian packages the build and the
 # tests need when any of them is missing (as root, or through sudo).
-korvelin_packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-charts-dev libgl-dev fonts-dejavu-core)
+korvelin_packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-charts-dev libgl-dev fonts-dejavu-core
+  clang-format)
 # Manual pages at build time; the install and package checks of scripts/check-install.sh.
 korvelin_packages+=(help2man desktop-file-utils appstream shared-mime-info libglib2.0-bin file man-db dpkg-dev python3)
 # GoogleTest's sources for the ARM cross build, the cross compiler and its emulator.

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: the full
+# Installs what is missing, checks the format of the C++ sources, builds
+# everything with warnings as errors and runs every test: the full
 # build, its install and Debian package, then the core once more under
 # AddressSanitizer and UndefinedBehaviorSanitizer, once more with the software
 # extended type, and cross-built for 64-bit ARM.
@@ -7,19 +8,20 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 jobs=$(nproc)
+bash scripts/check-format.sh
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVELIN_WERROR=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 bash scripts/check-install.sh build
 
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DKORVELIN_BUILD_GUI=OFF -DKORVELIN_BUILD_BENCHMARKS=OFF -DKORVELIN_SANITIZE=address,undefined
+  -DKORVELIN_BUILD_GUI=OFF -DKORVELIN_BUILD_BENCHMARKS=OFF -DKORVELIN_SANITIZE=address,undefined -DKORVELIN_WERROR=ON
 cmake --build build-sanitize -j "$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
 
 cmake -S . -B build-soft -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DKORVELIN_BUILD_GUI=OFF -DKORVELIN_BUILD_BENCHMARKS=OFF -DKORVELIN_SOFT_EXTENDED=ON
+  -DKORVELIN_BUILD_GUI=OFF -DKORVELIN_BUILD_BENCHMARKS=OFF -DKORVELIN_SOFT_EXTENDED=ON -DKORVELIN_WERROR=ON
 cmake --build build-soft -j "$jobs"
 ctest --test-dir build-soft --output-on-failure -j "$jobs"
 

@@ -229,7 +229,10 @@ TEST(TimelineTest, EvaluationAccumulatesWithoutPaying)
 
 TEST(TimelineTest, ResetKeepsStepAndEmptyWalkOnlyResets)
 {
-    TimelineState state{{1, 2, 3}, 42, 99};
+    TimelineState state;
+    state.stock = {1, 2, 3};
+    state.step = 42;
+    state.total = 99;
     test::RecordingMessageSink messages;
     int observed = 0;
     WalkQueue(BuildQueue{}, state, Fixed(0), messages, [&](const EntryEvaluation &) { ++observed; });
