@@ -1,6 +1,7 @@
 #include "BuildVersion.h"
 #include "RunOptimize.h"
 #include "RunReport.h"
+#include "ToolFolderTest.h"
 
 #include <gtest/gtest.h>
 
@@ -35,27 +36,7 @@ ToolRun Optimize(const std::vector<std::string> &arguments)
     return RunTool(RunOptimize, arguments);
 }
 
-class OptimizeTest : public testing::Test {
-  protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path() / ("korvelin-optimize-" + std::to_string(::getpid()) + "-" +
-                                            testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string WriteFile(const std::string &name, const std::vector<std::string> &lines)
-    {
-        const fs::path path = dir_ / name;
-        std::ofstream file(path, std::ios::binary);
-        for (const std::string &line : lines)
-            file << line << "\r\n";
-        return path.string();
-    }
-
-    fs::path dir_;
-};
+using OptimizeTest = test::ToolFolderTest;
 
 const std::string kHeader = test::BuildQueueHeader();
 

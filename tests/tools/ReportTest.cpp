@@ -1,5 +1,6 @@
 #include "BuildVersion.h"
 #include "RunReport.h"
+#include "ToolFolderTest.h"
 
 #include <gtest/gtest.h>
 
@@ -20,25 +21,8 @@ struct ReportRun {
     std::string err;
 };
 
-class ReportTest : public testing::Test {
+class ReportTest : public test::ToolFolderTest {
   protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path() / ("korvelin-report-" + std::to_string(::getpid()) + "-" +
-                                            testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string WriteFile(const std::string &name, const std::vector<std::string> &lines)
-    {
-        const fs::path path = dir_ / name;
-        std::ofstream file(path, std::ios::binary);
-        for (const std::string &line : lines)
-            file << line << "\r\n";
-        return path.string();
-    }
-
     static ReportRun RunWith(const std::vector<std::string> &arguments)
     {
         const std::vector<std::string_view> views(arguments.begin(), arguments.end());
@@ -47,8 +31,6 @@ class ReportTest : public testing::Test {
         const int status = RunReport(views, out, err);
         return {status, out.str(), err.str()};
     }
-
-    fs::path dir_;
 };
 
 const std::string kHeader = test::BuildQueueHeader();
