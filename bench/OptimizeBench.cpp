@@ -24,7 +24,7 @@ double Seconds(std::chrono::steady_clock::time_point since)
 int64_t GreedyTotal(const std::vector<QueueEntry> &entries)
 {
     const optimize::OrderProblem problem(entries, kPlanet);
-    const OptimizeOptions unlimited{1, 0, 0, 10};
+    const OptimizeOptions unlimited{1, std::chrono::milliseconds(0), 0, 10};
     optimize::SearchBudget budget(unlimited, {});
     return problem.TotalOf(optimize::BuildGreedyOrder(problem, optimize::GreedyRule::SoonestFinish, budget));
 }
@@ -36,7 +36,7 @@ void EvaluationsPerSecond(benchmark::State &state)
     for (uint32_t seed = 1; seed <= kQueues; ++seed)
         queues.push_back(ShuffledBalancedQueue(static_cast<int32_t>(state.range(0)), seed, kPlanet));
     OptimizeOptions options;
-    options.seconds = 0.5;
+    options.timeLimit = std::chrono::milliseconds(500);
     uint64_t evaluations = 0;
     size_t next = 0;
     for (auto _ : state) {
@@ -55,7 +55,7 @@ void ExactSearch(benchmark::State &state)
 {
     const int32_t count = static_cast<int32_t>(state.range(0));
     OptimizeOptions options;
-    options.seconds = static_cast<double>(state.range(1)) / 1000.0;
+    options.timeLimit = std::chrono::milliseconds(state.range(1));
     options.exactLimit = count;
     int32_t proven = 0;
     int32_t runs = 0;
@@ -91,7 +91,7 @@ void LongQueueSavings(benchmark::State &state)
 {
     const bool solarHeavy = state.range(1) != 0;
     OptimizeOptions options;
-    options.seconds = static_cast<double>(state.range(0)) / 1000.0;
+    options.timeLimit = std::chrono::milliseconds(state.range(0));
     double againstInput = 0, againstGreedy = 0;
     double leastAgainstInput = 100, leastAgainstGreedy = 100;
     int32_t runs = 0;

@@ -162,23 +162,41 @@ void SearchBudget::OfferTotal(int64_t total)
         bestTotal_ = total;
 }
 
+namespace {
+
+// part / whole in thousandths, at most 1000, in integers: the search keeps
+// clear of the host's floating point, like the figures it plays.
+int32_t Permille(uint64_t part, uint64_t whole)
+{
+    if (whole == 0 || part >= whole)
+        return 1000;
+    const uint64_t share =
+        part < std::numeric_limits<uint64_t>::max() / 1000 ? part * 1000 / whole : part / (whole / 1000);
+    return static_cast<int32_t>(std::min<uint64_t>(share, 1000));
+}
+
+} // namespace
+
 bool SearchBudget::Check()
 {
     if (stopped_)
         return false;
-    double used = 0;
+    int32_t used = 0;
     if (options_.maxEvaluations > 0) {
-        used = static_cast<double>(evaluations_) / static_cast<double>(options_.maxEvaluations);
+        used = Permille(evaluations_, options_.maxEvaluations);
         if (evaluations_ >= options_.maxEvaluations)
             stopped_ = true;
     }
-    if (options_.seconds > 0) {
-        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start_;
-        used = std::max(used, elapsed.count() / options_.seconds);
-        if (elapsed.count() >= options_.seconds)
+    if (options_.timeLimit.count() > 0) {
+        const auto elapsed =
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start_);
+        const auto limit = static_cast<uint64_t>(options_.timeLimit.count());
+        const auto spent = static_cast<uint64_t>(std::max<int64_t>(elapsed.count(), 0));
+        used = std::max(used, Permille(spent, limit));
+        if (spent >= limit)
             stopped_ = true;
     }
-    if (progress_ && !progress_(OptimizeProgress{bestTotal_, std::min(used, 1.0)}))
+    if (progress_ && !progress_(OptimizeProgress{bestTotal_, used}))
         stopped_ = true;
     nextCheck_ = evaluations_ + kCheckInterval;
     if (options_.maxEvaluations > 0)

@@ -11,6 +11,7 @@
 #include "queue/BuildQueue.h"
 #include "queue/Timeline.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -22,7 +23,7 @@ struct OptimizeOptions {
     uint64_t seed = 1;
     // Wall time the search may use; 0 or less sets no limit. Time only ends a
     // search: where it stands then depends on the seed and the inputs alone.
-    double seconds = 2.0;
+    std::chrono::milliseconds timeLimit{2000};
     // Entry evaluations the search may use; 0 sets no limit.
     uint64_t maxEvaluations = 0;
     // Queues of up to this many entries get the complete search.
@@ -30,8 +31,8 @@ struct OptimizeOptions {
 };
 
 struct OptimizeProgress {
-    int64_t bestTotal = -1; // the best admissible total so far; -1 before the first
-    double budgetUsed = 0;  // share of the time or evaluation budget, 0 to 1
+    int64_t bestTotal = -1;   // the best admissible total so far; -1 before the first
+    int32_t permilleUsed = 0; // share of the time or evaluation budget, 0 to 1000
 };
 
 // Called every few thousand evaluations on the searching thread; returning

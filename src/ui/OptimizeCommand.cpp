@@ -26,7 +26,7 @@ class OrderSearchWork : public BackgroundWork {
         future_ = QtConcurrent::run([this, entries = std::move(entries), planet] {
             return OptimizeOrder(entries, planet, OptimizeOptions{}, [this](const OptimizeProgress &progress) {
                 best_.store(progress.bestTotal);
-                percent_.store(static_cast<int>(progress.budgetUsed * 100));
+                percent_.store(progress.permilleUsed / 10);
                 return !cancelled_.load();
             });
         });

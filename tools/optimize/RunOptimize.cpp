@@ -11,6 +11,8 @@
 #include "util/FormatDuration.h"
 #include "util/ParseInt.h"
 
+#include <algorithm>
+#include <chrono>
 #include <string>
 
 namespace korvelin::optimizetool {
@@ -42,7 +44,9 @@ int RunOptimize(std::span<const std::string_view> arguments, std::ostream &out, 
     const PlanetInputs planet{ParseInt(temperatureText), ParseInt(options.satellites)};
     OptimizeOptions search;
     search.seed = options.seed;
-    search.seconds = options.seconds;
+    // Whole milliseconds, and no further than the clock counts.
+    const double milliseconds = std::min(options.seconds * 1000.0, 1e15);
+    search.timeLimit = std::chrono::milliseconds(std::max<int64_t>(static_cast<int64_t>(milliseconds), 1));
     const OptimizeResult result = OptimizeOrder(queue.Entries(), planet, search);
 
     if (!result.found) {
