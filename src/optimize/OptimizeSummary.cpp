@@ -14,7 +14,11 @@ std::string ShorterPercentText(int64_t before, int64_t after)
     const Extended share = static_cast<Extended>(before - after) * Extended{1000} / static_cast<Extended>(before);
     const int64_t tenths = RoundToInt64(share);
     const uint64_t magnitude = tenths < 0 ? 0 - static_cast<uint64_t>(tenths) : static_cast<uint64_t>(tenths);
-    return (tenths < 0 ? "-" : "") + std::to_string(magnitude / 10) + "." + std::to_string(magnitude % 10);
+    std::string text = tenths < 0 ? "-" : "";
+    text += std::to_string(magnitude / 10);
+    text += '.';
+    text += std::to_string(magnitude % 10);
+    return text;
 }
 
 std::string NoOrderReason(const OptimizeResult &result, std::span<const QueueEntry> entries)
