@@ -3,6 +3,7 @@
 #include "rules/UpgradeCost.h"
 #include "util/Extended.h"
 #include "util/Saturating.h"
+#include "util/WideArithmetic.h"
 
 #include <algorithm>
 #include <limits>
@@ -102,20 +103,31 @@ int64_t OrderProblem::TotalOf(std::span<const int32_t> order) const
     return slot.state.total;
 }
 
+namespace {
+
+// Prices and build times are never negative; a clamp keeps the sums sound
+// should one ever be.
+uint64_t Figure(int64_t value)
+{
+    return static_cast<uint64_t>(std::max<int64_t>(value, 0));
+}
+
+} // namespace
+
 void OrderProblem::Remaining::Add(const OrderProblem &problem, int32_t e)
 {
     count += 1;
-    shortestSteps += problem.ShortestStep(e);
+    shortestSteps.Add(Figure(problem.ShortestStep(e)));
     for (size_t kind = 0; kind < 3; ++kind)
-        costs[kind] += problem.Costs(e)[kind];
+        costs[kind].Add(Figure(problem.Costs(e)[kind]));
 }
 
 void OrderProblem::Remaining::Take(const OrderProblem &problem, int32_t e)
 {
     count -= 1;
-    shortestSteps -= problem.ShortestStep(e);
+    shortestSteps.Take(Figure(problem.ShortestStep(e)));
     for (size_t kind = 0; kind < 3; ++kind)
-        costs[kind] -= problem.Costs(e)[kind];
+        costs[kind].Take(Figure(problem.Costs(e)[kind]));
 }
 
 OrderProblem::Remaining OrderProblem::AllRemaining() const
@@ -126,11 +138,30 @@ OrderProblem::Remaining OrderProblem::AllRemaining() const
     return remaining;
 }
 
+namespace {
+
+// Whether sum · factor > a · b, all exact: a · b fits 128 bits, and a left
+// side beyond 128 bits exceeds it.
+bool ExceedsProduct(const ExactSum &sum, uint64_t factor, uint64_t a, uint64_t b)
+{
+    const WideProduct right = MultiplyWide(a, b);
+    const WideProduct lowPart = MultiplyWide(sum.low, factor);
+    const WideProduct highPart = MultiplyWide(sum.high, factor);
+    if (highPart.high != 0)
+        return true;
+    const uint64_t leftHigh = highPart.low + lowPart.high;
+    if (leftHigh < highPart.low)
+        return true;
+    return ExactSum{leftHigh, lowPart.low} > ExactSum{right.high, right.low};
+}
+
+} // namespace
+
 bool OrderProblem::RemainingExceeds(const Remaining &remaining, const std::array<int64_t, 3> &stock,
                                     int64_t slack) const
 {
     // Every step lasts at least its build time.
-    if (slack < 0 || remaining.shortestSteps > slack)
+    if (slack < 0 || remaining.shortestSteps > ExactSum{0, static_cast<uint64_t>(slack)})
         return true;
     // The stock never falls below 0 in an admissible order (each wait lasts
     // until production covers the shortfall), so what the remaining entries
@@ -143,8 +174,17 @@ bool OrderProblem::RemainingExceeds(const Remaining &remaining, const std::array
         const int64_t rate = highestRate_[kind];
         if (rate <= 0)
             continue;
-        const Wide needed = remaining.costs[kind] - stock[kind] - remaining.count - 1;
-        if (needed > 0 && needed * 3600 > static_cast<Wide>(slack) * rate)
+        // needed = cost − stock − count − 1, when it is above 0.
+        ExactSum needed = remaining.costs[kind];
+        uint64_t subtrahend = static_cast<uint64_t>(remaining.count) + 1;
+        if (stock[kind] < 0)
+            needed.Add(0 - static_cast<uint64_t>(stock[kind]));
+        else
+            subtrahend += static_cast<uint64_t>(stock[kind]);
+        if (needed <= ExactSum{0, subtrahend})
+            continue;
+        needed.Take(subtrahend);
+        if (ExceedsProduct(needed, 3600, static_cast<uint64_t>(slack), static_cast<uint64_t>(rate)))
             return true;
     }
     return false;

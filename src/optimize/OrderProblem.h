@@ -7,6 +7,7 @@
 
 #include <array>
 #include <chrono>
+#include <compare>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -15,6 +16,27 @@ namespace korvelin::optimize {
 
 // An order is a list of input indices.
 using Order = std::vector<int32_t>;
+
+// A sum of non-negative 64-bit figures that stays exact however many are
+// added, so that adding and taking away an entry always restores it. Two
+// 64-bit words rather than a 128-bit integer, which 32-bit targets lack.
+struct ExactSum {
+    uint64_t high = 0;
+    uint64_t low = 0;
+
+    void Add(uint64_t x)
+    {
+        low += x;
+        high += low < x ? 1 : 0;
+    }
+    // Takes away less than or as much as the sum holds.
+    void Take(uint64_t x)
+    {
+        high -= low < x ? 1 : 0;
+        low -= x;
+    }
+    friend auto operator<=>(const ExactSum &, const ExactSum &) = default;
+};
 
 // The timeline at one position of an order: before the entry there.
 struct Slot {
@@ -55,14 +77,12 @@ class OrderProblem {
 
     // Whether the entries not yet played certainly take more than `slack`
     // seconds, judged from their build time floors and from the production
-    // their costs need beyond `stock`. Remaining holds their count and sums,
-    // wide enough for every figure saturated, so that adding and taking away
-    // an entry always restores them exactly.
-    __extension__ using Wide = __int128;
+    // their costs need beyond `stock`. Remaining holds their count and exact
+    // sums of their figures.
     struct Remaining {
         int64_t count = 0;
-        Wide shortestSteps = 0;
-        std::array<Wide, 3> costs{};
+        ExactSum shortestSteps;
+        std::array<ExactSum, 3> costs{};
         void Add(const OrderProblem &problem, int32_t e);
         void Take(const OrderProblem &problem, int32_t e);
     };
