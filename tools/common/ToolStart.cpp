@@ -3,7 +3,10 @@
 #include "ToolFiles.h"
 
 #include "util/Extended.h"
+#include "util/ParseInt.h"
 #include "util/Version.h"
+
+#include <vector>
 
 namespace korvelin::tools {
 
@@ -44,9 +47,14 @@ const ValueOption *FindOption(std::span<const ValueOption> options, std::string_
 
 } // namespace
 
-std::string ParseToolArguments(std::span<const std::string_view> arguments, std::span<const ValueOption> options,
+std::string ParseToolArguments(std::span<const std::string_view> arguments, std::span<const ValueOption> toolOptions,
                                ToolBasics &basics)
 {
+    std::vector<ValueOption> options{
+        {"--temperature", [&](const std::string &value, std::string &) { basics.temperature = value; }},
+        {"--satellites", [&](const std::string &value, std::string &) { basics.satellites = value; }},
+    };
+    options.insert(options.end(), toolOptions.begin(), toolOptions.end());
     std::string error;
     bool optionsEnded = false;
     bool haveInput = false;
@@ -77,7 +85,7 @@ std::string ParseToolArguments(std::span<const std::string_view> arguments, std:
 }
 
 std::optional<int> StartTool(const ToolIdentity &tool, const std::string &usageError, const ToolBasics &basics,
-                             std::ostream &out, std::ostream &err, QueueFileContents &contents, std::string &versionTag)
+                             std::ostream &out, std::ostream &err, ToolPlan &plan)
 {
     if (!usageError.empty()) {
         err << tool.program << ": " << usageError << "\n\n" << tool.usage;
@@ -96,7 +104,8 @@ std::optional<int> StartTool(const ToolIdentity &tool, const std::string &usageE
             << ": this machine does not compute with 64-bit extended precision; the figures would be wrong\n";
         return 1;
     }
-    versionTag = VersionTag(ReadFileVersion());
+    const std::string versionTag = VersionTag(ReadFileVersion());
+    QueueFileContents contents;
     std::string error;
     if (!ReadQueueFileAt(basics.inputPath, versionTag, contents, error)) {
         err << tool.program << ": cannot read " << basics.inputPath << ": " << error << '\n';
@@ -109,6 +118,10 @@ std::optional<int> StartTool(const ToolIdentity &tool, const std::string &usageE
     }
     for (const std::string &message : LoadMessages(contents, versionTag))
         err << message << '\n';
+    ApplyLoadedQueue(plan.queue, contents.entries);
+    plan.temperatureText = basics.temperature.value_or(contents.temperature.value_or("0"));
+    plan.planet = {ParseInt(plan.temperatureText), ParseInt(basics.satellites)};
+    plan.versionTag = versionTag;
     return std::nullopt;
 }
 

@@ -3,6 +3,8 @@
 // tools share, the usage error, --help and --version, the check of the
 // extended arithmetic, and reading the queue file with the window's reader.
 
+#include "queue/BuildQueue.h"
+#include "queue/Timeline.h"
 #include "storage/QueueFile.h"
 
 #include <functional>
@@ -18,6 +20,8 @@ struct ToolBasics {
     std::string inputPath;
     bool help = false;
     bool version = false;
+    std::optional<std::string> temperature; // overrides the file's Temperature text
+    std::string satellites = "0";
 };
 
 // One of a tool's own options, which all take a value: "--name value" or
@@ -28,8 +32,9 @@ struct ValueOption {
     std::function<void(const std::string &value, std::string &error)> take;
 };
 
-// Reads "--", --help, --version, the tool's own options and the one queue
-// file; any other argument starting with "-" is unknown. Returns the usage
+// Reads "--", --help, --version, --temperature, --satellites, the tool's own
+// options and the one queue file; any other argument starting with "-" is
+// unknown. Returns the usage
 // error, empty when there is none.
 std::string ParseToolArguments(std::span<const std::string_view> arguments, std::span<const ValueOption> options,
                                ToolBasics &basics);
@@ -39,12 +44,19 @@ struct ToolIdentity {
     const char *usage;
 };
 
+// The plan a tool works on, as "Open" loads it.
+struct ToolPlan {
+    BuildQueue queue;
+    std::string temperatureText; // the file's, unless --temperature gives one
+    PlanetInputs planet;         // read from the texts as the window reads its edits
+    std::string versionTag;
+};
+
 // Prints the usage error, the help or the version, or reads the queue file
-// (its messages to `err`, as the window shows them). Returns the exit status
-// when the tool is done with that; nothing when it goes on with `contents`,
-// read with the version tag `versionTag`.
+// (its messages to `err`, as the window shows them) into `plan`. Returns the
+// exit status when the tool is done with that; nothing when it goes on with
+// `plan`.
 std::optional<int> StartTool(const ToolIdentity &tool, const std::string &usageError, const ToolBasics &basics,
-                             std::ostream &out, std::ostream &err, QueueFileContents &contents,
-                             std::string &versionTag);
+                             std::ostream &out, std::ostream &err, ToolPlan &plan);
 
 } // namespace korvelin::tools

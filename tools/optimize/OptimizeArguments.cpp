@@ -58,8 +58,6 @@ ParsedArguments ParseOptimizeArguments(std::span<const std::string_view> argumen
     ParsedArguments parsed;
     ToolOptions &options = parsed.options;
     const tools::ValueOption valueOptions[] = {
-        {"--temperature", [&](const std::string &value, std::string &) { options.temperature = value; }},
-        {"--satellites", [&](const std::string &value, std::string &) { options.satellites = value; }},
         {"--output", [&](const std::string &value, std::string &) { options.outputPath = value; }},
         {"--seconds",
          [&](const std::string &value, std::string &error) {

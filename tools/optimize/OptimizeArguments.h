@@ -11,8 +11,6 @@
 namespace korvelin::optimizetool {
 
 struct ToolOptions : tools::ToolBasics {
-    std::optional<std::string> temperature; // overrides the file's Temperature text
-    std::string satellites = "0";
     double seconds = 2.0;
     uint64_t seed = 1;
     std::optional<std::string> outputPath;

@@ -9,7 +9,6 @@
 #include "queue/BuildQueue.h"
 #include "storage/QueueFile.h"
 #include "util/FormatDuration.h"
-#include "util/ParseInt.h"
 
 #include <algorithm>
 #include <chrono>
@@ -32,29 +31,23 @@ int RunOptimize(std::span<const std::string_view> arguments, std::ostream &out, 
 {
     const ParsedArguments parsed = ParseOptimizeArguments(arguments);
     const ToolOptions &options = parsed.options;
-    QueueFileContents contents;
-    std::string versionTag;
-    if (const auto status =
-            tools::StartTool({kProgram, kOptimizeUsage}, parsed.error, options, out, err, contents, versionTag))
+    tools::ToolPlan plan;
+    if (const auto status = tools::StartTool({kProgram, kOptimizeUsage}, parsed.error, options, out, err, plan))
         return *status;
-
-    BuildQueue queue;
-    ApplyLoadedQueue(queue, contents.entries);
-    const std::string temperatureText = options.temperature.value_or(contents.temperature.value_or("0"));
-    const PlanetInputs planet{ParseInt(temperatureText), ParseInt(options.satellites)};
+    const BuildQueue &queue = plan.queue;
     OptimizeOptions search;
     search.seed = options.seed;
     // Whole milliseconds, and no further than the clock counts.
     const double milliseconds = std::min(options.seconds * 1000.0, 1e15);
     search.timeLimit = std::chrono::milliseconds(std::max<int64_t>(static_cast<int64_t>(milliseconds), 1));
-    const OptimizeResult result = OptimizeOrder(queue.Entries(), planet, search);
+    const OptimizeResult result = OptimizeOrder(queue.Entries(), plan.planet, search);
 
     if (!result.found) {
         err << kProgram << ": no admissible order: " << NoOrderReason(result, queue.Entries()) << '\n';
         return 1;
     }
     if (options.outputPath) {
-        const std::string bytes = FormatQueueFile(result.order, temperatureText, versionTag);
+        const std::string bytes = FormatQueueFile(result.order, plan.temperatureText, plan.versionTag);
         if (const auto failure = tools::WriteFileAtomically(*options.outputPath, bytes)) {
             err << kProgram << ": cannot write " << *options.outputPath << ": " << *failure << '\n';
             return 1;

@@ -29,8 +29,6 @@ ParsedArguments ParseReportArguments(std::span<const std::string_view> arguments
     ParsedArguments parsed;
     ReportOptions &options = parsed.options;
     const tools::ValueOption valueOptions[] = {
-        {"--temperature", [&](const std::string &value, std::string &) { options.temperature = value; }},
-        {"--satellites", [&](const std::string &value, std::string &) { options.satellites = value; }},
         {"--output", [&](const std::string &value, std::string &) { options.outputPath = value; }},
         {"--format",
          [&](const std::string &value, std::string &error) {

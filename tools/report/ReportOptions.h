@@ -12,8 +12,6 @@ namespace korvelin::report {
 enum class ReportFormat { Table, Csv };
 
 struct ReportOptions : tools::ToolBasics {
-    std::optional<std::string> temperature; // overrides the file's Temperature text
-    std::string satellites = "0";
     ReportFormat format = ReportFormat::Table;
     std::optional<std::string> outputPath;
 };

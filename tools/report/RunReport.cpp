@@ -8,7 +8,6 @@
 #include "queue/BuildQueue.h"
 #include "queue/Timeline.h"
 #include "storage/QueueFile.h"
-#include "util/ParseInt.h"
 
 #include <sstream>
 #include <string>
@@ -46,17 +45,11 @@ int RunReport(std::span<const std::string_view> arguments, std::ostream &out, st
 {
     const ParsedArguments parsed = ParseReportArguments(arguments);
     const ReportOptions &options = parsed.options;
-    QueueFileContents contents;
-    std::string versionTag;
-    if (const auto status =
-            tools::StartTool({kProgram, kReportUsage}, parsed.error, options, out, err, contents, versionTag))
+    tools::ToolPlan plan;
+    if (const auto status = tools::StartTool({kProgram, kReportUsage}, parsed.error, options, out, err, plan))
         return *status;
-
-    BuildQueue queue;
-    ApplyLoadedQueue(queue, contents.entries);
-    const std::string temperatureText = options.temperature.value_or(contents.temperature.value_or("0"));
-    const PlanetInputs planet{ParseInt(temperatureText), ParseInt(options.satellites)};
-    const PlanetInputSource inputs = [planet] { return planet; };
+    const BuildQueue &queue = plan.queue;
+    const PlanetInputSource inputs = [planet = plan.planet] { return planet; };
 
     std::vector<EntryEvaluation> rows;
     rows.reserve(static_cast<size_t>(queue.Count()));
