@@ -2,9 +2,12 @@
 
 #include "ui/MainForm.h"
 #include "ui/PlanetInputs.h"
+#include "ui/QueueFileIO.h"
+#include "ui/RecentFolder.h"
 #include "ui/TimelineAxes.h"
 #include "ui/TimelineChartView.h"
 
+#include <QBuffer>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QDir>
@@ -15,7 +18,6 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -335,7 +337,7 @@ void TimelineChartWindow::SaveImage()
 {
     FileDialogRequest request;
     request.title = QStringLiteral("Save Timeline Image");
-    request.initialFolder = QDir::currentPath();
+    request.initialFolder = InitialDialogFolder();
     // The last image's name again, so a series of pictures goes to one folder.
     request.fileName = lastImagePath_.isEmpty() ? QStringLiteral("timeline.png") : lastImagePath_;
     request.filter = QStringLiteral("PNG images (*.png)");
@@ -344,20 +346,18 @@ void TimelineChartWindow::SaveImage()
     if (!path)
         return;
     lastImagePath_ = *path;
-    const QImage image = ChartsPanel->grab().toImage();
-    QSaveFile file(*path);
+    // Encoded whole first, then written as the queue files are, so that a
+    // failed write leaves any earlier image as it was.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
     QString failure;
-    if (!file.open(QIODevice::WriteOnly)) {
-        failure = file.errorString();
-    } else {
-        QImageWriter writer(&file, "png");
-        if (!writer.write(image)) {
-            failure = writer.errorString();
-            file.cancelWriting();
-        } else if (!file.commit()) {
-            failure = file.errorString();
-        }
-    }
+    if (!writer.write(ChartsPanel->grab().toImage()))
+        failure = writer.errorString();
+    else if (const auto error =
+                 WriteFileAtomically(*path, std::string_view(png.constData(), static_cast<size_t>(png.size()))))
+        failure = QString::fromStdString(error->text);
     if (!failure.isEmpty())
         form_.platform.ShowErrorBox(QStringLiteral("The image could not be saved to ") +
                                     QDir::toNativeSeparators(*path) + QStringLiteral(":\n") + failure);
