@@ -1,7 +1,7 @@
 #include "RunReport.h"
 
 #include "ReportOptions.h"
-#include "ReportWriter.h"
+#include "report/ReportWriter.h"
 #include "ToolFiles.h"
 #include "ToolStart.h"
 

@@ -1,4 +1,4 @@
-#include "ReportWriter.h"
+#include "report/ReportWriter.h"
 
 #include "rules/ItemCatalogue.h"
 #include "util/FormatDuration.h"
