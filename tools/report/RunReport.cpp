@@ -1,9 +1,9 @@
 #include "RunReport.h"
 
 #include "ReportOptions.h"
-#include "report/ReportWriter.h"
 #include "ToolFiles.h"
 #include "ToolStart.h"
+#include "report/ReportWriter.h"
 
 #include "queue/BuildQueue.h"
 #include "queue/Timeline.h"
