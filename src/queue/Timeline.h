@@ -7,6 +7,7 @@
 // Qt-free, so the window and the command-line report play queues alike.
 
 #include "queue/BuildQueue.h"
+#include "rules/Planet.h"
 #include "rules/Production.h"
 #include "util/MessageSink.h"
 
@@ -16,12 +17,6 @@
 #include <optional>
 
 namespace korvelin {
-
-// The planet inputs every economy figure reads.
-struct PlanetInputs {
-    int32_t maxTemperature = 0;
-    int32_t satellites = 0;
-};
 
 // Called at every evaluation, so that a change of the inputs between two
 // evaluations is seen by the second; the window reads its edits here. An empty

@@ -1,0 +1,36 @@
+#include "rules/Planet.h"
+
+#include <algorithm>
+
+namespace korvelin {
+
+int32_t Planet::StartLevel(int32_t bid) const
+{
+    const int32_t index = ItemIndexOf(bid);
+    return index < 1 ? 0 : startLevels[static_cast<size_t>(index - 1)];
+}
+
+void Planet::SetStartLevel(int32_t bid, int32_t level)
+{
+    const int32_t index = ItemIndexOf(bid);
+    if (index >= 1)
+        startLevels[static_cast<size_t>(index - 1)] = std::max(level, 0);
+}
+
+bool Planet::StartsFromNothing() const
+{
+    return std::ranges::all_of(startLevels, [](int32_t level) { return level == 0; }) &&
+           startStock == kDefaultStartStock && inputs.economySpeed == 1;
+}
+
+int32_t ClampEconomySpeed(int64_t speed)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(speed, kMinEconomySpeed, kMaxEconomySpeed));
+}
+
+bool IsEconomyItem(int32_t bid)
+{
+    return std::ranges::find(kEconomyItems, bid) != kEconomyItems.end();
+}
+
+} // namespace korvelin
