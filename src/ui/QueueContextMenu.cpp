@@ -33,9 +33,12 @@ void InstallQueueContextMenu(MainForm &form)
     list->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(list, &QWidget::customContextMenuRequested, list, [&form, menu](const QPoint &at) {
         ListBox *queueList = form.QueueList;
-        // A right click names its line; the menu key acts on the current one.
-        if (const QListWidgetItem *item = queueList->itemAt(at))
-            queueList->SetCurrentIndex(queueList->row(item));
+        // A right click picks its line as a left click would; the menu key
+        // acts on the current one.
+        if (const QListWidgetItem *item = queueList->itemAt(at)) {
+            queueList->clearSelection();
+            queueList->SetSelected(queueList->row(item), true);
+        }
         menu->popup(queueList->viewport()->mapToGlobal(at));
     });
 }
