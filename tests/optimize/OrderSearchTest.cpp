@@ -1,4 +1,5 @@
 #include "optimize/OrderSearch.h"
+#include "optimize/OptimizeSummary.h"
 
 #include "RecordingMessageSink.h"
 #include "rules/UpgradeCost.h"
@@ -328,6 +329,16 @@ TEST(OrderSearchTest, TrivialQueues)
         EXPECT_EQ(result.afterTotal, result.beforeTotal);
         EXPECT_EQ(result.order.size(), entries.size());
     }
+}
+
+TEST(OptimizeSummaryTest, ShorterPercentRoundsToTenths)
+{
+    const struct {
+        int64_t before, after;
+        const char *text;
+    } cases[] = {{1000, 900, "10.0"}, {3, 1, "66.7"}, {6, 7, "-16.7"}, {2000, 1999, "0.0"}, {0, 5, "0.0"}};
+    for (const auto &c : cases)
+        EXPECT_EQ(ShorterPercentText(c.before, c.after), c.text) << c.before << " to " << c.after;
 }
 
 } // namespace
