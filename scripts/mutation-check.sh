@@ -13,9 +13,10 @@
 #
 # The scratch copy and its build stay in $KORVELIN_MUTATION_DIR (default: a
 # folder under ${TMPDIR:-/tmp}) so that the next run rebuilds only what
-# changed; ccache is used when installed. Exit status: 0 when at least 90% are
-# killed, 1 below that, 2 when the unchanged tree fails to build or pass, 3 when
-# a mutant is STALE (its original lines do not occur exactly once).
+# changed; ccache and lld are used when installed. Exit status: 0 when at
+# least 90% are killed, 1 below that, 2 when the unchanged tree fails to build
+# or pass its tests (or no mutant matches), 3 when a mutant is STALE (its
+# original lines do not occur exactly once).
 set -uo pipefail
 export LC_ALL=C
 
@@ -27,7 +28,7 @@ while (($#)); do
   case "$1" in
     --only) only=${2:?--only needs a text}; shift 2 ;;
     --list-only) list_only=1; shift ;;
-    -h|--help) sed -n '2,18p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h|--help) awk 'NR > 1 && !/^#/ { exit } NR > 1 { sub(/^# ?/, ""); print }' "$0"; exit 0 ;;
     *) mutants_file=$1; shift ;;
   esac
 done
@@ -103,7 +104,11 @@ if ((list_only)); then
   ((${#stale[@]} == 0)) || exit 3
   exit 0
 fi
-((${#selected[@]} > 0)) || exit 3
+if ((${#selected[@]} == 0)); then
+  ((${#stale[@]} > 0)) && exit 3
+  echo "no mutant matches \"$only\"" >&2
+  exit 2
+fi
 
 start_seconds=$SECONDS
 scratch=${KORVELIN_MUTATION_DIR:-${TMPDIR:-/tmp}/korvelin-mutation-$(id -u)-$(printf '%s' "$root" | cksum | cut -d' ' -f1)}
