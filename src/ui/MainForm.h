@@ -20,6 +20,7 @@
 
 namespace korvelin {
 
+class PlanTableWindow;
 class TimelineChartWindow;
 
 // One item of the buildings or research panel. The value labels of the
@@ -121,6 +122,7 @@ struct MainForm {
     GradientButton *SaveByTimeButton = nullptr;
     GradientButton *OptimizeButton = nullptr;
     GradientButton *ChartButton = nullptr;
+    GradientButton *TableButton = nullptr;
 
     // About panel.
     Label *WebLabel = nullptr;
@@ -129,6 +131,10 @@ struct MainForm {
 
     // Made on the first click on "Chart"; a top-level window owned by `window`.
     TimelineChartWindow *ChartWindow = nullptr;
+    // Made on the first click on "Table"; a top-level window owned by `window`.
+    PlanTableWindow *TableWindow = nullptr;
+    // The queue list and the plan table name the items in English.
+    bool englishItemNames = false;
 
     // Rows 0-12: buildings panel; 13-25: research panel, each top to bottom.
     std::array<ItemRow, kItemRowCount> ItemRows{};

@@ -76,6 +76,8 @@ void BuildResourcePanel(MainForm &form)
     form.OptimizeButton->setEnabled(false);
     form.ChartButton = MakeGradientButton(panel, "Chart", 216, 256, 97, 41);
     form.ChartButton->setEnabled(false);
+    form.TableButton = MakeGradientButton(panel, "Table", 112, 304, 97, 41);
+    form.TableButton->setEnabled(false);
 }
 
 } // namespace korvelin
