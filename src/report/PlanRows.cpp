@@ -96,21 +96,21 @@ PlanSummary SummarizePlan(std::span<const EntryEvaluation> rows, std::span<const
     return summary;
 }
 
-int64_t ShareOfTotal(int64_t seconds, int64_t total)
+int64_t ShareOfTotal(const PlanSummary &summary, StepCause cause)
 {
-    if (total <= 0 || seconds <= 0)
+    // In double: the steps may add up to more than any int64_t.
+    double steps = 0;
+    for (const int64_t seconds : summary.setBy)
+        steps += static_cast<double>(seconds);
+    const int64_t seconds = summary.setBy[static_cast<size_t>(cause)];
+    if (!(steps > 0) || seconds <= 0)
         return 0;
-    // In double: seconds × 100 overflows near the clock's largest value. The
-    // steps of a clock that stopped may add up to more than the total.
-    const double percent = static_cast<double>(seconds) * 100.0 / static_cast<double>(total);
-    return std::min<int64_t>(static_cast<int64_t>(percent + 0.5), 100);
+    return std::min<int64_t>(static_cast<int64_t>(static_cast<double>(seconds) * 100.0 / steps + 0.5), 100);
 }
 
 std::string SummaryText(const PlanSummary &summary)
 {
-    const auto share = [&summary](StepCause cause) {
-        return std::to_string(ShareOfTotal(summary.setBy[static_cast<size_t>(cause)], summary.total)) + "%";
-    };
+    const auto share = [&summary](StepCause cause) { return std::to_string(ShareOfTotal(summary, cause)) + "%"; };
     return "Total " + FormatDuration(summary.total) + "; waiting on metal " + share(StepCause::Metal) + ", crystal " +
            share(StepCause::Crystal) + ", deuterium " + share(StepCause::Deuterium) + "; " +
            std::to_string(summary.markedRows) + (summary.markedRows == 1 ? " marked row" : " marked rows");

@@ -55,8 +55,10 @@ struct PlanSummary {
 
 PlanSummary SummarizePlan(std::span<const EntryEvaluation> rows, std::span<const PlanRow> planRows);
 
-// Percent of the total, rounded to nearest; 0 for an empty plan.
-int64_t ShareOfTotal(int64_t seconds, int64_t total);
+// The percent of the time the steps that `cause` set take, rounded to
+// nearest; 0 for an empty plan. Of the steps' sum rather than of the total,
+// which stops at the clock's largest value while the steps go on.
+int64_t ShareOfTotal(const PlanSummary &summary, StepCause cause);
 
 // "Total 1d 02:03:04 · waiting on metal 41%, crystal 12%, deuterium 0% · 2 marked rows"
 std::string SummaryText(const PlanSummary &summary);

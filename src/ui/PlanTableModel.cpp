@@ -155,6 +155,66 @@ QString PlanTableModel::DisplayText(int row, int column) const
     }
 }
 
+std::optional<int64_t> PlanTableModel::Number(int row, int column) const
+{
+    const EntryEvaluation &r = rows_[static_cast<size_t>(row)];
+    switch (column) {
+    case LineColumn:
+        return int64_t{r.index} + 1;
+    case LevelColumn:
+        return r.level;
+    case StartColumn:
+        return planRows_[static_cast<size_t>(row)].start;
+    case EndColumn:
+        return r.total;
+    case WaitMetalColumn:
+    case WaitCrystalColumn:
+    case WaitDeuteriumColumn:
+        return r.waits[static_cast<size_t>(column - WaitMetalColumn)];
+    case BuildTimeColumn:
+        return r.buildTime;
+    case StepColumn:
+        return r.step;
+    case StockMetalColumn:
+    case StockCrystalColumn:
+    case StockDeuteriumColumn:
+        return r.stockAfter[static_cast<size_t>(column - StockMetalColumn)];
+    case MetalPerHourColumn:
+        return r.economy.metalPerHour;
+    case CrystalPerHourColumn:
+        return r.economy.crystalPerHour;
+    case DeuteriumPerHourColumn:
+        return r.economy.deuteriumPerHour;
+    case EnergyBalanceColumn:
+        return r.economy.energyBalance;
+    case ProductionFactorColumn:
+        return r.economy.productionFactor;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<std::pair<int, int>> PlanTableModel::ExtremeRows(int column) const
+{
+    if (rows_.empty() || !Number(0, column))
+        return std::nullopt;
+    std::pair<int, int> extremes{0, 0};
+    int64_t low = *Number(0, column);
+    int64_t high = low;
+    for (int row = 1; row < rowCount(); ++row) {
+        const int64_t value = *Number(row, column);
+        if (value < low) {
+            low = value;
+            extremes.first = row;
+        }
+        if (value > high) {
+            high = value;
+            extremes.second = row;
+        }
+    }
+    return extremes;
+}
+
 QVariant PlanTableModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= ColumnCount)

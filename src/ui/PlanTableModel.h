@@ -10,6 +10,8 @@
 #include <QAbstractTableModel>
 #include <QDateTime>
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace korvelin {
@@ -55,6 +57,11 @@ class PlanTableModel : public QAbstractTableModel {
     const report::PlanSummary &Summary() const { return summary_; }
     QDateTime StartsAt() const { return startsAt_; }
 
+    // The rows with the smallest and the largest number in a column of
+    // numbers or durations: between them they hold its widest text. Nothing
+    // for an empty table or a column of words or dates.
+    std::optional<std::pair<int, int>> ExtremeRows(int column) const;
+
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -63,6 +70,7 @@ class PlanTableModel : public QAbstractTableModel {
   private:
     QString DisplayText(int row, int column) const;
     QString DateText(int64_t seconds) const;
+    std::optional<int64_t> Number(int row, int column) const;
 
     std::vector<EntryEvaluation> rows_;
     std::vector<report::PlanRow> planRows_;

@@ -17,7 +17,10 @@
 #include <QHeaderView>
 #include <QHideEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTableView>
 #include <QTimer>
@@ -27,15 +30,6 @@
 #include <sstream>
 
 namespace korvelin {
-
-namespace {
-
-// Rows whose texts set the column widths: a few spread over the plan, since
-// the clock's texts grow towards its end. Measuring every row of a long plan
-// would cost more than the walk.
-constexpr int kMeasuredRows = 64;
-
-} // namespace
 
 PlanTableWindow::PlanTableWindow(MainForm &form) : QWidget(form.window.get(), Qt::Window), form_(form)
 {
@@ -169,33 +163,45 @@ void PlanTableWindow::ScheduleUpdate()
 
 void PlanTableWindow::FitColumns()
 {
-    const int rows = Model->rowCount();
-    if (rows == 0)
+    if (Model->rowCount() == 0)
         return;
     columnsFitted_ = true;
     const QFontMetrics metrics(TableView->font());
     const QFontMetrics headerMetrics(TableView->horizontalHeader()->font());
     const int padding = 2 * TableView->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, TableView) + 12;
-    const int step = std::max(1, rows / kMeasuredRows);
+    int total = 0;
     for (int column = 0; column < PlanTableModel::ColumnCount; ++column) {
         int width = headerMetrics.horizontalAdvance(Model->headerData(column, Qt::Horizontal).toString()) + 16;
-        if (column == PlanTableModel::ItemColumn) {
-            // Every name the column may show, so no later entry is cut off.
+        const auto fit = [&](const QString &text) {
+            width = std::max(width, metrics.horizontalAdvance(text) + padding);
+        };
+        if (const auto extremes = Model->ExtremeRows(column)) {
+            // Every row's text fits without measuring every row.
+            fit(Model->index(extremes->first, column).data().toString());
+            fit(Model->index(extremes->second, column).data().toString());
+        } else if (column == PlanTableModel::ItemColumn) {
             for (int32_t item = 1; item <= kItemCount; ++item)
-                width =
-                    std::max(width, metrics.horizontalAdvance(ItemName(BidAt(item), form_.englishItemNames)) + padding);
+                fit(ItemName(BidAt(item), form_.englishItemNames));
+        } else if (column == PlanTableModel::SetByColumn) {
+            fit(QStringLiteral("deuterium"));
         } else {
-            const auto measure = [&](int row) {
-                width =
-                    std::max(width, metrics.horizontalAdvance(Model->index(row, column).data().toString()) + padding);
-            };
-            for (int row = 0; row < rows; row += step)
-                measure(row);
-            measure(rows - 1);
+            // A date late in every month, in the user's locale.
+            const QTime late(23, 58, 58);
+            for (int month = 1; month <= 12; ++month)
+                fit(QLocale().toString(QDateTime(QDate(2088, month, 28), late), QLocale::ShortFormat));
         }
         if (column == PlanTableModel::LineColumn)
-            width += TableView->iconSize().width() > 0 ? TableView->iconSize().width() : 16;
+            width += TableView->iconSize().isValid() ? TableView->iconSize().width() : 16;
         TableView->setColumnWidth(column, width);
+        total += width;
+    }
+    if (!sized_) {
+        // The first opening shows every column where the screen allows.
+        sized_ = true;
+        const int frame = width() - TableView->viewport()->width();
+        const int wanted = total + frame + TableView->verticalScrollBar()->sizeHint().width();
+        const int room = screen() ? screen()->availableGeometry().width() * 9 / 10 : wanted;
+        resize(std::max(width(), std::min(wanted, room)), height());
     }
 }
 

@@ -60,6 +60,7 @@ class PlanTableWindow : public QWidget {
     bool stale_ = true;
     bool updatePending_ = false;
     bool columnsFitted_ = false;
+    bool sized_ = false;
     bool selecting_ = false; // a selection is being copied to the other side
     QString lastCsvPath_;
 };

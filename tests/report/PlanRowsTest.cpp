@@ -151,11 +151,15 @@ TEST(PlanRowsTest, SummarySharesAndMarkedRows)
               "Total " + FormatDuration(1000) + "; waiting on metal 33%, crystal 17%, deuterium 0%; 1 marked row");
     EXPECT_EQ(SummaryText(PlanSummary{}), "Total 00:00:00; waiting on metal 0%, crystal 0%, deuterium 0%; "
                                           "0 marked rows");
-    // A clock stopped at its largest value: the steps add up to more.
+    // A clock stopped at its largest value: the steps add up to more than
+    // the total, and the shares still add up to 100.
     constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
-    EXPECT_EQ(ShareOfTotal(kMax, kMax), 100);
-    EXPECT_EQ(ShareOfTotal(kMax, kMax / 4), 100);
-    EXPECT_EQ(ShareOfTotal(1, 200), 1); // half a percent rounds up
+    summary.total = kMax;
+    summary.setBy = {kMax / 2, kMax, kMax / 2, 0};
+    EXPECT_EQ(ShareOfTotal(summary, StepCause::Metal), 50);
+    EXPECT_EQ(ShareOfTotal(summary, StepCause::Crystal), 25);
+    summary.setBy = {199, 1, 0, 0}; // half a percent rounds up
+    EXPECT_EQ(ShareOfTotal(summary, StepCause::Metal), 1);
 }
 
 } // namespace
