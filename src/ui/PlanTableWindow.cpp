@@ -140,8 +140,9 @@ void PlanTableWindow::Update()
     Model->SetRows(WalkForChart(form_.queue, ReadPlanetInputs(form_)));
     selecting_ = false;
     SummaryLabel->setText(QString::fromStdString(report::SummaryText(Model->Summary())));
-    if (!columnsFitted_)
-        FitColumns();
+    // Later, only wider: a longer plan's figures need room, and the user's
+    // own widths stay otherwise.
+    FitColumns(columnsFitted_);
     SelectRowOfCurrentLine();
     emit Updated();
 }
@@ -161,7 +162,7 @@ void PlanTableWindow::ScheduleUpdate()
     });
 }
 
-void PlanTableWindow::FitColumns()
+void PlanTableWindow::FitColumns(bool widenOnly)
 {
     if (Model->rowCount() == 0)
         return;
@@ -192,6 +193,8 @@ void PlanTableWindow::FitColumns()
         }
         if (column == PlanTableModel::LineColumn)
             width += TableView->iconSize().isValid() ? TableView->iconSize().width() : 16;
+        if (widenOnly)
+            width = std::max(width, TableView->columnWidth(column));
         TableView->setColumnWidth(column, width);
         total += width;
     }
@@ -212,8 +215,7 @@ void PlanTableWindow::ShowEnglishNames(bool english)
         EnglishNamesCheck->setChecked(english);
     }
     Model->SetEnglishNames(english);
-    columnsFitted_ = false;
-    FitColumns();
+    FitColumns(false);
 }
 
 void PlanTableWindow::showEvent(QShowEvent *event)

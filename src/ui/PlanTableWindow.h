@@ -54,7 +54,7 @@ class PlanTableWindow : public QWidget {
     void FollowPlan();
     void FollowSelection();
     void SelectRowOfCurrentLine();
-    void FitColumns();
+    void FitColumns(bool widenOnly);
 
     MainForm &form_;
     bool stale_ = true;
