@@ -13,6 +13,7 @@
 #include "util/FormatDuration.h"
 
 #include <QCheckBox>
+#include <QDateTimeEdit>
 #include <QFile>
 #include <QLabel>
 #include <QSettings>
@@ -82,6 +83,10 @@ TEST_F(PlanTableTest, RowsAreTheWalkAndTheCsvIsTheReportsByteForByte)
         EXPECT_EQ(Cell(table, row, PlanTableModel::StepColumn).toStdString(), FormatDuration(walk[i].step));
     }
     EXPECT_EQ(table.SummaryLabel->text().toStdString(), report::SummaryText(table.Model->Summary()));
+    const QDateTime startsAt(QDate(2030, 1, 31), QTime(22, 0));
+    table.StartsAtEdit->setDateTime(startsAt);
+    EXPECT_EQ(Cell(table, 5, PlanTableModel::EndDateColumn),
+              QLocale().toString(startsAt.addSecs(walk[5].total), QLocale::ShortFormat));
     EXPECT_TRUE(platform.messages.empty());
 
     const QString csv = dir.filePath(QStringLiteral("plan.csv"));
