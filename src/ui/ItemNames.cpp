@@ -5,6 +5,7 @@
 #include "ui/PlanTableWindow.h"
 #include "ui/QueueView.h"
 
+#include <QAction>
 #include <QSettings>
 
 #include <array>
@@ -49,6 +50,9 @@ void SetEnglishItemNames(MainForm &form, bool english)
     form.englishItemNames = english;
     QSettings(QStringLiteral("Korvelin"), QStringLiteral("Korvelin")).setValue(kEnglishNamesKey, english);
     RewriteQueueLines(form);
+    // The menu's entry and the table's box show the one choice.
+    if (form.EnglishNamesAction)
+        form.EnglishNamesAction->setChecked(english);
     if (form.TableWindow)
         form.TableWindow->ShowEnglishNames(english);
 }

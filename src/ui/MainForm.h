@@ -18,6 +18,9 @@
 #include <cstdint>
 #include <memory>
 
+class QAction;
+class QMenu;
+
 namespace korvelin {
 
 class PlanTableWindow;
@@ -122,12 +125,18 @@ struct MainForm {
     GradientButton *SaveByTimeButton = nullptr;
     GradientButton *OptimizeButton = nullptr;
     GradientButton *ChartButton = nullptr;
+    GradientButton *PlanetButton = nullptr;
     GradientButton *TableButton = nullptr;
 
     // About panel.
     Label *WebLabel = nullptr;
     Label *ContactLabel = nullptr;
     Label *VersionLabel = nullptr;
+
+    // QueueList's context menu, its first entry and its last.
+    QMenu *QueueMenu = nullptr;
+    QAction *BuiltUpToHereAction = nullptr;
+    QAction *EnglishNamesAction = nullptr; // checkable, at the menu's end
 
     // Made on the first click on "Chart"; a top-level window owned by `window`.
     TimelineChartWindow *ChartWindow = nullptr;

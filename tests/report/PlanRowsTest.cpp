@@ -31,7 +31,8 @@ std::vector<EntryEvaluation> WalkOf(std::initializer_list<int32_t> bids, PlanetI
     TimelineState state;
     Quiet quiet;
     WalkQueue(
-        queue, state, [inputs] { return inputs; }, quiet, [&rows](const EntryEvaluation &e) { rows.push_back(e); });
+        queue, kDefaultStartStock, state, [inputs] { return inputs; }, quiet,
+        [&rows](const EntryEvaluation &e) { rows.push_back(e); });
     return rows;
 }
 

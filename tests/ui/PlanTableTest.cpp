@@ -12,10 +12,12 @@
 #include "ui/QueueView.h"
 #include "util/FormatDuration.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTableView>
@@ -66,7 +68,7 @@ TEST_F(PlanTableTest, RowsAreTheWalkAndTheCsvIsTheReportsByteForByte)
     TimelineState state;
     RecordingPlatform quiet;
     WalkQueue(
-        form->queue, state,
+        form->queue, kDefaultStartStock, state,
         [] {
             return PlanetInputs{40, 3};
         },
@@ -158,7 +160,14 @@ TEST_F(PlanTableTest, EnglishNamesInTheListAndTheTableButNotOnTheClipboard)
     ASSERT_EQ(platform.clipboardTexts.size(), 2);
     EXPECT_EQ(platform.clipboardTexts[0], platform.clipboardTexts[1]);
 
-    SetEnglishItemNames(*form, false);
+    // The queue list's menu holds the same choice, last, after a separator.
+    const QList<QAction *> entries = form->QueueMenu->actions();
+    ASSERT_GE(entries.size(), 2);
+    EXPECT_EQ(entries.back(), form->EnglishNamesAction);
+    EXPECT_TRUE(entries[entries.size() - 2]->isSeparator());
+    EXPECT_TRUE(form->EnglishNamesAction->isChecked());
+    form->EnglishNamesAction->trigger();
+    EXPECT_FALSE(form->englishItemNames);
     EXPECT_FALSE(table.EnglishNamesCheck->isChecked());
     EXPECT_EQ(Lines()[0], russianLine);
     EXPECT_EQ(Cell(table, 0, PlanTableModel::ItemColumn), ItemName(1, false));
