@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QDialog>
+#include <QEventLoop>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -47,9 +48,17 @@ QMessageBox::StandardButton ButtonOf(Answer answer)
     case Answer::Discard:
         return QMessageBox::Discard;
     case Answer::Cancel:
+    case Answer::Restore: // no standard button says just "Restore"
         break;
     }
     return QMessageBox::Cancel;
+}
+
+QAbstractButton *AddButton(QMessageBox &box, Answer answer)
+{
+    if (answer == Answer::Restore)
+        return box.addButton(QStringLiteral("Restore"), QMessageBox::AcceptRole);
+    return box.addButton(ButtonOf(answer));
 }
 
 } // namespace
@@ -90,13 +99,10 @@ std::optional<QString> QtPlatform::ShowFileDialog(const FileDialogRequest &reque
     QFileDialog dialog(owner_.data(), request.title, request.initialFolder);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (!request.filter.isEmpty()) {
-        // "*.*" means every file on Windows; on Linux it would skip names
-        // without a dot.
-        QString filter = request.filter;
-        filter.replace(QStringLiteral("*.*"), QStringLiteral("*"));
-        dialog.setNameFilter(filter);
-    }
+    if (!request.filter.isEmpty())
+        dialog.setNameFilter(request.filter);
+    if (!request.defaultSuffix.isEmpty())
+        dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted)
@@ -123,14 +129,18 @@ Answer QtPlatform::AskQuestion(const QuestionRequest &request)
     QWidget *owner = owner_.data();
     QMessageBox box(QMessageBox::Question, owner ? ShownCaption(*owner) : QString(), request.text,
                     QMessageBox::NoButton, owner);
+    std::vector<std::pair<Answer, QAbstractButton *>> buttons;
     for (const Answer answer : request.buttons)
-        box.addButton(ButtonOf(answer));
-    box.setDefaultButton(ButtonOf(request.defaultAnswer));
-    box.setEscapeButton(box.button(ButtonOf(request.escapeAnswer)));
+        buttons.emplace_back(answer, AddButton(box, answer));
+    for (const auto &[answer, button] : buttons) {
+        if (answer == request.defaultAnswer)
+            box.setDefaultButton(qobject_cast<QPushButton *>(button));
+        if (answer == request.escapeAnswer)
+            box.setEscapeButton(button);
+    }
     box.exec();
-    const auto clicked = box.standardButton(box.clickedButton());
-    for (const Answer answer : request.buttons) {
-        if (ButtonOf(answer) == clicked)
+    for (const auto &[answer, button] : buttons) {
+        if (button == box.clickedButton())
             return answer;
     }
     return request.escapeAnswer;
@@ -143,7 +153,13 @@ void QtPlatform::WaitForWork(const QString &title, BackgroundWork &work)
     QWidget *owner = owner_.data();
     WorkDialog dialog(owner);
     dialog.setWindowTitle(title);
-    dialog.setModal(true);
+    // Not modal: Qt drops the close requests of a window a modal box blocks,
+    // and closing the window while work runs must cancel the work. The
+    // owner takes no input meanwhile instead.
+    const bool ownerEnabled = owner && owner->isEnabled();
+    if (owner)
+        owner->setEnabled(false);
+    dialog.setEnabled(true);
     auto *status = new QLabel(work.Status(), &dialog);
     auto *bar = new QProgressBar(&dialog);
     bar->setRange(0, 100);
@@ -169,7 +185,12 @@ void QtPlatform::WaitForWork(const QString &title, BackgroundWork &work)
         bar->setValue(work.Percent());
     });
     poll.start(50);
-    dialog.exec();
+    QEventLoop loop;
+    QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+    dialog.show();
+    loop.exec();
+    if (QWidget *stillThere = owner_.data(); stillThere && ownerEnabled)
+        stillThere->setEnabled(true);
 }
 
 void QtPlatform::OpenUrl(const QString &url)

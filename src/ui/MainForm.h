@@ -20,6 +20,7 @@
 
 namespace korvelin {
 
+class RecoveryCopy;
 class TimelineChartWindow;
 
 // One item of the buildings or research panel. The value labels of the
@@ -129,6 +130,12 @@ struct MainForm {
 
     // Made on the first click on "Chart"; a top-level window owned by `window`.
     TimelineChartWindow *ChartWindow = nullptr;
+    // The work under the progress box, and whether the window was asked to
+    // close meanwhile (WorkRunner.h).
+    BackgroundWork *RunningWork = nullptr;
+    bool CloseAfterWork = false;
+    // Set by StartRecovery; owned by `window`.
+    RecoveryCopy *Recovery = nullptr;
 
     // Rows 0-12: buildings panel; 13-25: research panel, each top to bottom.
     std::array<ItemRow, kItemRowCount> ItemRows{};

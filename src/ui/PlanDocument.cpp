@@ -189,12 +189,20 @@ void PlanDocument::MarkSaved()
 {
     undoStack_.setClean();
     temperatureTyped_ = false;
+    unsavedLoad_ = false;
+    UpdateModified();
+}
+
+void PlanDocument::MarkUnsaved()
+{
+    undoStack_.clear();
+    unsavedLoad_ = true;
     UpdateModified();
 }
 
 void PlanDocument::UpdateModified()
 {
-    const bool modified = !undoStack_.isClean() || temperatureTyped_;
+    const bool modified = !undoStack_.isClean() || temperatureTyped_ || unsavedLoad_;
     if (modified == modified_)
         return;
     modified_ = modified;

@@ -65,6 +65,9 @@ class PlanDocument : public QObject {
     bool IsModified() const { return modified_; }
     // The plan now matches a file.
     void MarkSaved();
+    // The plan matches no file and has no history (a restored recovery
+    // copy): modified until the next save, with nothing to undo.
+    void MarkUnsaved();
 
     // Used by the undo steps.
     void Announce(const PlanChange &change) { emit Changed(change); }
@@ -83,6 +86,7 @@ class PlanDocument : public QObject {
     QString temperatureText_ = QStringLiteral("0");
     QUndoStack undoStack_;
     bool temperatureTyped_ = false;
+    bool unsavedLoad_ = false;
     bool modified_ = false;
 };
 
