@@ -3,6 +3,7 @@
 #include "toolkit/TextEncoding.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QEventLoop>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -34,6 +36,53 @@ class WorkDialog : public QDialog {
         if (onReject)
             onReject();
     }
+};
+
+// While it lives, drops the user's input to every window but `allowed`,
+// as a modal box would, but lets close requests through.
+class InputBlocker : public QObject {
+  public:
+    explicit InputBlocker(QWidget *allowed) : allowed_(allowed)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~InputBlocker() override { QCoreApplication::instance()->removeEventFilter(this); }
+    InputBlocker(const InputBlocker &) = delete;
+    InputBlocker &operator=(const InputBlocker &) = delete;
+
+    bool eventFilter(QObject *target, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Shortcut: // sent to QShortcut and QAction, which are no widgets
+        case QEvent::ShortcutOverride:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TabletPress:
+        case QEvent::DragEnter:
+        case QEvent::Drop:
+            return !InAllowedWindow(target);
+        default:
+            return false;
+        }
+    }
+
+  private:
+    bool InAllowedWindow(QObject *target) const
+    {
+        if (const auto *widget = qobject_cast<QWidget *>(target))
+            return widget->window() == allowed_;
+        if (const auto *window = qobject_cast<QWindow *>(target))
+            return window == allowed_->windowHandle();
+        return false;
+    }
+
+    QWidget *allowed_;
 };
 
 QMessageBox::StandardButton ButtonOf(Answer answer)
@@ -153,13 +202,10 @@ void QtPlatform::WaitForWork(const QString &title, BackgroundWork &work)
     QWidget *owner = owner_.data();
     WorkDialog dialog(owner);
     dialog.setWindowTitle(title);
-    // Not modal: Qt drops the close requests of a window a modal box blocks,
-    // and closing the window while work runs must cancel the work. The
-    // owner takes no input meanwhile instead.
-    const bool ownerEnabled = owner && owner->isEnabled();
-    if (owner)
-        owner->setEnabled(false);
-    dialog.setEnabled(true);
+    // Not modal, nor the owner disabled: Qt drops the close requests of a
+    // window either way, and closing the window while work runs must cancel
+    // the work. Only the user's input elsewhere is dropped.
+    const InputBlocker blocker(&dialog);
     auto *status = new QLabel(work.Status(), &dialog);
     auto *bar = new QProgressBar(&dialog);
     bar->setRange(0, 100);
@@ -189,8 +235,6 @@ void QtPlatform::WaitForWork(const QString &title, BackgroundWork &work)
     QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
     dialog.show();
     loop.exec();
-    if (QWidget *stillThere = owner_.data(); stillThere && ownerEnabled)
-        stillThere->setEnabled(true);
 }
 
 void QtPlatform::OpenUrl(const QString &url)
