@@ -86,6 +86,28 @@ int32_t BidAt(int32_t itemIndex)
     return Row(itemIndex).bid;
 }
 
+std::string_view EnglishName(int32_t itemIndex)
+{
+    const std::string_view caption = Caption(itemIndex);
+    if (!caption.empty())
+        return caption;
+    // The five items without a button have no caption of their own.
+    switch (BidAt(itemIndex)) {
+    case 41:
+        return "Moon Base";
+    case 42:
+        return "Sensor Phalanx";
+    case 43:
+        return "Gate";
+    case 123:
+        return "Intergalactic Research Network";
+    case 199:
+        return "Gravitation Technology";
+    default:
+        return FullName(itemIndex);
+    }
+}
+
 bool HasItemRow(int32_t bid)
 {
     const int32_t index = ItemIndexOf(bid);

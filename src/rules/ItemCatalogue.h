@@ -53,6 +53,8 @@ std::string_view FullName(int32_t itemIndex);
 std::string_view ShortName(int32_t itemIndex);
 std::string_view Caption(int32_t itemIndex);
 int32_t BidAt(int32_t itemIndex);
+// The caption, or an English name for the five items without one.
+std::string_view EnglishName(int32_t itemIndex);
 
 // The item's English caption, its full Russian name for the five items
 // without one, or the number itself for a BID outside the catalogue: how

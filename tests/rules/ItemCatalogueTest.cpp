@@ -57,5 +57,13 @@ TEST(ItemCatalogueTest, ColumnsOfSomeRows)
     EXPECT_EQ(BaseCost(ItemIndexOf(15), kMetal), 1000000);
 }
 
+TEST(ItemCatalogueTest, EveryItemHasAnEnglishName)
+{
+    EXPECT_EQ(EnglishName(ItemIndexOf(1)), "Metal Mine");
+    EXPECT_EQ(EnglishName(ItemIndexOf(123)), "Intergalactic Research Network");
+    for (int32_t i = 1; i <= kItemCount; ++i)
+        EXPECT_LT(static_cast<unsigned char>(EnglishName(i).front()), 0x80) << i;
+}
+
 } // namespace
 } // namespace korvelin
