@@ -14,7 +14,7 @@
 namespace korvelin::bench {
 namespace {
 
-const PlanetInputs kPlanet{40, 0};
+const Planet kPlanet{.inputs = {40, 0}};
 constexpr int32_t kQueues = 10;
 
 double Seconds(std::chrono::steady_clock::time_point since)
@@ -35,7 +35,7 @@ void EvaluationsPerSecond(benchmark::State &state)
 {
     std::vector<std::vector<QueueEntry>> queues;
     for (uint32_t seed = 1; seed <= kQueues; ++seed)
-        queues.push_back(ShuffledBalancedQueue(static_cast<int32_t>(state.range(0)), seed, kPlanet));
+        queues.push_back(ShuffledBalancedQueue(static_cast<int32_t>(state.range(0)), seed, kPlanet.inputs));
     OptimizeOptions options;
     options.timeLimit = SearchTime(500);
     uint64_t evaluations = 0;
@@ -64,7 +64,7 @@ void ExactSearch(benchmark::State &state)
     uint32_t seed = 1;
     for (auto _ : state) {
         state.PauseTiming();
-        const std::vector<QueueEntry> entries = RandomEarlyQueue(count, seed++, kPlanet);
+        const std::vector<QueueEntry> entries = RandomEarlyQueue(count, seed++, kPlanet.inputs);
         state.ResumeTiming();
         const auto start = std::chrono::steady_clock::now();
         const OptimizeResult result = OptimizeOrder(entries, kPlanet, options);
@@ -99,8 +99,8 @@ void LongQueueSavings(benchmark::State &state)
     for (auto _ : state) {
         for (uint32_t seed = 1; seed <= static_cast<uint32_t>(Runs(kQueues)); ++seed) {
             state.PauseTiming();
-            const std::vector<QueueEntry> entries =
-                solarHeavy ? ShuffledRealisticQueue(300, seed, 30, kPlanet) : ShuffledBalancedQueue(300, seed, kPlanet);
+            const std::vector<QueueEntry> entries = solarHeavy ? ShuffledRealisticQueue(300, seed, 30, kPlanet.inputs)
+                                                               : ShuffledBalancedQueue(300, seed, kPlanet.inputs);
             const int64_t greedy = GreedyTotal(entries);
             state.ResumeTiming();
             const OptimizeResult result = OptimizeOrder(entries, kPlanet, options);

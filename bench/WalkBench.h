@@ -29,7 +29,7 @@ inline void WalkRealisticQueue(benchmark::State &state)
     TimelineState timeline;
     CountingSink messages;
     for (auto _ : state) {
-        WalkQueue(queue, timeline, BenchPlanet, messages, {});
+        WalkQueue(queue, kDefaultStartStock, timeline, BenchPlanet, messages, {});
         benchmark::DoNotOptimize(timeline.total);
     }
     if (messages.count != 0)
@@ -50,7 +50,7 @@ inline void PriceEveryItem(benchmark::State &state)
             for (const CatalogueItem &item : ItemCatalogue()) {
                 const auto costs = UpgradeCosts(item.bid, level, messages);
                 sum += static_cast<uint64_t>(costs[2]) +
-                       static_cast<uint64_t>(BuildTime(costs[0], costs[1], level, level / 10));
+                       static_cast<uint64_t>(BuildTime(costs[0], costs[1], level, level / 10, 1));
             }
             const Economy economy{level, level, level, level, level / 2, -20, level};
             sum += static_cast<uint64_t>(EvaluateEconomy(economy).deuteriumPerHour);

@@ -45,7 +45,10 @@ RecoveryCopy::RecoveryCopy(MainForm &form, const QString &folder, QObject *paren
     PlanDocument &document = form.document;
     connect(&document, &PlanDocument::Changed, this, &RecoveryCopy::PlanEdited);
     connect(&document.UndoStack(), &QUndoStack::indexChanged, this, &RecoveryCopy::PlanEdited);
-    connect(form.MaxTemperatureEdit, &QLineEdit::textChanged, this, &RecoveryCopy::PlanEdited);
+    connect(&document, &PlanDocument::PlanetChanged, this, &RecoveryCopy::PlanEdited);
+    for (QLineEdit *typed :
+         {static_cast<QLineEdit *>(form.MaxTemperatureEdit), static_cast<QLineEdit *>(form.SatelliteCountEdit)})
+        connect(typed, &QLineEdit::textChanged, this, &RecoveryCopy::PlanEdited);
     // A save needs no copy any more, at once rather than after the delay.
     connect(&document, &PlanDocument::ModifiedChanged, this, [this](bool modified) {
         if (modified)
