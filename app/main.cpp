@@ -2,12 +2,14 @@
 #include "toolkit/Window.h"
 #include "ui/FileCommands.h"
 #include "ui/MainForm.h"
+#include "ui/RecoveryCopy.h"
 #include "util/Extended.h"
 #include "util/Version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 int main(int argc, char *argv[])
 {
@@ -36,6 +38,9 @@ int main(int argc, char *argv[])
     const auto form = korvelin::CreateMainForm(platform);
     platform.SetOwner(form->window.get());
     form->window->show();
+    // Asked before a plan named here is opened, so that plan never replaces
+    // the unsaved one unasked.
+    korvelin::StartRecovery(*form, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
         korvelin::OpenQueueFilePath(*form, files.first());
     return korvelin::RunMessageLoop();

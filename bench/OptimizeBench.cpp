@@ -1,6 +1,7 @@
 // The order search: evaluations per second inside the search, the complete
 // search on short queues, and what the local search saves on long ones
 // against the input and against the greedy order.
+#include "BenchSmoke.h"
 #include "ShuffledQueue.h"
 
 #include "optimize/GreedyOrder.h"
@@ -36,7 +37,7 @@ void EvaluationsPerSecond(benchmark::State &state)
     for (uint32_t seed = 1; seed <= kQueues; ++seed)
         queues.push_back(ShuffledBalancedQueue(static_cast<int32_t>(state.range(0)), seed, kPlanet.inputs));
     OptimizeOptions options;
-    options.timeLimit = std::chrono::milliseconds(500);
+    options.timeLimit = SearchTime(500);
     uint64_t evaluations = 0;
     size_t next = 0;
     for (auto _ : state) {
@@ -46,7 +47,7 @@ void EvaluationsPerSecond(benchmark::State &state)
     }
     state.counters["evaluations"] = benchmark::Counter(static_cast<double>(evaluations), benchmark::Counter::kIsRate);
 }
-BENCHMARK(EvaluationsPerSecond)->Arg(300)->Iterations(10)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(EvaluationsPerSecond)->Arg(300)->Iterations(Runs(10))->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // The complete search on random early plans of range(0) entries: the time to
 // the proven optimum, and the share of the queues proven within the budget
@@ -55,7 +56,7 @@ void ExactSearch(benchmark::State &state)
 {
     const int32_t count = static_cast<int32_t>(state.range(0));
     OptimizeOptions options;
-    options.timeLimit = std::chrono::milliseconds(state.range(1));
+    options.timeLimit = SearchTime(state.range(1));
     options.exactLimit = count;
     int32_t proven = 0;
     int32_t runs = 0;
@@ -78,7 +79,7 @@ BENCHMARK(ExactSearch)
     ->Args({8, 2000})
     ->Args({10, 2000})
     ->Args({12, 2000})
-    ->Iterations(2 * kQueues)
+    ->Iterations(Runs(2 * kQueues))
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 
@@ -91,12 +92,12 @@ void LongQueueSavings(benchmark::State &state)
 {
     const bool solarHeavy = state.range(1) != 0;
     OptimizeOptions options;
-    options.timeLimit = std::chrono::milliseconds(state.range(0));
+    options.timeLimit = SearchTime(state.range(0));
     double againstInput = 0, againstGreedy = 0;
     double leastAgainstInput = 100, leastAgainstGreedy = 100;
     int32_t runs = 0;
     for (auto _ : state) {
-        for (uint32_t seed = 1; seed <= kQueues; ++seed) {
+        for (uint32_t seed = 1; seed <= static_cast<uint32_t>(Runs(kQueues)); ++seed) {
             state.PauseTiming();
             const std::vector<QueueEntry> entries = solarHeavy ? ShuffledRealisticQueue(300, seed, 30, kPlanet.inputs)
                                                                : ShuffledBalancedQueue(300, seed, kPlanet.inputs);

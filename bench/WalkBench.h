@@ -43,14 +43,17 @@ inline void PriceEveryItem(benchmark::State &state)
 {
     CountingSink messages;
     for (auto _ : state) {
-        int64_t sum = 0;
+        // Only kept from being optimised away; prices near level 100 are so
+        // large that the sum wraps, which unsigned arithmetic defines.
+        uint64_t sum = 0;
         for (int32_t level = 1; level <= 100; ++level) {
             for (const CatalogueItem &item : ItemCatalogue()) {
                 const auto costs = UpgradeCosts(item.bid, level, messages);
-                sum += costs[2] + BuildTime(costs[0], costs[1], level, level / 10, 1);
+                sum += static_cast<uint64_t>(costs[2]) +
+                       static_cast<uint64_t>(BuildTime(costs[0], costs[1], level, level / 10, 1));
             }
             const Economy economy{level, level, level, level, level / 2, -20, level};
-            sum += EvaluateEconomy(economy).deuteriumPerHour;
+            sum += static_cast<uint64_t>(EvaluateEconomy(economy).deuteriumPerHour);
         }
         benchmark::DoNotOptimize(sum);
     }

@@ -34,12 +34,15 @@ function(korvelin_add_tool target summary)
     return()
   endif()
   set(page ${CMAKE_CURRENT_BINARY_DIR}/${target}.1)
-  add_custom_command(OUTPUT ${page}
+  # Installed compressed as Debian installs pages: gzip -9n, no name or time
+  # stored, so the same page gives the same bytes.
+  add_custom_command(OUTPUT ${page} ${page}.gz
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
             ${KORVELIN_HELP2MAN} --no-info --section=1 --name=${summary} --output=${page} $<TARGET_FILE:${target}>
+    COMMAND gzip -9nkf ${page}
     DEPENDS ${target}
     COMMENT "Generating the manual page of ${target}"
     VERBATIM)
-  add_custom_target(${target}_man_page ALL DEPENDS ${page})
-  install(FILES ${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  add_custom_target(${target}_man_page ALL DEPENDS ${page}.gz)
+  install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endfunction()

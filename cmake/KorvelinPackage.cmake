@@ -13,8 +13,9 @@ set(CPACK_PACKAGE_DESCRIPTION "\
 Korvelin lines up a queue of building and research upgrades for a browser
 space-strategy game (metal, crystal, deuterium, energy) and plays it on a
 simulated clock: for every upgrade the price, the wait until the stock covers
-it, the build time and the running total. The command-line tool
-korvelin-report prints the same figures for a saved queue.")
+it, the build time and the running total. The command-line tools
+korvelin-report and korvelin-optimize print the same figures for a saved
+queue and search for a shorter order of its upgrades.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

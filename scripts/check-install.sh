@@ -2,7 +2,8 @@
 # Checks what a built folder (default: build) installs and packages: the layout
 # of `cmake --install` in a temporary prefix, the desktop entry, the AppStream
 # metainfo, the MIME type of queue files (by name and by content), the icon
-# sizes, the manual pages, the Debian package made by `cpack -G DEB`, and that
+# sizes, the manual pages, the Debian package made by `cpack -G DEB` (and
+# lintian's verdict on it, when lintian is installed), and that
 # the committed pictures are exactly what res/tools/draw_items.py draws.
 # Stops with a non-zero status at the first thing that is wrong.
 set -euo pipefail
@@ -33,7 +34,7 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "cmake 
 
 for f in bin/korvelin "share/applications/$app_id.desktop" "share/mime/packages/$app_id.xml" \
   "share/metainfo/$app_id.metainfo.xml" share/doc/korvelin/README.md share/doc/korvelin/LICENSE \
-  share/doc/korvelin/copyright; do
+  share/doc/korvelin/copyright share/doc/korvelin/changelog.gz; do
   [ -f "$prefix/$f" ] || fail "the install lacks $f"
 done
 
@@ -44,8 +45,8 @@ mapfile -t tools < <(find "$build/tools" -mindepth 2 -maxdepth 2 -type f -name '
 for tool in "${tools[@]}"; do
   step "tool $tool and its manual page"
   [ -x "$prefix/bin/$tool" ] || fail "the install lacks bin/$tool"
-  page=$prefix/share/man/man1/$tool.1
-  [ -f "$page" ] || fail "the install lacks share/man/man1/$tool.1"
+  page=$prefix/share/man/man1/$tool.1.gz
+  [ -f "$page" ] || fail "the install lacks share/man/man1/$tool.1.gz"
   version=$("$prefix/bin/$tool" --version) || fail "$tool --version failed"
   MANWIDTH=80 man --warnings -l "$page" >"$work/page.txt" 2>"$work/page.err" || fail "man cannot render $tool.1"
   [ ! -s "$work/page.err" ] || fail "man warns about $tool.1: $(cat "$work/page.err")"
@@ -118,5 +119,17 @@ grep '^-' "$work/deb-list.txt" | awk '{print $6}' | sed 's|^\./usr/||' | sort >"
 diff "$work/installed.txt" "$work/packaged.txt" >&2 || fail "the package and the install hold different files"
 awk '$2 != "root/root" || ($1 !~ /^(drwxr-xr-x|-rw-r--r--|-rwxr-xr-x)$/) { print; bad = 1 } END { exit bad }' \
   "$work/deb-list.txt" >&2 || fail "the package has odd owners or permissions"
+
+# Lintian's errors are what Debian refuses; its warnings and notes are shown.
+if command -v lintian >/dev/null; then
+  step "lintian"
+  status=0
+  lintian --allow-root "$deb" >"$work/lintian.txt" 2>&1 || status=$?
+  cat "$work/lintian.txt"
+  [ "$status" -le 1 ] || fail "lintian could not check the package (status $status)"
+  ! grep -q '^E: ' "$work/lintian.txt" || fail "lintian reports errors"
+else
+  step "lintian is not installed; the package's Debian checks are skipped"
+fi
 
 step "all passed"

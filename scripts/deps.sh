@@ -3,7 +3,7 @@
 korvelin_packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-charts-dev libgl-dev fonts-dejavu-core
   clang-format)
 # Manual pages at build time; the install and package checks of scripts/check-install.sh.
-korvelin_packages+=(help2man desktop-file-utils appstream shared-mime-info libglib2.0-bin file man-db dpkg-dev python3)
+korvelin_packages+=(help2man desktop-file-utils appstream shared-mime-info libglib2.0-bin file man-db dpkg-dev python3 lintian)
 # GoogleTest's sources for the ARM cross build, the cross compiler and its emulator.
 korvelin_packages+=(googletest g++-aarch64-linux-gnu qemu-user)
 korvelin_missing=()

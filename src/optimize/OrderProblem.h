@@ -126,7 +126,8 @@ class SearchBudget {
     bool Check();
 
     OptimizeOptions options_;
-    const OptimizeProgressCallback &progress_;
+    // A copy: callers may pass a temporary that is gone before the search ends.
+    OptimizeProgressCallback progress_;
     std::chrono::steady_clock::time_point start_;
     uint64_t evaluations_ = 0;
     uint64_t nextCheck_ = 0;

@@ -50,7 +50,7 @@ struct EntryEvaluation {
     int64_t total = 0;
     PlanetInputs inputs;                 // as read for this evaluation
     EconomyFigures economy;              // at the entry's position: the production the waits used
-    std::array<int64_t, 3> stockAfter{}; // after paying and producing; set by AdvanceTimeline
+    std::array<int64_t, 3> stockAfter{}; // after paying and producing; set by EvaluateAt
 };
 
 inline constexpr const char *kCorruptedBuildMessage = "Build is Corrupted - FixItPlz";

@@ -18,12 +18,13 @@ struct FileDialogRequest {
     QString title;         // "(Building Query List) Load" / "... Save"
     QString initialFolder; // the folder of the program's executable
     QString fileName;      // pre-filled: the path picked last, in either command
-    QString filter;        // empty, or "*.*"
+    QString filter;        // empty, or name filters separated by ";;"
+    QString defaultSuffix; // added by a save dialog to a name typed without one
     bool save = false;     // a save dialog that accepts a new name and asks before overwriting
 };
 
 // The buttons a question can offer.
-enum class Answer { Yes, No, Save, Discard, Cancel };
+enum class Answer { Yes, No, Save, Discard, Cancel, Restore };
 
 struct QuestionRequest {
     QString text;

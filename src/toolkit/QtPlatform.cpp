@@ -3,12 +3,15 @@
 #include "toolkit/TextEncoding.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDialog>
+#include <QEventLoop>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -35,6 +38,53 @@ class WorkDialog : public QDialog {
     }
 };
 
+// While it lives, drops the user's input to every window but `allowed`,
+// as a modal box would, but lets close requests through.
+class InputBlocker : public QObject {
+  public:
+    explicit InputBlocker(QWidget *allowed) : allowed_(allowed)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~InputBlocker() override { QCoreApplication::instance()->removeEventFilter(this); }
+    InputBlocker(const InputBlocker &) = delete;
+    InputBlocker &operator=(const InputBlocker &) = delete;
+
+    bool eventFilter(QObject *target, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Shortcut: // sent to QShortcut and QAction, which are no widgets
+        case QEvent::ShortcutOverride:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TabletPress:
+        case QEvent::DragEnter:
+        case QEvent::Drop:
+            return !InAllowedWindow(target);
+        default:
+            return false;
+        }
+    }
+
+  private:
+    bool InAllowedWindow(QObject *target) const
+    {
+        if (const auto *widget = qobject_cast<QWidget *>(target))
+            return widget->window() == allowed_;
+        if (const auto *window = qobject_cast<QWindow *>(target))
+            return window == allowed_->windowHandle();
+        return false;
+    }
+
+    QWidget *allowed_;
+};
+
 QMessageBox::StandardButton ButtonOf(Answer answer)
 {
     switch (answer) {
@@ -47,9 +97,17 @@ QMessageBox::StandardButton ButtonOf(Answer answer)
     case Answer::Discard:
         return QMessageBox::Discard;
     case Answer::Cancel:
+    case Answer::Restore: // no standard button says just "Restore"
         break;
     }
     return QMessageBox::Cancel;
+}
+
+QAbstractButton *AddButton(QMessageBox &box, Answer answer)
+{
+    if (answer == Answer::Restore)
+        return box.addButton(QStringLiteral("Restore"), QMessageBox::AcceptRole);
+    return box.addButton(ButtonOf(answer));
 }
 
 } // namespace
@@ -90,13 +148,10 @@ std::optional<QString> QtPlatform::ShowFileDialog(const FileDialogRequest &reque
     QFileDialog dialog(owner_.data(), request.title, request.initialFolder);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (!request.filter.isEmpty()) {
-        // "*.*" means every file on Windows; on Linux it would skip names
-        // without a dot.
-        QString filter = request.filter;
-        filter.replace(QStringLiteral("*.*"), QStringLiteral("*"));
-        dialog.setNameFilter(filter);
-    }
+    if (!request.filter.isEmpty())
+        dialog.setNameFilter(request.filter);
+    if (!request.defaultSuffix.isEmpty())
+        dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted)
@@ -123,14 +178,18 @@ Answer QtPlatform::AskQuestion(const QuestionRequest &request)
     QWidget *owner = owner_.data();
     QMessageBox box(QMessageBox::Question, owner ? ShownCaption(*owner) : QString(), request.text,
                     QMessageBox::NoButton, owner);
+    std::vector<std::pair<Answer, QAbstractButton *>> buttons;
     for (const Answer answer : request.buttons)
-        box.addButton(ButtonOf(answer));
-    box.setDefaultButton(ButtonOf(request.defaultAnswer));
-    box.setEscapeButton(box.button(ButtonOf(request.escapeAnswer)));
+        buttons.emplace_back(answer, AddButton(box, answer));
+    for (const auto &[answer, button] : buttons) {
+        if (answer == request.defaultAnswer)
+            box.setDefaultButton(qobject_cast<QPushButton *>(button));
+        if (answer == request.escapeAnswer)
+            box.setEscapeButton(button);
+    }
     box.exec();
-    const auto clicked = box.standardButton(box.clickedButton());
-    for (const Answer answer : request.buttons) {
-        if (ButtonOf(answer) == clicked)
+    for (const auto &[answer, button] : buttons) {
+        if (button == box.clickedButton())
             return answer;
     }
     return request.escapeAnswer;
@@ -143,7 +202,10 @@ void QtPlatform::WaitForWork(const QString &title, BackgroundWork &work)
     QWidget *owner = owner_.data();
     WorkDialog dialog(owner);
     dialog.setWindowTitle(title);
-    dialog.setModal(true);
+    // Not modal, nor the owner disabled: Qt drops the close requests of a
+    // window either way, and closing the window while work runs must cancel
+    // the work. Only the user's input elsewhere is dropped.
+    const InputBlocker blocker(&dialog);
     auto *status = new QLabel(work.Status(), &dialog);
     auto *bar = new QProgressBar(&dialog);
     bar->setRange(0, 100);
@@ -169,7 +231,10 @@ void QtPlatform::WaitForWork(const QString &title, BackgroundWork &work)
         bar->setValue(work.Percent());
     });
     poll.start(50);
-    dialog.exec();
+    QEventLoop loop;
+    QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+    dialog.show();
+    loop.exec();
 }
 
 void QtPlatform::OpenUrl(const QString &url)

@@ -4,9 +4,9 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QFont>
 #include <QMimeData>
+#include <QResizeEvent>
 #include <QStyleFactory>
 #include <QTimer>
 #include <QUrl>
@@ -21,11 +21,23 @@ Window::Window(const QString &caption, QPoint position, QSize clientSize) : QWid
     setAttribute(Qt::WA_AlwaysShowToolTips);
 }
 
-void Window::AcceptFileDrops(const QString &suffix, std::function<void(const QString &)> handler)
+void Window::AcceptFileDrops(std::function<void(const QString &)> handler)
 {
-    dropSuffix_ = suffix;
     dropHandler_ = std::move(handler);
     setAcceptDrops(true);
+}
+
+void Window::StretchToCorner(QWidget *child)
+{
+    stretched_ = child;
+    child->resize(width() - child->x(), height() - child->y());
+}
+
+void Window::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (stretched_)
+        stretched_->resize(width() - stretched_->x(), height() - stretched_->y());
 }
 
 void Window::closeEvent(QCloseEvent *event)
@@ -41,7 +53,7 @@ QString Window::DroppedFile(const QMimeData *data) const
     if (!dropHandler_ || !data || !data->hasUrls())
         return {};
     for (const QUrl &url : data->urls()) {
-        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).suffix().compare(dropSuffix_, Qt::CaseInsensitive) == 0)
+        if (url.isLocalFile())
             return url.toLocalFile();
     }
     return {};

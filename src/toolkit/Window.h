@@ -20,21 +20,25 @@ class Window : public QWidget {
 
     // Asked before the window closes; returning false keeps it open.
     void SetCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
-    // Called with the path of a local file dropped on the window whose name
-    // ends in `suffix`; other drops are refused.
-    void AcceptFileDrops(const QString &suffix, std::function<void(const QString &)> handler);
+    // Called with the path of a local file dropped on the window, whatever
+    // its name: the reader judges the content, as Open leaves it to judge.
+    void AcceptFileDrops(std::function<void(const QString &)> handler);
+    // Keeps `child`'s top-left corner and stretches it to the window's
+    // bottom-right corner at every resize.
+    void StretchToCorner(QWidget *child);
 
   protected:
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
   private:
     QString DroppedFile(const QMimeData *data) const;
 
     std::function<bool()> closeGuard_;
-    QString dropSuffix_;
     std::function<void(const QString &)> dropHandler_;
+    QWidget *stretched_ = nullptr;
 };
 
 // The style and default font the fixed bounds were laid out for. Call once,

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QScrollArea>
 
 // Resources compiled into a static library are registered only on request.
 static void RegisterResources()
@@ -59,6 +60,17 @@ void BuildSummaryBlock(MainForm &form)
     }
 }
 
+class FramelessScrollArea : public QScrollArea {
+  public:
+    explicit FramelessScrollArea(QWidget *parent) : QScrollArea(parent)
+    {
+        setFrameShape(QFrame::NoFrame);
+        // Lays the viewport out now, without the frame, rather than at the
+        // first show, so what it holds stands at its bounds from the start.
+        setViewportMargins(0, 0, 0, 0);
+    }
+};
+
 void BuildTopControls(MainForm &form)
 {
     QWidget *window = form.window.get();
@@ -74,7 +86,13 @@ void BuildTopControls(MainForm &form)
 
 void BuildMainGroup(MainForm &form)
 {
-    form.MainGroup = MakeGroup(form.window.get(), "Build", 2, 30, 801, 500);
+    // The group keeps its fixed bounds; a window made smaller than them
+    // scrolls it instead of cutting its controls off.
+    auto *scrollArea = new FramelessScrollArea(form.window.get());
+    scrollArea->move(2, 30);
+    form.MainGroup = MakeGroup(scrollArea, "Build", 0, 0, 801, 500);
+    scrollArea->setWidget(form.MainGroup);
+    form.window->StretchToCorner(scrollArea);
     QWidget *group = form.MainGroup;
     BuildSummaryBlock(form);
     form.OpenButton = MakeGradientButton(group, "Open", 384, 16, 44, 41);
@@ -99,6 +117,11 @@ void BuildMainGroup(MainForm &form)
     form.DownButton = MakePushButton(group, "_", 296, 64, 33, 32);
     for (QPushButton *button : {form.UpButton, form.DownButton, form.DelButton, form.CpButton})
         button->setEnabled(false);
+    // Their texts are symbols and abbreviations; a screen reader says what they do.
+    form.UpButton->setAccessibleName(QStringLiteral("Move up"));
+    form.DownButton->setAccessibleName(QStringLiteral("Move down"));
+    form.DelButton->setAccessibleName(QStringLiteral("Delete with later levels"));
+    form.CpButton->setAccessibleName(QStringLiteral("Copy as text"));
 }
 
 template <class Control, class Signal>

@@ -2,6 +2,8 @@
 
 #include "ui/FileCommands.h"
 #include "ui/MainForm.h"
+#include "ui/RecoveryCopy.h"
+#include "ui/WorkRunner.h"
 
 #include <QAction>
 #include <QShortcut>
@@ -74,9 +76,14 @@ void InstallEditorActions(MainForm &form)
     for (const ButtonShortcut &binding : bindings)
         BindShortcut(form, binding);
 
-    form.window->SetCloseGuard([&form] { return MaybeSavePlan(form); });
-    form.window->AcceptFileDrops(QStringLiteral("bql"),
-                                 [&form](const QString &path) { OpenQueueFilePath(form, path); });
+    form.window->SetCloseGuard([&form] {
+        if (TakeCloseRequest(form) || !MaybeSavePlan(form))
+            return false;
+        if (form.Recovery)
+            form.Recovery->EndCleanly();
+        return true;
+    });
+    form.window->AcceptFileDrops([&form](const QString &path) { OpenQueueFilePath(form, path); });
 }
 
 } // namespace korvelin

@@ -50,11 +50,20 @@ void ReadPickedFile(MainForm &form, const QString &path)
     ReadQueueFile(form, path);
 }
 
+// Queue files first; any other file can still be picked and is judged by
+// its content.
+QString QueueFileFilter()
+{
+    return QStringLiteral("Korvelin build queue (*.bql);;All files (*)");
+}
+
 // Save through the dialog; false when cancelled or not written.
 bool SaveThroughDialog(MainForm &form)
 {
     form.FileDialog.title = QStringLiteral("(Building Query List) Save");
     form.FileDialog.initialFolder = InitialDialogFolder();
+    form.FileDialog.filter = QueueFileFilter();
+    form.FileDialog.defaultSuffix = QStringLiteral("bql");
     form.FileDialog.save = true;
     const auto path = form.platform.ShowFileDialog(form.FileDialog);
     if (!path)
@@ -98,13 +107,17 @@ bool ReadQueueFile(MainForm &form, const QString &path)
     return true;
 }
 
-bool WriteQueueFile(MainForm &form, const QString &path)
+std::string FormatPlanFile(const MainForm &form)
 {
     const QByteArray temperature = form.MaxTemperatureEdit->text().toUtf8();
-    const std::string bytes = FormatQueueFile(
-        form.queue.Entries(), std::string_view(temperature.constData(), static_cast<size_t>(temperature.size())),
-        CurrentPlanet(form), CurrentVersionTag());
-    if (const auto error = WriteFileAtomically(path, bytes)) {
+    return FormatQueueFile(form.queue.Entries(),
+                           std::string_view(temperature.constData(), static_cast<size_t>(temperature.size())),
+                           CurrentPlanet(form), CurrentVersionTag());
+}
+
+bool WriteQueueFile(MainForm &form, const QString &path)
+{
+    if (const auto error = WriteFileAtomically(path, FormatPlanFile(form))) {
         ShowFileError(form, *error, path);
         return false;
     }
@@ -137,7 +150,8 @@ void OpenQueueFile(MainForm &form)
         return;
     form.FileDialog.title = QStringLiteral("(Building Query List) Load");
     form.FileDialog.initialFolder = InitialDialogFolder();
-    form.FileDialog.filter = QStringLiteral("*.*");
+    form.FileDialog.filter = QueueFileFilter();
+    form.FileDialog.defaultSuffix.clear();
     form.FileDialog.save = false;
     if (const auto path = form.platform.ShowFileDialog(form.FileDialog))
         ReadPickedFile(form, *path);

@@ -1,6 +1,8 @@
 #pragma once
 // The handlers that move the queue between the window, files and the clipboard.
 
+#include <string>
+
 class QString;
 
 namespace korvelin {
@@ -25,6 +27,9 @@ bool ReadQueueFile(MainForm &form, const QString &path);
 // Asks whether to save a modified plan before it is replaced or closed: true
 // when the plan may go (it was saved, discarded or never changed).
 bool MaybeSavePlan(MainForm &form);
+
+// The bytes of the plan as a save writes them.
+std::string FormatPlanFile(const MainForm &form);
 
 // Writes the queue and the maximum temperature. A failure leaves any previous
 // file whole and is shown in the "Error" box. Returns whether it was written.

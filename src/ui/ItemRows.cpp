@@ -49,9 +49,11 @@ void BuildItemRow(GroupBox *panel, int r, const ItemRowLayout &layout, ItemRow &
     row.ItemButton = MakePushButton(panel, "Button1", 8, y, 32, 32);
     row.ItemButton->SetBitmap(ItemBitmap(layout.bitmapNumber));
     SetTag(*row.ItemButton, layout.bid);
+    // Every button's text is "Button1"; a screen reader says the item.
+    const std::string caption(Caption(index));
+    row.ItemButton->setAccessibleName(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
 
     RowLabels labels(panel, ItemRowColor(r));
-    const std::string caption(Caption(index));
     row.NameLabel = labels.Add(caption.c_str(), 48, y, 161, 17);
     row.LevelLabel = labels.AddValue("L", 248, 264, y, 9, 30);
     if (layout.extra != ExtraValue::None) {

@@ -24,6 +24,7 @@ class QMenu;
 namespace korvelin {
 
 class PlanTableWindow;
+class RecoveryCopy;
 class TimelineChartWindow;
 
 // One item of the buildings or research panel. The value labels of the
@@ -144,6 +145,12 @@ struct MainForm {
     PlanTableWindow *TableWindow = nullptr;
     // The queue list and the plan table name the items in English.
     bool englishItemNames = false;
+    // The work under the progress box, and whether the window was asked to
+    // close meanwhile (WorkRunner.h).
+    BackgroundWork *RunningWork = nullptr;
+    bool CloseAfterWork = false;
+    // Set by StartRecovery; owned by `window`.
+    RecoveryCopy *Recovery = nullptr;
 
     // Rows 0-12: buildings panel; 13-25: research panel, each top to bottom.
     std::array<ItemRow, kItemRowCount> ItemRows{};

@@ -5,6 +5,7 @@
 #include "ui/MainForm.h"
 #include "ui/PlanetInputs.h"
 #include "ui/QueueCommands.h"
+#include "ui/WorkRunner.h"
 #include "util/FormatDuration.h"
 
 #include <QFuture>
@@ -96,7 +97,8 @@ void OptimizeQueue(MainForm &form)
         return;
     const std::vector<QueueEntry> entries(form.queue.Entries().begin(), form.queue.Entries().end());
     OrderSearchWork work(entries, CurrentPlanet(form));
-    form.platform.WaitForWork(QStringLiteral("Optimize"), work);
+    if (!RunWork(form, QStringLiteral("Optimize"), work))
+        return;
     const OptimizeResult result = work.Result();
 
     if (!result.found) {

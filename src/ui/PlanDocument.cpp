@@ -252,12 +252,20 @@ void PlanDocument::MarkSaved()
     undoStack_.setClean();
     temperatureTyped_ = false;
     satellitesTyped_ = false;
+    unsavedLoad_ = false;
+    UpdateModified();
+}
+
+void PlanDocument::MarkUnsaved()
+{
+    undoStack_.clear();
+    unsavedLoad_ = true;
     UpdateModified();
 }
 
 void PlanDocument::UpdateModified()
 {
-    const bool modified = !undoStack_.isClean() || temperatureTyped_ || satellitesTyped_;
+    const bool modified = !undoStack_.isClean() || temperatureTyped_ || satellitesTyped_ || unsavedLoad_;
     if (modified == modified_)
         return;
     modified_ = modified;

@@ -82,6 +82,9 @@ class PlanDocument : public QObject {
     bool IsModified() const { return modified_; }
     // The plan now matches a file.
     void MarkSaved();
+    // The plan matches no file and has no history (a restored recovery
+    // copy): modified until the next save, with nothing to undo.
+    void MarkUnsaved();
 
     // Used by the undo steps.
     void Announce(const PlanChange &change) { emit Changed(change); }
@@ -109,6 +112,7 @@ class PlanDocument : public QObject {
     QUndoStack undoStack_;
     bool temperatureTyped_ = false;
     bool satellitesTyped_ = false;
+    bool unsavedLoad_ = false;
     bool modified_ = false;
 };
 

@@ -91,15 +91,11 @@ std::vector<AxisTick> TimeTicks(double from, double to, int maxTicks)
     return TicksEvery(step, from, to, TimeText);
 }
 
-std::vector<AxisTick> ValueTicks(double &low, double &high, int maxTicks)
+std::vector<AxisTick> ValueTicks(double low, double high, int maxTicks)
 {
     if (!(high >= low))
         return {};
-    if (high - low < 1.0)
-        high = low + 1.0;
-    const double step = std::max(1.0, NiceStep((high - low) / std::max(maxTicks, 1)));
-    low = std::floor(low / step) * step;
-    high = std::ceil(high / step) * step;
+    const double step = std::max(1.0, NiceStep(std::max(1.0, high - low) / std::max(maxTicks, 1)));
 
     const double largest = std::max(std::abs(low), std::abs(high));
     const int thousands = largest < 1.0e5 ? 0 : std::min(6, static_cast<int>(std::floor(std::log10(largest) / 3.0)));

@@ -75,7 +75,8 @@ QChart *MakeChart()
 }
 
 // Fits the value axis to what the lines hold over [from, to], from 0 or
-// below, so that 0 always shows.
+// below, so that 0 always shows, with a small margin beyond the figures. A
+// whole tick step of margin could be as large as the figures themselves.
 void FitValueAxis(QCategoryAxis &axis, std::initializer_list<const QList<QPointF> *> lines, double from, double to,
                   int height)
 {
@@ -89,8 +90,11 @@ void FitValueAxis(QCategoryAxis &axis, std::initializer_list<const QList<QPointF
             high = std::max(high, lineHigh);
         }
     }
-    // Headroom, so the highest point does not sit on the frame.
-    high += (high - low) * 0.03;
+    // Headroom, so the extreme points do not sit on the frame.
+    const double margin = std::max(1.0, (high - low) * 0.03);
+    high += margin;
+    if (low < 0)
+        low -= margin;
     const std::vector<AxisTick> ticks = ValueTicks(low, high, std::max(2, (height - 90) / 36));
     ShowTicks(axis, low, high, ticks);
 }
@@ -214,10 +218,14 @@ void TimelineChartWindow::Redraw()
     series_ = MapTimeline(WalkForChart(form_.queue, planet), planet.startStock);
     const double end = std::max(series_.EndTime(), ShortestRange(series_.EndTime()));
     if (zoomed_) {
-        // The plan may have shrunk under the zoomed range.
-        to_ = std::min(to_, end);
-        from_ = std::max(0.0, std::min(from_, to_ - ShortestRange(end)));
-        zoomed_ = from_ > 0 || to_ < end;
+        // The plan may have shrunk under the zoomed range: what is left of
+        // it stays shown; when nothing is, the whole plan.
+        if (from_ > end - ShortestRange(end)) {
+            zoomed_ = false;
+        } else {
+            to_ = std::min(to_, end);
+            zoomed_ = from_ > 0 || to_ < end;
+        }
     }
     if (!zoomed_) {
         from_ = 0;
@@ -283,8 +291,16 @@ void TimelineChartWindow::ShowAxes()
     const int labelWidth = metrics.horizontalAdvance(QStringLiteral("0d 00:00:00")) +
                            metrics.horizontalAdvance(QString::number(static_cast<int64_t>(to_ / 86400)));
     const int timeTicks = std::max(2, (StockView->width() - 150) / (labelWidth + 40));
+    const std::vector<AxisTick> ticks = TimeTicks(from_, to_, timeTicks);
     for (QCategoryAxis *axis : {stockTimeAxis_, economyTimeAxis_})
-        ShowTicks(*axis, from_, to_, TimeTicks(from_, to_, timeTicks));
+        ShowTicks(*axis, from_, to_, ticks);
+    // A label is centred on its tick, so one at the end of the range reaches
+    // half its width past the plot; the charts keep room for it.
+    const double overhang = ticks.empty() ? 0.0 : metrics.horizontalAdvance(ticks.back().text) / 2.0 + 2.0;
+    if (overhang != timeLabelOverhang_) {
+        timeLabelOverhang_ = overhang;
+        ApplyMargins();
+    }
     FitValueAxis(*stockAxis_, {&series_.stock[0], &series_.stock[1], &series_.stock[2]}, from_, to_,
                  StockView->height());
     FitValueAxis(*productionAxis_, {&series_.production[0], &series_.production[1], &series_.production[2]}, from_, to_,
@@ -300,8 +316,14 @@ void TimelineChartWindow::AlignPlotAreas(size_t chart, const QRectF &plot)
     const std::array<QChart *, 2> charts{stockChart_, economyChart_};
     const QMargins margins = charts[chart]->margins();
     axisSpace_[chart] = {plot.left() - margins.left(), charts[chart]->size().width() - plot.right() - margins.right()};
+    ApplyMargins();
+}
+
+void TimelineChartWindow::ApplyMargins()
+{
+    const std::array<QChart *, 2> charts{stockChart_, economyChart_};
     const double left = std::max(axisSpace_[0].first, axisSpace_[1].first);
-    const double right = std::max(axisSpace_[0].second, axisSpace_[1].second);
+    const double right = std::max({axisSpace_[0].second, axisSpace_[1].second, timeLabelOverhang_});
     for (size_t i = 0; i < 2; ++i) {
         const QMargins wanted(kMargin + static_cast<int>(std::lround(left - axisSpace_[i].first)), kMargin,
                               kMargin + static_cast<int>(std::lround(right - axisSpace_[i].second)), kMargin);
@@ -342,6 +364,7 @@ void TimelineChartWindow::SaveImage()
     // The last image's name again, so a series of pictures goes to one folder.
     request.fileName = lastImagePath_.isEmpty() ? QStringLiteral("timeline.png") : lastImagePath_;
     request.filter = QStringLiteral("PNG images (*.png)");
+    request.defaultSuffix = QStringLiteral("png");
     request.save = true;
     const std::optional<QString> path = form_.platform.ShowFileDialog(request);
     if (!path)

@@ -71,6 +71,7 @@ class TimelineChartWindow : public QWidget {
     void ShowRange();
     void ShowAxes();
     void AlignPlotAreas(size_t chart, const QRectF &plot);
+    void ApplyMargins();
     void SelectEntry(const TimelineChartView &view, QPointF viewPosition);
     int32_t EntryNearStock(QPointF chartPosition) const;
     int32_t EntryNearEconomy(QPointF chartPosition) const;
@@ -97,6 +98,8 @@ class TimelineChartWindow : public QWidget {
     QLineSeries *zeroEnergyLine_ = nullptr;
     // What each chart's axes take left and right of its plot.
     std::array<std::pair<double, double>, 2> axisSpace_{};
+    // How far the last time label reaches right of the plot.
+    double timeLabelOverhang_ = 0;
 };
 
 // "Chart": opens the timeline window showing the whole plan, or raises it

@@ -268,7 +268,8 @@ TEST_F(FileCommandsTest, OpenCancelledKeepsQueueAndDisablesNext)
     const FileDialogRequest &request = platform.fileDialogs[0];
     EXPECT_EQ(request.title, QStringLiteral("(Building Query List) Load"));
     EXPECT_EQ(request.initialFolder, InitialDialogFolder());
-    EXPECT_EQ(request.filter, QStringLiteral("*.*"));
+    EXPECT_EQ(request.filter, QStringLiteral("Korvelin build queue (*.bql);;All files (*)"));
+    EXPECT_TRUE(request.defaultSuffix.isEmpty());
     EXPECT_TRUE(request.fileName.isEmpty());
     EXPECT_FALSE(request.save);
 }
@@ -288,7 +289,8 @@ TEST_F(FileCommandsTest, SaveWritesTheFileAndReports)
     const FileDialogRequest &request = platform.fileDialogs[0];
     EXPECT_EQ(request.title, QStringLiteral("(Building Query List) Save"));
     EXPECT_EQ(request.initialFolder, folder);
-    EXPECT_TRUE(request.filter.isEmpty()); // untouched until Open sets it
+    EXPECT_EQ(request.filter, QStringLiteral("Korvelin build queue (*.bql);;All files (*)"));
+    EXPECT_EQ(request.defaultSuffix, QStringLiteral("bql"));
     EXPECT_TRUE(request.save);
 }
 
@@ -380,7 +382,7 @@ TEST_F(FileCommandsTest, PickedPathIsOfferedAgainByTheOtherCommand)
     SaveQueueFile(*form); // cancelled
     ASSERT_EQ(platform.fileDialogs.size(), 4u);
     EXPECT_EQ(platform.fileDialogs[3].fileName, saved);
-    EXPECT_EQ(platform.fileDialogs[3].filter, QStringLiteral("*.*"));
+    EXPECT_EQ(platform.fileDialogs[3].defaultSuffix, QStringLiteral("bql"));
 }
 
 TEST_F(FileCommandsTest, TimedSaveWritesIntoTheFolderPickedLast)

@@ -3,8 +3,11 @@
 
 #include "FormFixture.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QFontMetrics>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 
 #include <algorithm>
@@ -159,17 +162,37 @@ bool IsControl(const QObject *object)
 }
 
 // Every control in construction order, depth first; the item panels' own
-// contents are checked by the item-row tests.
+// contents are checked by the item-row tests. Containers that are no control
+// (the scroll area around the main group) are looked through.
 void CollectControls(const MainForm &form, const QWidget *parent, std::vector<QWidget *> &out)
 {
     for (QObject *child : parent->children()) {
-        if (!IsControl(child))
+        auto *widget = qobject_cast<QWidget *>(child);
+        if (!widget || widget->isWindow())
             continue;
-        auto *widget = static_cast<QWidget *>(child);
+        if (!IsControl(child)) {
+            CollectControls(form, widget, out);
+            continue;
+        }
         out.push_back(widget);
         if (widget != form.BuildingsPanel && widget != form.ResearchPanel)
             CollectControls(form, widget, out);
     }
+}
+
+// The control a control sits in, looking through other containers.
+const QWidget *ControlParent(const QWidget &control)
+{
+    const QWidget *parent = control.parentWidget();
+    while (parent && !parent->isWindow() && !IsControl(parent))
+        parent = parent->parentWidget();
+    return parent;
+}
+
+// Bounds in the control it sits in.
+QRect Bounds(const QWidget &control)
+{
+    return {control.mapTo(ControlParent(control), QPoint(0, 0)), control.size()};
 }
 
 class MainFormLayoutTest : public FormFixture {
@@ -205,10 +228,37 @@ TEST_F(MainFormLayoutTest, EveryControlHasItsKindParentTextAndBoundsInConstructi
             EXPECT_EQ(control, row.get(*form));
         }
         EXPECT_TRUE(IsKind(control, row.kind));
-        EXPECT_EQ(control->parentWidget(), Named(row.parent));
+        EXPECT_EQ(ControlParent(*control), Named(row.parent));
         EXPECT_EQ(ControlText(*control), QString::fromUtf8(row.text));
-        EXPECT_EQ(control->geometry(), row.bounds);
+        EXPECT_EQ(Bounds(*control), row.bounds);
     }
+}
+
+// What a screen reader announces: the item for each item button, what each
+// queue button does; the texts on screen stay.
+TEST_F(MainFormLayoutTest, ButtonsHaveAccessibleNamesThatSayWhatTheyAre)
+{
+    const auto announced = [](QWidget *control) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+        return accessible ? accessible->text(QAccessible::Name) : QString();
+    };
+    QStringList names;
+    for (const ItemRow &row : form->ItemRows) {
+        EXPECT_EQ(announced(row.ItemButton), row.NameLabel->text());
+        EXPECT_EQ(row.ItemButton->text(), QStringLiteral("Button1"));
+        names.append(announced(row.ItemButton));
+    }
+    EXPECT_EQ(names.first(), QStringLiteral("Metal Mine"));
+    names.removeDuplicates();
+    EXPECT_EQ(names.size(), kItemRowCount);
+    const std::pair<QPushButton *, const char *> queueButtons[] = {{form->UpButton, "Move up"},
+                                                                   {form->DownButton, "Move down"},
+                                                                   {form->DelButton, "Delete with later levels"},
+                                                                   {form->CpButton, "Copy as text"}};
+    for (const auto &[button, name] : queueButtons)
+        EXPECT_EQ(announced(button), QString::fromUtf8(name));
+    EXPECT_EQ(form->UpButton->text(), QStringLiteral("^"));
+    EXPECT_EQ(form->CpButton->text(), QStringLiteral("Cp"));
 }
 
 TEST_F(MainFormLayoutTest, WindowIconHasEveryDrawnSize)
@@ -231,8 +281,13 @@ TEST_F(MainFormLayoutTest, WindowKeepsItsClientSizeAndResizingMovesNothing)
         QCoreApplication::processEvents();
         const std::vector<QWidget *> controls = Controls();
         for (size_t i = 0; i < controls.size(); ++i) {
-            EXPECT_EQ(controls[i]->geometry(), kLayout[i].bounds) << kLayout[i].name << " at " << size.width();
+            EXPECT_EQ(Bounds(*controls[i]), kLayout[i].bounds) << kLayout[i].name << " at " << size.width();
         }
+        // Made smaller than its layout, the window scrolls the main group.
+        auto *scrolled = qobject_cast<QScrollArea *>(form->MainGroup->parentWidget()->parentWidget());
+        ASSERT_NE(scrolled, nullptr);
+        EXPECT_EQ(scrolled->verticalScrollBar()->maximum() > 0, size.height() < 538) << size.height();
+        EXPECT_EQ(scrolled->horizontalScrollBar()->maximum() > 0, size.width() < 803) << size.width();
     }
 }
 

@@ -1,5 +1,5 @@
-// "Optimize" in the window: the question, Apply with its undo, Cancel, and
-// the messages when nothing is offered.
+// "Optimize" in the window: the question, Apply with its undo, Cancel, a
+// close request while it searches, and the messages when nothing is offered.
 
 #include "QueueFormFixture.h"
 
@@ -40,15 +40,49 @@ TEST_F(OptimizeCommandTest, ApplyReplacesThePlanAndCalculates)
 
 TEST_F(OptimizeCommandTest, NoAndCancelLeaveThePlan)
 {
+    // More entries than the complete search takes: the search would run its
+    // whole time budget unless Cancel stops it.
     for (int round = 0; round < 3; ++round)
         Click({bid::kMetalStorage, bid::kMetalMine, bid::kSolarPlant, bid::kCrystalMine, bid::kMetalMine});
     const std::vector<int32_t> before = Bids(form->queue);
     platform.cancelWorkAfterPolls = 0; // Cancel at once: the best found so far is offered
     platform.questionAnswers.push_back(Answer::No);
     form->OptimizeButton->click();
+    ASSERT_EQ(platform.workPercents.size(), 1u);
+    EXPECT_LT(platform.workPercents[0], 50); // stopped by Cancel, not by its budget
     ASSERT_EQ(platform.questions.size(), 1u);
     EXPECT_EQ(Bids(form->queue), before);
     EXPECT_FALSE(form->NextButton->isEnabled());
+}
+
+// Closing the window while the search runs cancels it and goes on with the
+// usual close: the unsaved-changes question, and the window closes or stays
+// as answered. Nothing of the search is offered.
+TEST_F(OptimizeCommandTest, CloseRequestCancelsTheSearchAndCloses)
+{
+    for (const Answer answer : {Answer::Cancel, Answer::Discard}) {
+        SCOPED_TRACE(static_cast<int>(answer));
+        platform.questions.clear();
+        platform.workPercents.clear();
+        if (form->queue.Count() == 0) {
+            for (int round = 0; round < 3; ++round)
+                Click({bid::kMetalStorage, bid::kMetalMine, bid::kSolarPlant, bid::kCrystalMine, bid::kMetalMine});
+        }
+        const std::vector<int32_t> before = Bids(form->queue);
+        form->window->show();
+        platform.questionAnswers.push_back(answer);
+        platform.whileWorking = [this] { EXPECT_FALSE(form->window->close()); };
+        form->OptimizeButton->click();
+
+        ASSERT_EQ(platform.workPercents.size(), 1u);
+        EXPECT_LT(platform.workPercents[0], 50);
+        ASSERT_EQ(platform.questions.size(), 1u);
+        EXPECT_EQ(platform.questions[0].text, QStringLiteral("Save changes to the plan?"));
+        EXPECT_TRUE(platform.messages.empty());
+        EXPECT_EQ(Bids(form->queue), before);
+        EXPECT_EQ(form->window->isVisible(), answer == Answer::Cancel);
+        EXPECT_EQ(form->RunningWork, nullptr);
+    }
 }
 
 struct NothingOffered {

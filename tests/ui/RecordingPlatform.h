@@ -7,10 +7,12 @@
 
 #include <chrono>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace korvelin::test {
@@ -69,15 +71,19 @@ class RecordingPlatform : public Platform {
 
     // Waits for the work without an event loop (the work needs none),
     // pressing Cancel after `cancelWorkAfterPolls` looks at it (never when
-    // negative).
+    // negative), and running `whileWorking` once at the first look. Records
+    // how far the work had got when it finished.
     void WaitForWork(const QString &title, BackgroundWork &work) override
     {
         workTitles.push_back(title);
         for (int polls = 0; !work.Finished(); ++polls) {
+            if (polls == 0 && whileWorking)
+                std::exchange(whileWorking, nullptr)();
             if (polls == cancelWorkAfterPolls)
                 work.Cancel();
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
+        workPercents.push_back(work.Percent());
     }
 
     // Queue the answer of the next file dialog: a path, or std::nullopt for
@@ -95,7 +101,9 @@ class RecordingPlatform : public Platform {
     std::vector<NumbersRequest> numberForms;
     std::deque<std::vector<int64_t>> numbersAnswers;
     QStringList workTitles;
+    std::vector<int> workPercents;
     int cancelWorkAfterPolls = -1;
+    std::function<void()> whileWorking;
 };
 
 } // namespace korvelin::test

@@ -208,6 +208,49 @@ TEST_F(TimelineChartTest, DraggingZoomsBothChartsAndDoubleClickShowsTheWholePlan
     EXPECT_EQ(chart.ShownTo(), end);
 }
 
+// The plan shrinks under a zoomed range: what is left of the range stays
+// shown, and when nothing is, the whole plan; never time past its end.
+TEST_F(TimelineChartTest, ZoomStaysInsideAPlanThatGetsShorter)
+{
+    ClickPlan();
+    TimelineChartWindow &chart = Open();
+    const auto shortenTo = [&](int count) {
+        while (form->queue.Count() > count)
+            form->document.UndoStack().undo();
+        QCoreApplication::processEvents();
+        return chart.Series().EndTime();
+    };
+    double end = chart.Series().EndTime();
+    chart.ZoomTo(end * 0.2, end * 0.99);
+    const double from = chart.ShownFrom();
+    const double zoomedTo = chart.ShownTo();
+    while (end >= zoomedTo)
+        end = shortenTo(form->queue.Count() - 1);
+    ASSERT_GT(end, from);
+    EXPECT_EQ(chart.ShownFrom(), from);
+    EXPECT_EQ(chart.ShownTo(), end);
+
+    chart.ZoomTo(end * 0.9, end);
+    const double zoomedFrom = chart.ShownFrom();
+    end = shortenTo(3);
+    ASSERT_LT(end, zoomedFrom);
+    EXPECT_EQ(chart.ShownFrom(), 0);
+    EXPECT_EQ(chart.ShownTo(), end);
+    for (const TimelineChartView *view : {chart.StockView, chart.EconomyView})
+        EXPECT_EQ(TimeAxis(*view).max(), end);
+    // No stock is below 0: the axis starts there, and ends a small margin
+    // above the highest figure.
+    double highest = 0;
+    for (const QList<QPointF> &line : chart.Series().stock) {
+        for (const QPointF &point : line)
+            highest = std::max(highest, point.y());
+    }
+    const auto &stockAxis = *static_cast<QCategoryAxis *>(chart.StockView->chart()->axes(Qt::Vertical).front());
+    EXPECT_EQ(stockAxis.min(), 0);
+    EXPECT_GE(stockAxis.max(), highest);
+    EXPECT_LE(stockAxis.max(), highest * 1.05 + 1);
+}
+
 TEST_F(TimelineChartTest, SaveWritesAPngThatLoadsAndAFailureSaysSo)
 {
     Click({1, 1, 4});
@@ -265,16 +308,16 @@ TEST(TimelineAxesTest, TimeTicksFallOnReadableDurations)
     EXPECT_LE(TimeTicks(8.0e18, 8.0e18 + 4096, 10).size(), 10u);
 }
 
-TEST(TimelineAxesTest, ValueTicksWidenToWholeStepsAndShortenLargeFigures)
+TEST(TimelineAxesTest, ValueTicksStayInsideTheRangeAndShortenLargeFigures)
 {
-    double low = -30;
-    double high = 1.3e6;
     std::vector<std::string> texts;
-    for (const AxisTick &tick : ValueTicks(low, high, 4))
+    for (const AxisTick &tick : ValueTicks(-30, 1.3e6, 4))
         texts.push_back(tick.text.toStdString());
-    EXPECT_EQ(low, -500000);
-    EXPECT_EQ(high, 1.5e6);
-    EXPECT_EQ(texts, (std::vector<std::string>{"-0.5M", "0", "0.5M", "1M", "1.5M"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{"0", "0.5M", "1M"}));
+    texts.clear();
+    for (const AxisTick &tick : ValueTicks(-1.2e6, 1.3e6, 4))
+        texts.push_back(tick.text.toStdString());
+    EXPECT_EQ(texts, (std::vector<std::string>{"-1M", "0", "1M"}));
 }
 
 TEST(TimelineSeriesTest, ReducingKeepsEveryPeakAndTheEdges)

@@ -7,11 +7,16 @@
 #include "toolkit/QtPlatform.h"
 #include "toolkit/TextEncoding.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -242,6 +247,33 @@ TEST(ClipboardTest, CarriesUnicodeTextAndItsCodePage1251Bytes)
     ASSERT_NE(data, nullptr);
     EXPECT_EQ(data->text(), text);
     EXPECT_EQ(data->data(QStringLiteral("text/plain;charset=windows-1251")), expected);
+}
+
+// The real dialog: a name typed without an extension gets the default
+// suffix, and the filters stand in the order given.
+TEST(FileDialogTest, SaveAddsTheDefaultSuffixToANameWithoutOne)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save");
+    request.initialFolder = folder.path();
+    request.filter = QStringLiteral("Korvelin build queue (*.bql);;All files (*)");
+    request.defaultSuffix = QStringLiteral("bql");
+    request.save = true;
+    QStringList filters;
+    QTimer::singleShot(0, [&filters] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        filters = dialog->nameFilters();
+        dialog->selectFile(QStringLiteral("plan"));
+        QMetaObject::invokeMethod(dialog, "accept"); // a protected slot
+    });
+    QtPlatform platform;
+    const std::optional<QString> path = platform.ShowFileDialog(request);
+    EXPECT_EQ(filters, (QStringList{QStringLiteral("Korvelin build queue (*.bql)"), QStringLiteral("All files (*)")}));
+    ASSERT_TRUE(path.has_value());
+    EXPECT_EQ(QFileInfo(*path).fileName(), QStringLiteral("plan.bql"));
 }
 
 } // namespace
