@@ -1,0 +1,308 @@
+#include "WebPlan.h"
+
+#include "report/ReportWriter.h"
+#include "rules/ItemCatalogue.h"
+#include "rules/Production.h"
+#include "rules/UpgradeCost.h"
+#include "storage/QueueFile.h"
+#include "storage/QueueText.h"
+#include "util/FormatDuration.h"
+#include "util/ParseInt.h"
+#include "util/Version.h"
+
+#include <limits>
+#include <sstream>
+
+namespace korvelin::web {
+
+namespace {
+
+// Item-row figures never show a box in the window either: their BIDs are the
+// catalogue's own.
+class DiscardMessages : public MessageSink {
+  public:
+    void ShowMessage(std::string_view) override {}
+};
+
+class LineMessages : public MessageSink {
+  public:
+    explicit LineMessages(std::vector<std::string> &lines) : lines_(lines) {}
+    void ShowMessage(std::string_view text) override
+    {
+        lines_.push_back("line " + std::to_string(line) + ": " + std::string(text));
+    }
+    int64_t line = 0;
+
+  private:
+    std::vector<std::string> &lines_;
+};
+
+void AddCell(std::string &out, std::string_view cell)
+{
+    out += cell;
+    out += '\t';
+}
+
+void AddCell(std::string &out, int64_t value)
+{
+    AddCell(out, std::to_string(value));
+}
+
+void EndLine(std::string &out)
+{
+    if (!out.empty() && out.back() == '\t')
+        out.back() = '\n';
+}
+
+// Which of the four figures set the step: the largest, the build time when
+// they tie.
+std::string_view StepCause(const EntryEvaluation &r)
+{
+    static constexpr std::string_view kNames[] = {"metal", "crystal", "deuterium"};
+    std::string_view cause = "build";
+    int64_t largest = r.buildTime;
+    for (size_t i = 0; i < 3; ++i) {
+        if (r.waits[i] > largest) {
+            largest = r.waits[i];
+            cause = kNames[i];
+        }
+    }
+    return cause;
+}
+
+} // namespace
+
+std::string NameOf(int32_t bid, bool englishNames)
+{
+    const int32_t index = ItemIndexOf(bid);
+    if (index == -1)
+        return std::to_string(bid);
+    return std::string(englishNames ? EnglishName(index) : FullName(index));
+}
+
+std::string CurrentVersionTag()
+{
+    return VersionTag(ReadFileVersion());
+}
+
+void WebPlan::SetPlanetTexts(const std::string &maxTemperature, const std::string &satellites)
+{
+    temperatureText_ = maxTemperature.substr(0, kMaxTemperatureText);
+    satellitesText_ = satellites.substr(0, kMaxTemperatureText);
+}
+
+PlanetInputs WebPlan::Inputs() const
+{
+    return {ParseInt(temperatureText_), ParseInt(satellitesText_)};
+}
+
+int32_t WebPlan::Append(int32_t bid)
+{
+    const int32_t queued = queue_.QueuedLevel(bid);
+    if (ItemIndexOf(bid) == -1 || queued == std::numeric_limits<int32_t>::max())
+        return -1;
+    if (queue_.AppendEntry(bid, queued + 1) < 0)
+        return -1;
+    queue_.RaiseQueuedLevel(bid);
+    return queued + 1;
+}
+
+int32_t WebPlan::Remove(int32_t index)
+{
+    return static_cast<int32_t>(queue_.RemoveEntry(index).size());
+}
+
+bool WebPlan::CanMoveUp(int32_t index) const
+{
+    return index > 0 && index < queue_.Count() && queue_.CanMoveUp(index);
+}
+
+bool WebPlan::CanMoveDown(int32_t index) const
+{
+    return index >= 0 && index < queue_.Count() - 1 && queue_.CanMoveDown(index);
+}
+
+bool WebPlan::MoveUp(int32_t index)
+{
+    if (!CanMoveUp(index))
+        return false;
+    queue_.SwapEntries(index, index - 1);
+    return true;
+}
+
+bool WebPlan::MoveDown(int32_t index)
+{
+    if (!CanMoveDown(index))
+        return false;
+    queue_.SwapEntries(index, index + 1);
+    return true;
+}
+
+std::string SnapshotOf(std::span<const QueueEntry> entries)
+{
+    std::string out;
+    for (const QueueEntry &e : entries)
+        out += std::to_string(e.bid) + ' ' + std::to_string(e.level) + ' ' + std::to_string(e.order) + '\n';
+    return out;
+}
+
+std::string WebPlan::Snapshot() const
+{
+    return SnapshotOf(queue_.Entries());
+}
+
+bool WebPlan::Restore(const std::string &snapshot)
+{
+    std::vector<QueueEntry> entries;
+    std::array<int32_t, kItemCount> queued{};
+    std::istringstream in(snapshot);
+    QueueEntry e;
+    while (in >> e.bid >> e.level >> e.order) {
+        const int32_t index = ItemIndexOf(e.bid);
+        if (index == -1)
+            return false;
+        ++queued[static_cast<size_t>(index - 1)];
+        entries.push_back(e);
+    }
+    queue_.Assign(entries, queued);
+    return true;
+}
+
+std::string WebPlan::FileText() const
+{
+    return FormatQueueFile(queue_.Entries(), temperatureText_, CurrentVersionTag());
+}
+
+LoadOutcome WebPlan::Load(const std::string &bytes)
+{
+    const std::string tag = CurrentVersionTag();
+    const QueueFileContents contents = ParseQueueFile(bytes, tag);
+    LoadOutcome outcome;
+    outcome.messages = LoadMessages(contents, tag);
+    if (!contents.headerAccepted)
+        return outcome;
+    if (contents.tooManyEntries) {
+        outcome.messages.push_back("The file holds more entries than a plan can.");
+        return outcome;
+    }
+    outcome.accepted = true;
+    if (contents.temperature) {
+        outcome.hasTemperature = true;
+        outcome.temperature = *contents.temperature;
+        temperatureText_ = *contents.temperature;
+    }
+    ApplyLoadedQueue(queue_, contents.entries);
+    rows_.clear();
+    return outcome;
+}
+
+std::string WebPlan::CompactText() const
+{
+    return CompactQueueText(queue_.Entries());
+}
+
+void WebPlan::Walk()
+{
+    rows_.clear();
+    messages_.clear();
+    rows_.reserve(static_cast<size_t>(queue_.Count()));
+    const PlanetInputs inputs = Inputs();
+    const PlanetInputSource source = [inputs] { return inputs; };
+    TimelineState state;
+    ResetTimeline(state);
+    LineMessages messages(messages_);
+    for (int32_t i = 0; i < queue_.Count(); ++i) {
+        messages.line = static_cast<int64_t>(i) + 1;
+        if (const auto evaluation = AdvanceTimeline(queue_, i, state, source, messages))
+            rows_.push_back(*evaluation);
+    }
+}
+
+std::string WebPlan::ReportCsv() const
+{
+    std::ostringstream out;
+    report::WriteCsv(out, rows_);
+    return out.str();
+}
+
+std::string WebPlan::TableText(bool englishNames) const
+{
+    std::string out;
+    out.reserve(rows_.size() * 160);
+    for (const EntryEvaluation &r : rows_) {
+        AddCell(out, int64_t{r.index} + 1);
+        AddCell(out, NameOf(r.bid, englishNames));
+        AddCell(out, r.level);
+        AddCell(out, FormatDuration(r.total - r.step));
+        AddCell(out, FormatDuration(r.total));
+        for (int64_t wait : r.waits)
+            AddCell(out, FormatDuration(wait));
+        AddCell(out, FormatDuration(r.buildTime));
+        AddCell(out, FormatDuration(r.step));
+        AddCell(out, StepCause(r));
+        for (int64_t stock : r.stockAfter)
+            AddCell(out, stock);
+        AddCell(out, r.economy.metalPerHour);
+        AddCell(out, r.economy.crystalPerHour);
+        AddCell(out, r.economy.deuteriumPerHour);
+        AddCell(out, r.economy.energyBalance);
+        AddCell(out, r.economy.productionFactor);
+        // Why the row is marked, in words; empty when it is not.
+        std::string mark;
+        if (r.costs[2] > 0 && r.economy.deuteriumPerHour <= 0)
+            mark = "No deuterium production: this upgrade's deuterium never comes";
+        else if (r.economy.productionFactor < 100)
+            mark = "Energy short by " + std::to_string(-r.economy.energyBalance) + ": mines run at " +
+                   std::to_string(r.economy.productionFactor) + "%";
+        AddCell(out, mark);
+        EndLine(out);
+    }
+    return out;
+}
+
+std::string WebPlan::ItemRowsText(bool englishNames) const
+{
+    DiscardMessages discard;
+    std::string out;
+    for (const CatalogueItem &item : ItemCatalogue()) {
+        if (!HasItemRow(item.bid))
+            continue;
+        const int32_t queued = queue_.QueuedLevel(item.bid);
+        const int32_t level = queued < std::numeric_limits<int32_t>::max() ? queued + 1 : queued;
+        const auto costs = UpgradeCosts(item.bid, level, discard);
+        // The factory and lab levels are those after the whole queue, as the
+        // window's item rows read them.
+        const int64_t time = item.bid == bid::kEspionage
+                                 ? LabTime(costs[0], costs[1], queue_.QueuedLevel(bid::kResearchLab))
+                                 : BuildTime(costs[0], costs[1], queue_.QueuedLevel(bid::kRoboticsFactory),
+                                             queue_.QueuedLevel(bid::kNaniteFactory));
+        std::string extra;
+        if (item.bid == bid::kMetalStorage || item.bid == bid::kCrystalStorage || item.bid == bid::kDeuteriumTank)
+            extra = std::to_string(StorageCapacityInThousands(int64_t{level} + 1)) + "k";
+        else if (const int64_t energy = ItemEnergy(item.bid, level); energy != 0)
+            extra = std::to_string(energy);
+        AddCell(out, item.bid);
+        AddCell(out, NameOf(item.bid, englishNames));
+        AddCell(out, level);
+        for (int64_t cost : costs)
+            AddCell(out, cost);
+        AddCell(out, FormatDuration(time));
+        AddCell(out, extra);
+        EndLine(out);
+    }
+    return out;
+}
+
+std::string WebPlan::QueueLinesText(bool englishNames) const
+{
+    std::string out;
+    for (const QueueEntry &e : queue_.Entries()) {
+        out += NameOf(e.bid, englishNames);
+        out += '\t';
+        out += std::to_string(e.level);
+        out += '\n';
+    }
+    return out;
+}
+
+} // namespace korvelin::web

@@ -1,0 +1,77 @@
+// The WebAssembly core as the page sees it. Every figure, text and file byte
+// comes from here; the page only shows them.
+
+export interface LoadResult {
+  accepted: boolean;
+  messages: string[];
+  temperature?: string;
+}
+
+export interface CorePlan {
+  count(): number;
+  bidAt(index: number): number;
+  levelAt(index: number): number;
+  queuedLevel(bid: number): number;
+  setPlanetTexts(temperature: string, satellites: string): void;
+  temperatureText(): string;
+  append(bid: number): number;
+  remove(index: number): number;
+  canMoveUp(index: number): boolean;
+  canMoveDown(index: number): boolean;
+  moveUp(index: number): boolean;
+  moveDown(index: number): boolean;
+  snapshot(): string;
+  restore(snapshot: string): boolean;
+  fileText(): string;
+  fileBytes(): Uint8Array;
+  load(bytes: Uint8Array): LoadResult;
+  compactText(): string;
+  walk(): void;
+  total(): number;
+  walkMessages(): string[];
+  reportCsv(): string;
+  csvBytes(): Uint8Array;
+  tableText(english: boolean): string;
+  itemRowsText(english: boolean): string;
+  queueLinesText(english: boolean): string;
+  delete(): void;
+}
+
+export interface SearchRequest {
+  snapshot: string;
+  temperature: string;
+  satellites: string;
+  seed: number;
+  timeLimitMs: number;
+  maxEvaluations: number;
+  exactLimit: number;
+}
+
+export interface SearchOutcome {
+  found: boolean;
+  provenOptimal: boolean;
+  inputAdmissible: boolean;
+  beforeTotal: number;
+  afterTotal: number;
+  evaluations: number;
+  order: string;
+  reason: string;
+}
+
+export interface Core {
+  Plan: new () => CorePlan;
+  search(request: SearchRequest, progress: (bestTotal: number, permille: number) => boolean): SearchOutcome;
+  formatDuration(seconds: number): string;
+  version(): string;
+  shorterPercentText(before: number, after: number): string;
+}
+
+type Factory = (options?: object) => Promise<Core>;
+
+export async function loadCore(): Promise<Core> {
+  // Built by emscripten beside the bundles; kept out of the bundle so that
+  // the wasm file is found next to it.
+  const url = new URL('./korvelin.js', import.meta.url).href;
+  const factory = (await import(/* @vite-ignore */ url)).default as Factory;
+  return factory();
+}
