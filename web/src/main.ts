@@ -143,8 +143,10 @@ async function start(): Promise<void> {
     else return;
     event.preventDefault();
   });
+  // Tabbing in selects the first line; a click selects its own line, and
+  // must not have the list redrawn under the pointer first.
   el.queue.addEventListener('focus', () => {
-    if (selected < 0 && doc.plan.count() > 0) select(0);
+    if (selected < 0 && doc.plan.count() > 0 && el.queue.matches(':focus-visible')) select(0);
   });
 
   // Planet: each committed edit is one undo step.

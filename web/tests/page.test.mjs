@@ -1,0 +1,183 @@
+// The web edition in Debian's Chromium against the desktop build: the CSV and
+// the walk's messages byte for byte as korvelin-report gives them, files that
+// come back as they went in, the share link, storage, the search worker and
+// a bad file.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync, spawnSync } from 'node:child_process';
+import { mkdtempSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import {
+  clickItems, dialogText, download, freshPage, nativeReport, openFile, planBytes, ready, root, searchAnswer, setPlanet, startBrowser,
+} from './helpers.mjs';
+import { longPlanFile } from './longplan.mjs';
+
+let browser;
+before(async () => {
+  browser = await startBrowser();
+});
+after(async () => {
+  await browser?.close();
+});
+
+const dataDir = join(root, 'tests/data');
+const realistic = readdirSync(join(dataDir, 'realistic-queues')).map((name) => join(dataDir, 'realistic-queues', name));
+const planFiles = [...realistic, join(dataDir, 'three-entry-queue/queue.bql'), join(dataDir, 'empty-queue/queue.bql')];
+
+// Plans with planets: each file as it stands, with satellites, and with the
+// temperature typed over the file's.
+const cases = [
+  ...planFiles.map((file) => ({ file, satellites: '0' })),
+  ...realistic.map((file) => ({ file, satellites: '17' })),
+  { file: join(dataDir, 'three-entry-queue/queue.bql'), temperature: '-60', satellites: '3' },
+  { file: realistic[0], temperature: '250', satellites: '40' },
+];
+
+function report(file, temperature, satellites) {
+  const args = ['--format', 'csv', '--satellites', satellites, ...(temperature ? ['--temperature', temperature] : []), file];
+  const run = spawnSync(nativeReport, args, { encoding: 'buffer' });
+  assert.equal(run.status, 0, run.stderr.toString());
+  return { csv: run.stdout, messages: run.stderr.toString().split('\n').filter((l) => l) };
+}
+
+test('Save CSV and the walk messages equal korvelin-report for plans on planets', async (t) => {
+  const page = await freshPage(browser.context, browser.url);
+  for (const c of cases) {
+    const name = `${c.file.split('/').slice(-2).join('/')} T=${c.temperature ?? 'file'} S=${c.satellites}`;
+    await t.test(name, async () => {
+      await openFile(page, 'plan.bql', readFileSync(c.file));
+      await setPlanet(page, c.temperature, c.satellites);
+      const expected = report(c.file, c.temperature, c.satellites);
+      const csv = await download(page, 'Save CSV');
+      assert.ok(csv.equals(expected.csv), `CSV differs for ${name}`);
+      const messages = await page.locator('#messages li').allTextContents();
+      assert.deepEqual(messages, expected.messages);
+    });
+  }
+  await page.close();
+});
+
+test('a file opened and saved comes back byte for byte', async () => {
+  const page = await freshPage(browser.context, browser.url);
+  for (const file of planFiles) {
+    const bytes = readFileSync(file);
+    await openFile(page, 'plan.bql', bytes);
+    const saved = await download(page, 'Save');
+    assert.ok(saved.equals(bytes), `${file} changed on the way through`);
+  }
+  await page.close();
+});
+
+test('a share link opens exactly the plan it was made from', async () => {
+  const page = await freshPage(browser.context, browser.url);
+  await clickItems(page, ['Solar Plant', 'Metal Mine', 'Metal Mine', 'Crystal Mine', 'Espionage']);
+  await setPlanet(page, '-17', '5');
+  const shared = await planBytes(page);
+  await page.getByRole('button', { name: 'Share link' }).click();
+  const link = (await dialogText(page)).replace(/^Link copied:\n/, '');
+  await page.getByRole('button', { name: 'OK' }).click();
+  await clickItems(page, ['Shipyard']); // the stored plan now differs from the link's
+
+  const other = await browser.context.newPage();
+  await other.goto(link);
+  await ready(other);
+  assert.ok((await planBytes(other)).equals(shared));
+  assert.equal(await other.getByLabel('Satellites').inputValue(), '5');
+  assert.equal(new URL(other.url()).hash, '', 'the fragment is dropped once read');
+  await other.close();
+  await page.close();
+});
+
+test('a reload keeps the plan, the planet and the name choice', async () => {
+  const page = await freshPage(browser.context, browser.url);
+  await clickItems(page, ['Metal Mine', 'Solar Plant', 'Research Lab', 'Espionage']);
+  await setPlanet(page, '55', '9');
+  await page.getByLabel('Russian item names').check();
+  const before = await planBytes(page);
+  await page.reload();
+  await ready(page);
+  assert.ok((await planBytes(page)).equals(before));
+  assert.equal(await page.getByLabel('Satellites').inputValue(), '9');
+  assert.ok(await page.getByLabel('Russian item names').isChecked());
+  await page.close();
+});
+
+test('undo and redo walk back and forth through the edits', async () => {
+  const page = await freshPage(browser.context, browser.url);
+  await clickItems(page, ['Metal Mine', 'Metal Mine', 'Crystal Mine', 'Metal Mine']);
+  const full = await planBytes(page);
+  await page.locator('#queue li').nth(1).click();
+  await page.keyboard.press('Delete'); // Metal Mine 2 and, with it, Metal Mine 3
+  assert.deepEqual(await page.locator('#queue li').allTextContents(), ['1. Metal Mine (1)', '2. Crystal Mine (1)']);
+  await page.keyboard.press('Control+z');
+  assert.ok((await planBytes(page)).equals(full));
+  await page.keyboard.press('Control+y');
+  assert.equal(await page.locator('#queue li').count(), 2);
+  await page.close();
+});
+
+test('a bad file gives a clear message and loses nothing', async () => {
+  const page = await freshPage(browser.context, browser.url);
+  await clickItems(page, ['Metal Mine', 'Crystal Mine']);
+  const before = await planBytes(page);
+  await openFile(page, 'broken.bql', Buffer.from('\x89PNG\r\n\x1a\n not a plan at all'));
+  const text = await dialogText(page);
+  assert.match(text, /Config file is corrupted or not version/);
+  assert.match(await page.locator('dialog[open] h2').textContent(), /Cannot open broken\.bql/);
+  await page.getByRole('button', { name: 'OK' }).click();
+  assert.ok((await planBytes(page)).equals(before));
+  await page.reload();
+  await ready(page);
+  assert.ok((await planBytes(page)).equals(before), 'the stored plan survives too');
+  await page.close();
+});
+
+test('Optimize runs in the worker and Cancel answers quickly, keeping the best found', async () => {
+  const page = await freshPage(browser.context, browser.url);
+  await openFile(page, 'long.bql', longPlanFile(300));
+  const before = await planBytes(page);
+  await page.evaluate(() => { window.korvelin.optimizer.timeLimitMs = 60000; });
+  await page.getByRole('button', { name: 'Optimize' }).click();
+  await page.waitForFunction(() => /Best total so far/.test(document.getElementById('search-text').textContent));
+  // The page stays responsive while the worker searches.
+  const frameGap = await page.evaluate(() => new Promise((resolve) => {
+    const start = performance.now();
+    requestAnimationFrame(() => resolve(performance.now() - start));
+  }));
+  assert.ok(frameGap < 200, `a frame took ${frameGap} ms`);
+  await page.getByRole('button', { name: 'Cancel' }).click();
+  const question = await searchAnswer(page, 2000);
+  const answerMs = await page.evaluate(() => window.korvelin.optimizer.last.answerMs);
+  assert.ok(answerMs < 500, `Cancel took ${answerMs} ms`);
+  assert.match(question, /^Total time: .* → .* \(\d+\.\d% shorter\)\. Apply the new order\?$/);
+  await page.getByRole('button', { name: 'Yes' }).click();
+  const after = await planBytes(page);
+  assert.ok(!after.equals(before));
+  await page.keyboard.press('Control+z');
+  assert.ok((await planBytes(page)).equals(before), 'the new order is one undo step');
+  await page.close();
+});
+
+test('Optimize proves a short plan and applies the same order as korvelin-optimize', async () => {
+  const page = await freshPage(browser.context, browser.url);
+  const file = join(dataDir, 'realistic-queues/realistic-growth.bql');
+  const lines = readFileSync(file, 'latin1').split('\r\n');
+  const short = Buffer.from([...lines.slice(0, 3), ...lines.slice(3, 11), ''].join('\r\n'));
+  await openFile(page, 'short.bql', short);
+  await page.getByRole('button', { name: 'Optimize' }).click();
+  const question = await searchAnswer(page);
+  const path = join(mkdtempSync(join(tmpdir(), 'korvelin-web-')), 'short.bql');
+  writeFileSync(path, short);
+  const native = execFileSync(join(root, 'build/tools/optimize/korvelin-optimize'), [path]).toString();
+  const after = /after: .*\((\d+) s\)/.exec(native);
+  assert.ok(after, native);
+  assert.match(native, /search: exact/);
+  if (/Apply the new order/.test(question)) {
+    await page.getByRole('button', { name: 'Yes' }).click();
+    assert.equal(await page.evaluate(() => window.korvelin.doc.plan.total()), Number(after[1]));
+  } else {
+    assert.match(question, /already the shortest/);
+  }
+  await page.close();
+});
