@@ -5,7 +5,8 @@ import 'uplot/dist/uPlot.min.css';
 import './style.css';
 import { loadCore, type Core } from './core';
 import { PlanDocument } from './document';
-import { parseItemRows, renderItems, renderMessages, renderQueue, renderTable } from './views';
+import { parseItemRows, queueLineHtml, renderItems, renderMessages, splitLines, tableRowHtml } from './views';
+import { VirtualRows } from './virtualRows';
 import { PlanChart, chartData } from './chart';
 import { englishNamesSetting, linkedPlan, shareLink, storeEnglishNames, storePlan, storedPlan } from './persist';
 import { showMessage, showMessages } from './dialogs';
@@ -70,16 +71,45 @@ async function start(): Promise<void> {
 
   const stored = () => ({ file: doc.plan.fileBytes(), satellites: doc.planet.satellites });
 
+  const queueRows = new VirtualRows(el.queue, el.queue, 24,
+    (height) => `<li class="spacer" aria-hidden="true" style="height:${height}px"></li>`,
+    (line, index) => queueLineHtml(line, index, selected, doc.plan.count()));
+  const tableRows = new VirtualRows(byId('table-wrap'), el.rows, 22,
+    (height) => `<tr class="spacer" aria-hidden="true"><td colspan="19" style="height:${height}px"></td></tr>`,
+    (line, index) => tableRowHtml(line, index, selected), 24);
+
+  // The selection only: no walk, the lines as they are.
+  function showSelection(): void {
+    const plan = doc.plan;
+    queueRows.reveal(selected);
+    tableRows.reveal(selected);
+    queueRows.setLines(queueLines);
+    tableRows.setLines(tableLines);
+    if (selected >= 0) el.queue.setAttribute('aria-activedescendant', `q${selected}`);
+    else el.queue.removeAttribute('aria-activedescendant');
+    buttons.remove.disabled = selected < 0;
+    buttons.up.disabled = !plan.canMoveUp(selected);
+    buttons.down.disabled = !plan.canMoveDown(selected);
+  }
+
+  let queueLines: string[] = [];
+  let tableLines: string[] = [];
+  // After every change of the plan: one walk, then every view from it.
   function refresh(): void {
     const plan = doc.plan;
     const count = plan.count();
     if (selected >= count) selected = count - 1;
     plan.walk();
     renderItems(el.buildings, el.research, parseItemRows(plan.itemRowsText(english)));
-    renderQueue(el.queue, plan.queueLinesText(english), selected);
-    renderTable(el.rows, plan.tableText(english), selected);
+    queueLines = splitLines(plan.queueLinesText(english));
+    tableLines = splitLines(plan.tableText(english));
+    showSelection();
     renderMessages(el.messages, plan.walkMessages());
-    chart.show(chartData(plan.reportCsv()));
+    // The chart follows in the next frame, after the table is on screen.
+    if (!chartFrame) chartFrame = requestAnimationFrame(() => {
+      chartFrame = 0;
+      chart.show(chartData(doc.plan.reportCsv()));
+    });
     el.queueCount.textContent = count ? `(${count})` : '';
     el.summary.textContent = count ? `Total: ${core.formatDuration(plan.total())}` : 'The queue is empty: click an item to add its next level.';
     if (document.activeElement !== el.temperature) el.temperature.value = doc.planet.temperature;
@@ -87,17 +117,21 @@ async function start(): Promise<void> {
     buttons.undo.disabled = !doc.canUndo();
     buttons.redo.disabled = !doc.canRedo();
     buttons.optimize.disabled = count < 2;
-    buttons.remove.disabled = selected < 0;
-    buttons.up.disabled = !plan.canMoveUp(selected);
-    buttons.down.disabled = !plan.canMoveDown(selected);
-    storePlan(stored());
+    // Kept once the edits pause, and always as the page goes away.
+    clearTimeout(storeTimer);
+    storeTimer = setTimeout(() => storePlan(stored()), 300);
   }
+  let chartFrame = 0;
+  let storeTimer: ReturnType<typeof setTimeout> | undefined;
+  addEventListener('pagehide', () => storePlan(stored()));
+  document.addEventListener('visibilitychange', () => {
+    if (document.visibilityState === 'hidden') storePlan(stored());
+  });
   doc.onChange(refresh);
 
   function select(index: number): void {
     selected = Math.max(-1, Math.min(index, doc.plan.count() - 1));
-    refresh();
-    document.getElementById(`q${selected}`)?.scrollIntoView({ block: 'nearest' });
+    showSelection();
   }
 
   // Items: a click queues the item's next level.

@@ -44,42 +44,50 @@ function itemButtonHtml(button: ItemButton, row: ItemRow | undefined): string {
     `<span class="item-figures">${costs}<span class="t">${row.time}</span>${extra}</span></button>`;
 }
 
+// Rewrites only the buttons whose figures changed: a click changes one or
+// three of them, and the pictures stay put.
 export function renderItems(buildings: HTMLElement, research: HTMLElement, rows: Map<number, ItemRow>): void {
-  buildings.innerHTML = buildingButtons.map((b) => itemButtonHtml(b, rows.get(b.bid))).join('');
-  research.innerHTML = researchButtons.map((b) => itemButtonHtml(b, rows.get(b.bid))).join('');
+  for (const [panel, buttons] of [[buildings, buildingButtons], [research, researchButtons]] as const) {
+    if (panel.children.length !== buttons.length) {
+      panel.innerHTML = buttons.map((b) => itemButtonHtml(b, rows.get(b.bid))).join('');
+      continue;
+    }
+    buttons.forEach((b, i) => {
+      const html = itemButtonHtml(b, rows.get(b.bid));
+      const button = panel.children[i] as HTMLElement;
+      if (button.dataset.html === html) return;
+      const fresh = document.createElement('template');
+      fresh.innerHTML = html;
+      const replacement = fresh.content.firstElementChild as HTMLElement;
+      replacement.dataset.html = html;
+      const focused = document.activeElement === button;
+      button.replaceWith(replacement);
+      if (focused) replacement.focus();
+    });
+  }
 }
 
-export function renderQueue(list: HTMLElement, linesText: string, selected: number): void {
-  let html = '';
-  let index = 0;
-  for (const line of linesText.split('\n')) {
-    if (!line) continue;
-    const [name, level] = line.split('\t');
-    const current = index === selected;
-    html += `<li role="option" id="q${index}" data-index="${index}" aria-selected="${current}">` +
-      `${index + 1}. ${escapeHtml(name)} (${level})</li>`;
-    ++index;
-  }
-  list.innerHTML = html;
-  if (selected >= 0 && selected < index) list.setAttribute('aria-activedescendant', `q${selected}`);
-  else list.removeAttribute('aria-activedescendant');
+export function splitLines(text: string): string[] {
+  const lines = text.split('\n');
+  if (lines[lines.length - 1] === '') lines.pop();
+  return lines;
 }
 
-// The core's table text: one line per row, tab-separated, the last cell the
-// reason a row is marked (empty when it is not).
-export function renderTable(body: HTMLElement, tableText: string, selected: number): void {
-  const parts: string[] = [];
-  let index = 0;
-  for (const line of tableText.split('\n')) {
-    if (!line) continue;
-    const cells = line.split('\t');
-    const mark = cells.pop() ?? '';
-    const attrs = (mark ? ` class="marked" title="${escapeHtml(mark)}"` : '') +
-      (index === selected ? ' aria-selected="true"' : '');
-    parts.push(`<tr data-index="${index}"${attrs}><td>${cells.map(escapeHtml).join('</td><td>')}</td></tr>`);
-    ++index;
-  }
-  body.innerHTML = parts.join('');
+// One queue line from the core's "name<TAB>level" text.
+export function queueLineHtml(line: string, index: number, selected: number, count: number): string {
+  const [name, level] = line.split('\t');
+  return `<li role="option" id="q${index}" data-index="${index}" aria-selected="${index === selected}" ` +
+    `aria-posinset="${index + 1}" aria-setsize="${count}">${index + 1}. ${escapeHtml(name)} (${level})</li>`;
+}
+
+// One table row from the core's table text: tab-separated cells, the last
+// the reason the row is marked (empty when it is not).
+export function tableRowHtml(line: string, index: number, selected: number): string {
+  const cells = line.split('\t');
+  const mark = cells.pop() ?? '';
+  const attrs = (mark ? ` class="marked" title="${escapeHtml(mark)}"` : '') +
+    (index === selected ? ' aria-selected="true"' : '');
+  return `<tr data-index="${index}"${attrs}><td>${cells.map(escapeHtml).join('</td><td>')}</td></tr>`;
 }
 
 export function renderMessages(list: HTMLElement, messages: string[]): void {

@@ -5,7 +5,7 @@
 import { execFileSync } from 'node:child_process';
 import { existsSync } from 'node:fs';
 import { join } from 'node:path';
-import { openFile, ready, root, startBrowser } from './helpers.mjs';
+import { openFile, ready, root, searchAnswer, startBrowser } from './helpers.mjs';
 import { longPlanFile } from './longplan.mjs';
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
@@ -47,7 +47,7 @@ console.log(`item click at 1,000 entries: handler median ${median(clicks.map((c)
 await openFile(page, 'search.bql', longPlanFile(300));
 await page.evaluate(() => { window.korvelin.optimizer.timeLimitMs = 3000; });
 await page.getByRole('button', { name: 'Optimize' }).click();
-await page.locator('#search-yes, #message-ok').first().waitFor({ state: 'visible', timeout: 10000 });
+await searchAnswer(page);
 const search = await page.evaluate(() => window.korvelin.optimizer.last);
 const webRate = (search.evaluations / search.searchMs) * 1000;
 console.log(`search in the worker (300 entries, 3 s): ${(webRate / 1e6).toFixed(2)} M evaluated entries/s`);
