@@ -5,12 +5,21 @@ import uPlot from 'uplot';
 
 const columns = { total: 11, metal: 12, crystal: 13, deuterium: 14, metalH: 15, crystalH: 16, deuteriumH: 17 };
 
+// Large figures as 12k, 3.4M, 5.6G, so the axes stay narrow.
+function compact(value: number): string {
+  const size = Math.abs(value);
+  for (const [limit, suffix] of [[1e12, 'T'], [1e9, 'G'], [1e6, 'M'], [1e3, 'k']] as const) {
+    if (size >= limit) return `${+(value / limit).toPrecision(3)}${suffix}`;
+  }
+  return `${+value.toPrecision(3)}`;
+}
+
 export function chartData(csv: string): uPlot.AlignedData {
   const lines = csv.split('\n').slice(1).filter((l) => l);
   const series: number[][] = Array.from({ length: 7 }, () => new Array<number>(lines.length));
   lines.forEach((line, i) => {
     const f = line.split(',');
-    series[0][i] = Number(f[columns.total]) / 3600;
+    series[0][i] = Number(f[columns.total]) / 86400;
     series[1][i] = Number(f[columns.metal]);
     series[2][i] = Number(f[columns.crystal]);
     series[3][i] = Number(f[columns.deuterium]);
@@ -51,13 +60,14 @@ export class PlanChart {
     return {
       ...this.size(),
       scales: { x: { time: false } },
+      legend: { live: false },
       axes: [
-        { label: 'hours', scale: 'x' },
-        { label: 'stock', scale: 'stock', size: 70 },
-        { label: 'per hour', scale: 'rate', side: 1, size: 60, grid: { show: false } },
+        { label: 'days', scale: 'x', values: (_u, ticks) => ticks.map(compact) },
+        { label: 'stock', scale: 'stock', size: 56, values: (_u, ticks) => ticks.map(compact) },
+        { label: 'per hour', scale: 'rate', side: 1, size: 56, grid: { show: false }, values: (_u, ticks) => ticks.map(compact) },
       ],
       series: [
-        { label: 'h', value: (_u, v) => (v == null ? '' : v.toFixed(2)) },
+        { label: 'days' },
         stock('Metal', '#8a6d3b'),
         stock('Crystal', '#2a7fbf'),
         stock('Deuterium', '#2e9e5b'),

@@ -140,7 +140,11 @@ async function start(): Promise<void> {
       const button = (event.target as HTMLElement).closest<HTMLButtonElement>('button.item');
       if (!button) return;
       const bid = Number(button.dataset.bid);
-      doc.change('Add', () => doc.plan.append(bid) >= 0);
+      let level = -1;
+      if (doc.change('Add', () => (level = doc.plan.append(bid)) >= 0)) {
+        const name = button.querySelector('.item-name')?.firstChild?.textContent?.trim() ?? '';
+        say(`Added ${name} ${level} as line ${doc.plan.count()}; total ${core.formatDuration(doc.plan.total())}.`);
+      }
     });
   }
 
