@@ -181,3 +181,20 @@ test('Optimize proves a short plan and applies the same order as korvelin-optimi
   }
   await page.close();
 });
+
+test('after the first load the page works offline', async () => {
+  const page = await freshPage(browser.context, browser.url);
+  await clickItems(page, ['Metal Mine', 'Solar Plant']);
+  const before = await planBytes(page);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await browser.context.setOffline(true);
+  try {
+    await page.reload();
+    await ready(page);
+    assert.ok((await planBytes(page)).equals(before));
+    assert.equal(await page.locator('#buildings button.item').count(), 13);
+  } finally {
+    await browser.context.setOffline(false);
+  }
+  await page.close();
+});
