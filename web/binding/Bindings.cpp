@@ -67,7 +67,7 @@ val Search(const val &request, const val &progress)
 {
     SearchRequest r;
     r.snapshot = request["snapshot"].as<std::string>();
-    r.temperatureText = request["temperature"].as<std::string>();
+    r.planetFile = request["planet"].as<std::string>();
     r.satellitesText = request["satellites"].as<std::string>();
     r.seed = request["seed"].as<uint32_t>();
     r.timeLimitMs = request["timeLimitMs"].as<double>();

@@ -5,12 +5,19 @@
 
 namespace korvelin::web {
 
+bool LoadPlanet(WebPlan &plan, const std::string &planetFile, const std::string &satellitesText)
+{
+    if (!plan.Load(planetFile).accepted)
+        return false;
+    plan.SetPlanetTexts(plan.TemperatureText(), satellitesText);
+    return true;
+}
+
 SearchOutcome RunOrderSearch(const SearchRequest &request, const SearchProgress &progress)
 {
-    WebPlan plan;
-    plan.SetPlanetTexts(request.temperatureText, request.satellitesText);
     SearchOutcome outcome;
-    if (!plan.Restore(request.snapshot))
+    WebPlan plan;
+    if (!LoadPlanet(plan, request.planetFile, request.satellitesText) || !plan.Restore(request.snapshot))
         return outcome;
 
     OptimizeOptions options;

@@ -11,8 +11,8 @@
 namespace korvelin::web {
 
 struct SearchRequest {
-    std::string snapshot; // WebPlan::Snapshot() of the order to start from
-    std::string temperatureText;
+    std::string snapshot;   // WebPlan::Snapshot() of the order to start from
+    std::string planetFile; // the plan's queue file: the planet's key lines
     std::string satellitesText;
     uint32_t seed = 1;
     double timeLimitMs = 2000;
@@ -34,6 +34,11 @@ struct SearchOutcome {
 // Called with the best total so far (-1 before the first) and the share of
 // the budget used, 0 to 1000; false stops the slice.
 using SearchProgress = std::function<bool(double bestTotal, int32_t permille)>;
+
+class WebPlan;
+// The planet of a queue file's key lines and the satellites as typed; false
+// for a file the core rejects.
+bool LoadPlanet(WebPlan &plan, const std::string &planetFile, const std::string &satellitesText);
 
 SearchOutcome RunOrderSearch(const SearchRequest &request, const SearchProgress &progress);
 

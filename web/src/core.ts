@@ -37,14 +37,24 @@ export interface CorePlan {
   delete(): void;
 }
 
-export interface SearchRequest {
-  snapshot: string;
-  temperature: string;
+// The planet a search plays on travels as the plan's queue file text (its
+// key lines), with the satellite count as typed.
+export interface SearchBase {
+  planet: string;
   satellites: string;
   seed: number;
   timeLimitMs: number;
   maxEvaluations: number;
   exactLimit: number;
+}
+
+export interface SearchRequest extends SearchBase {
+  snapshot: string;
+}
+
+export interface GoalRequest extends SearchBase {
+  goal: string; // "bid:level,…"
+  current: string; // a snapshot of the queue as it stands
 }
 
 export interface SearchOutcome {
@@ -58,9 +68,24 @@ export interface SearchOutcome {
   reason: string;
 }
 
+export interface GoalOutcome {
+  found: boolean;
+  provenOptimal: boolean;
+  total: number;
+  added: number;
+  entries: number;
+  currentTotal: number;
+  currentAdmissible: boolean;
+  currentReachesGoal: boolean;
+  evaluations: number;
+  order: string;
+  reason: string;
+}
+
 export interface Core {
   Plan: new () => CorePlan;
   search(request: SearchRequest, progress: (bestTotal: number, permille: number) => boolean): SearchOutcome;
+  planGoal(request: GoalRequest, progress: (bestTotal: number, permille: number) => boolean): GoalOutcome;
   formatDuration(seconds: number): string;
   version(): string;
   shorterPercentText(before: number, after: number): string;

@@ -11,6 +11,7 @@ import { PlanChart, chartData } from './chart';
 import { englishNamesSetting, linkedPlan, shareLink, storeEnglishNames, storePlan, storedPlan } from './persist';
 import { showMessage, showMessages } from './dialogs';
 import { OptimizeRunner } from './optimize';
+import { askForGoal, planGoal } from './goal';
 
 function byId<T extends HTMLElement = HTMLElement>(id: string): T {
   return document.getElementById(id) as T;
@@ -249,6 +250,14 @@ async function start(): Promise<void> {
 
   const optimizer = new OptimizeRunner(core, doc);
   buttons.optimize.onclick = () => void optimizer.run();
+  // The goal planner, where the core has it.
+  const goalButton = byId<HTMLButtonElement>('goal');
+  goalButton.hidden = typeof core.planGoal !== 'function';
+  goalButton.onclick = async () => {
+    const names = new Map(Array.from(parseItemRows(doc.plan.itemRowsText(english)).values(), (r) => [r.bid, r.name]));
+    const goal = await askForGoal(doc, names);
+    if (goal) await planGoal(core, doc, optimizer, goal);
+  };
 
   // The plan a share link carries wins over the stored one; the fragment is
   // then dropped so that a reload shows the plan as edited since.

@@ -4,7 +4,7 @@
 import type { Core, SearchOutcome } from './core';
 import type { PlanDocument } from './document';
 import { SearchBox } from './dialogs';
-import type { StartMessage, WorkerReply } from './searchWorker';
+import type { Outcome, StartMessage, WorkerReply } from './searchWorker';
 
 export interface SearchFigures {
   evaluations: number;
@@ -31,13 +31,13 @@ export class OptimizeRunner {
   // Runs the search and resolves with its outcome; Cancel keeps the best
   // order found so far. A complete search that cannot stop in time is ended
   // with its worker, and then nothing was found.
-  search(box: SearchBox): Promise<{ outcome: SearchOutcome | null; figures: SearchFigures }> {
+  search(box: SearchBox, title: string, kind: 'order' | 'goal', goal = ''): Promise<{ outcome: Outcome | null; figures: SearchFigures }> {
     const worker = this.ensureWorker();
     const plan = this.doc.plan;
     let cancelAt = 0;
     return new Promise((resolve) => {
       let settled = false;
-      const finish = (outcome: SearchOutcome | null, figures: SearchFigures) => {
+      const finish = (outcome: Outcome | null, figures: SearchFigures) => {
         if (settled) return;
         settled = true;
         worker.onmessage = null;
@@ -47,7 +47,7 @@ export class OptimizeRunner {
         const reply = event.data;
         if (reply.type === 'progress') {
           const text = reply.bestTotal < 0
-            ? 'Searching for an order every entry gets its deuterium in…'
+            ? `Searching for ${kind === 'goal' ? 'a plan' : 'an order'} every entry gets its deuterium in…`
             : `Best total so far: ${this.core.formatDuration(reply.bestTotal)}`;
           box.update(text, reply.permille);
           return;
@@ -59,7 +59,7 @@ export class OptimizeRunner {
           answerMs: cancelAt ? performance.now() - cancelAt : 0,
         });
       };
-      box.open('Optimize', () => {
+      box.open(title, () => {
         cancelAt = performance.now();
         worker.postMessage({ type: 'cancel' });
         setTimeout(() => {
@@ -72,8 +72,10 @@ export class OptimizeRunner {
       const start: StartMessage = {
         type: 'start',
         snapshot: plan.snapshot(),
-        temperature: this.doc.planet.temperature,
+        kind,
+        planet: plan.fileText(),
         satellites: this.doc.planet.satellites,
+        goal,
         timeLimitMs: this.timeLimitMs,
         maxEvaluations: 0,
         sliceMs: this.sliceMs,
@@ -84,7 +86,8 @@ export class OptimizeRunner {
 
   async run(): Promise<void> {
     const box = new SearchBox();
-    const { outcome, figures } = await this.search(box);
+    const { outcome: reply, figures } = await this.search(box, 'Optimize', 'order');
+    const outcome = reply as SearchOutcome | null;
     this.last = figures;
     if (!outcome) {
       await box.tell('The search was cancelled before it found an order; the plan is as it was.');

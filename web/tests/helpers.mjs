@@ -25,11 +25,22 @@ export async function startBrowser() {
 export async function freshPage(context, url) {
   const page = await context.newPage();
   page.on('pageerror', (error) => console.error('page error:', error.message));
-  await page.goto(url);
-  await page.evaluate(() => localStorage.clear());
-  await page.goto(url);
-  await ready(page);
-  return page;
+  for (let attempt = 0; ; ++attempt) {
+    await page.goto(url);
+    // The page keeps its plan as it goes away (pagehide, then
+    // visibilitychange); these clear after it.
+    await page.evaluate(() => {
+      localStorage.clear();
+      addEventListener('pagehide', () => localStorage.clear());
+      document.addEventListener('visibilitychange', () => localStorage.clear());
+    });
+    await page.goto(url);
+    await ready(page);
+    const count = await page.evaluate(() => window.korvelin.doc.plan.count());
+    if (count === 0) return page;
+    console.error(`fresh page attempt ${attempt}: ${count} entries came back`);
+    if (attempt === 3) throw new Error('the stored plan does not go away');
+  }
 }
 
 export async function ready(page) {
@@ -69,4 +80,11 @@ export async function dialogText(page) {
 export async function searchAnswer(page, timeout = 10000) {
   await page.locator('#search-yes:visible, #message-ok:visible').first().waitFor({ timeout });
   return page.locator('dialog[open] p').first().textContent();
+}
+
+// Leaves the page before closing it, so that the copy it keeps on leaving is
+// written before the next test clears the storage.
+export async function closePage(page) {
+  await page.goto('about:blank');
+  await page.close();
 }

@@ -9,7 +9,7 @@ import { mkdtempSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import {
-  clickItems, dialogText, download, freshPage, nativeReport, openFile, planBytes, ready, root, searchAnswer, setPlanet, startBrowser,
+  clickItems, closePage, dialogText, download, freshPage, nativeReport, openFile, planBytes, ready, root, searchAnswer, setPlanet, startBrowser,
 } from './helpers.mjs';
 import { longPlanFile } from './longplan.mjs';
 
@@ -55,7 +55,7 @@ test('Save CSV and the walk messages equal korvelin-report for plans on planets'
       assert.deepEqual(messages, expected.messages);
     });
   }
-  await page.close();
+  await closePage(page);
 });
 
 test('a file opened and saved comes back byte for byte', async () => {
@@ -66,7 +66,7 @@ test('a file opened and saved comes back byte for byte', async () => {
     const saved = await download(page, 'Save');
     assert.ok(saved.equals(bytes), `${file} changed on the way through`);
   }
-  await page.close();
+  await closePage(page);
 });
 
 test('a share link opens exactly the plan it was made from', async () => {
@@ -85,8 +85,8 @@ test('a share link opens exactly the plan it was made from', async () => {
   assert.ok((await planBytes(other)).equals(shared));
   assert.equal(await other.getByLabel('Satellites').inputValue(), '5');
   assert.equal(new URL(other.url()).hash, '', 'the fragment is dropped once read');
-  await other.close();
-  await page.close();
+  await closePage(other);
+  await closePage(page);
 });
 
 test('a reload keeps the plan, the planet and the name choice', async () => {
@@ -100,7 +100,7 @@ test('a reload keeps the plan, the planet and the name choice', async () => {
   assert.ok((await planBytes(page)).equals(before));
   assert.equal(await page.getByLabel('Satellites').inputValue(), '9');
   assert.ok(await page.getByLabel('Russian item names').isChecked());
-  await page.close();
+  await closePage(page);
 });
 
 test('undo and redo walk back and forth through the edits', async () => {
@@ -114,7 +114,7 @@ test('undo and redo walk back and forth through the edits', async () => {
   assert.ok((await planBytes(page)).equals(full));
   await page.keyboard.press('Control+y');
   assert.equal(await page.locator('#queue li').count(), 2);
-  await page.close();
+  await closePage(page);
 });
 
 test('a bad file gives a clear message and loses nothing', async () => {
@@ -130,7 +130,7 @@ test('a bad file gives a clear message and loses nothing', async () => {
   await page.reload();
   await ready(page);
   assert.ok((await planBytes(page)).equals(before), 'the stored plan survives too');
-  await page.close();
+  await closePage(page);
 });
 
 test('Optimize runs in the worker and Cancel answers quickly, keeping the best found', async () => {
@@ -156,7 +156,7 @@ test('Optimize runs in the worker and Cancel answers quickly, keeping the best f
   assert.ok(!after.equals(before));
   await page.keyboard.press('Control+z');
   assert.ok((await planBytes(page)).equals(before), 'the new order is one undo step');
-  await page.close();
+  await closePage(page);
 });
 
 test('Optimize proves a short plan and applies the same order as korvelin-optimize', async () => {
@@ -179,7 +179,7 @@ test('Optimize proves a short plan and applies the same order as korvelin-optimi
   } else {
     assert.match(question, /already the shortest/);
   }
-  await page.close();
+  await closePage(page);
 });
 
 test('after the first load the page works offline', async () => {
@@ -196,5 +196,5 @@ test('after the first load the page works offline', async () => {
   } finally {
     await browser.context.setOffline(false);
   }
-  await page.close();
+  await closePage(page);
 });
