@@ -96,6 +96,13 @@ PlanetInputs WebPlan::Inputs() const
     return {ParseInt(temperatureText_), ParseInt(satellitesText_)};
 }
 
+Planet WebPlan::CurrentPlanet() const
+{
+    Planet planet;
+    planet.inputs = Inputs();
+    return planet;
+}
+
 int32_t WebPlan::Append(int32_t bid)
 {
     const int32_t queued = queue_.QueuedLevel(bid);

@@ -5,6 +5,7 @@
 
 #include "queue/BuildQueue.h"
 #include "queue/Timeline.h"
+#include "rules/Planet.h"
 
 #include <cstdint>
 #include <span>
@@ -68,6 +69,7 @@ class WebPlan {
 
     const BuildQueue &Queue() const { return queue_; }
     PlanetInputs Inputs() const;
+    Planet CurrentPlanet() const;
 
   private:
     BuildQueue queue_;
