@@ -198,3 +198,31 @@ test('after the first load the page works offline', async () => {
   }
   await closePage(page);
 });
+
+test('Goal… plans in the worker as korvelin-optimize --goal does and applies as one undo step', async (t) => {
+  const page = await freshPage(browser.context, browser.url);
+  if (await page.getByRole('button', { name: 'Goal…' }).isHidden()) {
+    t.skip('this core has no goal planner');
+    await closePage(page);
+    return;
+  }
+  await setPlanet(page, '40', '0');
+  const before = await planBytes(page);
+  await page.getByRole('button', { name: 'Goal…' }).click();
+  await page.getByRole('spinbutton', { name: 'Robotics Factory' }).fill('1');
+  await page.getByRole('button', { name: 'Plan', exact: true }).click();
+  const question = await searchAnswer(page);
+  assert.match(question, /^Reach the goal in .* with \d+ upgrades, \d+ of them added\. Replace the queue\?$/);
+
+  const path = join(mkdtempSync(join(tmpdir(), 'korvelin-web-')), 'empty.bql');
+  writeFileSync(path, before);
+  const native = execFileSync(join(root, 'build/tools/optimize/korvelin-optimize'), ['--goal', '14=1', path]).toString();
+  assert.match(native, /search: exact/);
+  const seconds = Number(/plan: .*\((\d+) s\)/.exec(native)[1]);
+  await page.getByRole('button', { name: 'Yes' }).click();
+  assert.equal(await page.evaluate(() => window.korvelin.doc.plan.total()), seconds);
+  assert.ok((await page.locator('#queue li').allTextContents()).some((line) => / Robotics Factory \(1\)$/.test(line)));
+  await page.keyboard.press('Control+z');
+  assert.ok((await planBytes(page)).equals(before));
+  await closePage(page);
+});
