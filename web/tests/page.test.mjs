@@ -226,3 +226,23 @@ test('Goal… plans in the worker as korvelin-optimize --goal does and applies a
   assert.ok((await planBytes(page)).equals(before));
   await closePage(page);
 });
+
+test('every control has a name a screen reader announces and is reached from the keyboard', async () => {
+  const page = await freshPage(browser.context, browser.url);
+  await clickItems(page, ['Metal Mine', 'Solar Plant']);
+  const unnamed = await page.evaluate(() => Array.from(document.querySelectorAll('button, input, [role="listbox"]'))
+    .filter((el) => !el.closest('dialog') && !el.hidden && el.type !== 'file')
+    .filter((el) => {
+      const name = el.getAttribute('aria-label') || el.getAttribute('aria-labelledby') ||
+        (el.labels && el.labels.length ? 'label' : '') || el.textContent.trim();
+      return !name;
+    })
+    .map((el) => el.outerHTML.slice(0, 80)));
+  assert.deepEqual(unnamed, []);
+  // Tab reaches the queue; the keys there select and delete with the later levels.
+  await page.locator('#queue').focus();
+  await page.keyboard.press('End');
+  await page.keyboard.press('Delete');
+  assert.deepEqual(await page.locator('#queue li').allTextContents(), ['1. Metal Mine (1)']);
+  await closePage(page);
+});
