@@ -5,6 +5,13 @@ export interface LoadResult {
   accepted: boolean;
   messages: string[];
   temperature?: string;
+  satellites?: string;
+}
+
+export interface StartTexts {
+  levels: string;
+  stock: string;
+  speed: string;
 }
 
 export interface CorePlan {
@@ -14,6 +21,10 @@ export interface CorePlan {
   queuedLevel(bid: number): number;
   setPlanetTexts(temperature: string, satellites: string): void;
   temperatureText(): string;
+  // The planet's start, where the core plans from one.
+  setStartTexts?(levels: string, stock: string, speed: string): void;
+  startTexts?(): StartTexts;
+  builtUpTo?(index: number): boolean;
   append(bid: number): number;
   remove(index: number): number;
   canMoveUp(index: number): boolean;

@@ -4,10 +4,18 @@
 
 import type { Core, CorePlan } from './core';
 
+// The planet as the page's form holds it. The start (levels, stock, speed)
+// is read and checked by the core; `levels` is "bid:level,…", `stock`
+// "metal:crystal:deuterium".
 export interface PlanetTexts {
   temperature: string;
   satellites: string;
+  levels: string;
+  stock: string;
+  speed: string;
 }
+
+const fromNothing = { levels: '', stock: '500:500:0', speed: '1' };
 
 interface Step {
   label: string;
@@ -17,7 +25,7 @@ interface Step {
 
 export class PlanDocument {
   readonly plan: CorePlan;
-  planet: PlanetTexts = { temperature: '', satellites: '0' };
+  planet: PlanetTexts = { temperature: '', satellites: '0', ...fromNothing };
   private undoSteps: Step[] = [];
   private redoSteps: Step[] = [];
   private listeners: Array<() => void> = [];
@@ -48,7 +56,7 @@ export class PlanDocument {
   }
 
   setPlanet(planet: PlanetTexts): void {
-    if (planet.temperature === this.planet.temperature && planet.satellites === this.planet.satellites) return;
+    if (JSON.stringify(planet) === JSON.stringify(this.planet)) return;
     this.change('Planet', () => {
       this.planet = { ...planet };
       this.applyPlanet();
@@ -93,6 +101,8 @@ export class PlanDocument {
       if (!result.accepted) return false;
       if (result.temperature !== undefined) this.planet.temperature = result.temperature;
       if (satellites !== undefined) this.planet.satellites = satellites;
+      if (result.satellites !== undefined) this.planet.satellites = result.satellites;
+      this.readStart();
       this.applyPlanet();
       return true;
     });
@@ -110,7 +120,16 @@ export class PlanDocument {
     this.notify();
   }
 
+  // The start as the core holds it, in the form's words.
+  private readStart(): void {
+    if (this.plan.startTexts) Object.assign(this.planet, this.plan.startTexts());
+  }
+
   private applyPlanet(): void {
     this.plan.setPlanetTexts(this.planet.temperature, this.planet.satellites);
+    if (this.plan.setStartTexts) {
+      this.plan.setStartTexts(this.planet.levels, this.planet.stock, this.planet.speed);
+      this.readStart();
+    }
   }
 }

@@ -7,6 +7,7 @@ import { loadCore, type Core } from './core';
 import { PlanDocument } from './document';
 import { parseItemRows, queueLineHtml, renderItems, renderMessages, splitLines, tableRowHtml } from './views';
 import { VirtualRows } from './virtualRows';
+import { buildingButtons, researchButtons } from './items';
 import { PlanChart, chartData } from './chart';
 import { englishNamesSetting, linkedPlan, shareLink, storeEnglishNames, storePlan, storedPlan } from './persist';
 import { showMessage, showMessages } from './dialogs';
@@ -93,6 +94,7 @@ async function start(): Promise<void> {
     buttons.down.disabled = !plan.canMoveDown(selected);
   }
 
+  let showPlanet = () => {};
   let queueLines: string[] = [];
   let tableLines: string[] = [];
   // After every change of the plan: one walk, then every view from it.
@@ -113,8 +115,7 @@ async function start(): Promise<void> {
     });
     el.queueCount.textContent = count ? `(${count})` : '';
     el.summary.textContent = count ? `Total: ${core.formatDuration(plan.total())}` : 'The queue is empty: click an item to add its next level.';
-    if (document.activeElement !== el.temperature) el.temperature.value = doc.planet.temperature;
-    if (document.activeElement !== el.satellites) el.satellites.value = doc.planet.satellites;
+    showPlanet();
     buttons.undo.disabled = !doc.canUndo();
     buttons.redo.disabled = !doc.canRedo();
     buttons.optimize.disabled = count < 2;
@@ -189,9 +190,38 @@ async function start(): Promise<void> {
   });
 
   // Planet: each committed edit is one undo step.
-  const planetChanged = () => doc.setPlanet({ temperature: el.temperature.value, satellites: el.satellites.value });
-  el.temperature.addEventListener('change', planetChanged);
-  el.satellites.addEventListener('change', planetChanged);
+  const start = byId('start');
+  const startLevels = byId('start-levels');
+  const stockInputs = ['stock-metal', 'stock-crystal', 'stock-deuterium'].map((id) => byId<HTMLInputElement>(id));
+  const speedInput = byId<HTMLInputElement>('speed');
+  start.hidden = !doc.plan.setStartTexts;
+  if (!start.hidden) {
+    const rows = parseItemRows(doc.plan.itemRowsText(english));
+    startLevels.innerHTML = [...buildingButtons, ...researchButtons].map(({ bid }) =>
+      `<label>${rows.get(bid)?.name ?? bid} <input type="number" min="0" max="999" step="1" data-bid="${bid}"></label>`).join('');
+  }
+  const levelInputs = Array.from(startLevels.querySelectorAll<HTMLInputElement>('input'));
+  // The form shows the planet as the core holds it, except the field being typed in.
+  showPlanet = () => {
+    const show = (input: HTMLInputElement, value: string) => {
+      if (document.activeElement !== input) input.value = value;
+    };
+    show(el.temperature, doc.planet.temperature);
+    show(el.satellites, doc.planet.satellites);
+    if (start.hidden) return;
+    const levels = new Map(doc.planet.levels.split(',').filter((f) => f).map((f) => f.split(':') as [string, string]));
+    for (const input of levelInputs) show(input, levels.get(input.dataset.bid ?? '') ?? '0');
+    doc.planet.stock.split(':').forEach((value, i) => show(stockInputs[i], value));
+    show(speedInput, doc.planet.speed);
+  };
+  const planetChanged = () => doc.setPlanet({
+    temperature: el.temperature.value,
+    satellites: el.satellites.value,
+    levels: levelInputs.filter((input) => Number(input.value) > 0).map((input) => `${input.dataset.bid}:${input.value}`).join(','),
+    stock: stockInputs.map((input) => input.value || '0').join(':'),
+    speed: speedInput.value || '1',
+  });
+  byId('planet').addEventListener('change', planetChanged);
   byId<HTMLFormElement>('planet').addEventListener('submit', (event) => {
     event.preventDefault();
     planetChanged();
