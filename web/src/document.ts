@@ -48,6 +48,8 @@ export class PlanDocument {
   change(label: string, edit: () => boolean): boolean {
     const before = this.capture(label);
     if (!edit()) return false;
+    // An edit may move the start itself ("Built up to here").
+    this.readStart();
     this.undoSteps.push(before);
     if (this.undoSteps.length > 500) this.undoSteps.shift();
     this.redoSteps = [];

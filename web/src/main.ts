@@ -90,6 +90,7 @@ async function start(): Promise<void> {
     if (selected >= 0) el.queue.setAttribute('aria-activedescendant', `q${selected}`);
     else el.queue.removeAttribute('aria-activedescendant');
     buttons.remove.disabled = selected < 0;
+    byId<HTMLButtonElement>('built').disabled = selected < 0;
     buttons.up.disabled = !plan.canMoveUp(selected);
     buttons.down.disabled = !plan.canMoveDown(selected);
   }
@@ -159,6 +160,12 @@ async function start(): Promise<void> {
   };
   const moveDown = () => {
     if (doc.change('Move down', () => doc.plan.moveDown(selected))) select(selected + 1);
+  };
+  const built = byId<HTMLButtonElement>('built');
+  built.hidden = !doc.plan.builtUpTo;
+  built.onclick = () => {
+    const line = selected;
+    if (line >= 0 && doc.change('Built up to here', () => doc.plan.builtUpTo?.(line) ?? false)) select(-1);
   };
   buttons.remove.onclick = removeLine;
   buttons.up.onclick = moveUp;
