@@ -77,7 +77,7 @@ async function start(): Promise<void> {
     (height) => `<li class="spacer" aria-hidden="true" style="height:${height}px"></li>`,
     (line, index) => queueLineHtml(line, index, selected, doc.plan.count()));
   const tableRows = new VirtualRows(byId('table-wrap'), el.rows, 22,
-    (height) => `<tr class="spacer" aria-hidden="true"><td colspan="19" style="height:${height}px"></td></tr>`,
+    (height) => `<tr class="spacer" aria-hidden="true"><td colspan="20" style="height:${height}px"></td></tr>`,
     (line, index) => tableRowHtml(line, index, selected), 24);
 
   // The selection only: no walk, the lines as they are.

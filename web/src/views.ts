@@ -87,6 +87,8 @@ export function tableRowHtml(line: string, index: number, selected: number): str
   const mark = cells.pop() ?? '';
   const attrs = (mark ? ` class="marked" title="${escapeHtml(mark)}"` : '') +
     (index === selected ? ' aria-selected="true"' : '');
+  // The reason is a cell too: a phone has no pointer to hover with.
+  cells.push(mark);
   return `<tr data-index="${index}"${attrs}><td>${cells.map(escapeHtml).join('</td><td>')}</td></tr>`;
 }
 
