@@ -236,10 +236,22 @@ async function start(): Promise<void> {
 
   // Files.
   buttons.open.onclick = () => el.openFile.click();
-  el.openFile.addEventListener('change', async () => {
+  el.openFile.addEventListener('change', () => {
     const file = el.openFile.files?.[0];
     el.openFile.value = '';
+    if (file) void openFile(file);
+  });
+  // A file dropped on the page opens as Open would open it.
+  document.addEventListener('dragover', (event) => {
+    if (event.dataTransfer?.types.includes('Files')) event.preventDefault();
+  });
+  document.addEventListener('drop', (event) => {
+    const file = event.dataTransfer?.files[0];
     if (!file) return;
+    event.preventDefault();
+    void openFile(file);
+  });
+  async function openFile(file: File): Promise<void> {
     const bytes = new Uint8Array(await file.arrayBuffer());
     const { accepted, messages } = doc.loadBytes(bytes, 'Open');
     if (accepted) {
@@ -249,7 +261,7 @@ async function start(): Promise<void> {
       say(`Opened ${file.name}.`);
     }
     await showMessages(messages, accepted ? 'Korvelin' : `Cannot open ${file.name}`);
-  });
+  }
   buttons.save.onclick = () => download(doc.plan.fileBytes(), fileName, 'application/x-korvelin-queue');
   buttons.saveCsv.onclick = () => download(doc.plan.csvBytes(), fileName.replace(/\.bql$/i, '') + '.csv', 'text/csv');
   buttons.share.onclick = async () => {
