@@ -13,3 +13,18 @@ export function longPlanFile(count, temperature = '40') {
   }
   return Buffer.from(lines.map((l) => l + '\r\n').join(''));
 }
+
+// The 300-entry balanced plan the native order-search benchmark shuffles
+// (bench/ShuffledQueue.h), each item's levels spread evenly and unshuffled:
+// the worker's search rate is measured on the same kind of plan.
+export function balancedPlanFile(temperature = '40') {
+  const levels = [[1, 33], [2, 29], [3, 22], [4, 30], [12, 12], [14, 10], [15, 2], [21, 10], [22, 8], [23, 8], [24, 7],
+    [31, 10], [44, 3], [106, 10], [108, 10], [109, 10], [110, 9], [111, 10], [113, 12], [114, 8], [115, 10], [117, 8],
+    [118, 5], [120, 12], [121, 6], [122, 6]];
+  const keyed = [];
+  for (const [bid, count] of levels) for (let k = 0; k < count; ++k) keyed.push([(k + 0.5) / count, bid, k + 1]);
+  keyed.sort((a, b) => a[0] - b[0]);
+  const lines = ['[Korvelin_0.7_BuildQueueList]', `Temperature=${temperature}`, '##BUILD##'];
+  keyed.forEach(([, bid, level], i) => lines.push(`${bid}:${level}:${999 - i}`));
+  return Buffer.from(lines.map((l) => l + '\r\n').join(''));
+}
