@@ -141,6 +141,7 @@ EMSCRIPTEN_BINDINGS(korvelin)
         .function("reportCsv", &WebPlan::ReportCsv)
         .function("csvBytes", &CsvBytes)
         .function("tableText", &WebPlan::TableText)
+        .function("summaryText", &WebPlan::SummaryText)
         .function("itemRowsText", &WebPlan::ItemRowsText)
         .function("queueLinesText", &WebPlan::QueueLinesText);
     emscripten::function("search", &Search);

@@ -1,6 +1,12 @@
 #include "WebPlan.h"
 
 #include "report/ReportWriter.h"
+#if __has_include("report/PlanRows.h")
+#include "report/PlanRows.h"
+#define KORVELIN_HAS_PLAN_ROWS 1
+#else
+#define KORVELIN_HAS_PLAN_ROWS 0
+#endif
 #include "rules/ItemCatalogue.h"
 #include "rules/Production.h"
 #include "rules/UpgradeCost.h"
@@ -54,8 +60,9 @@ void EndLine(std::string &out)
         out.back() = '\n';
 }
 
-// Which of the four figures set the step: the largest, the build time when
-// they tie.
+#if !KORVELIN_HAS_PLAN_ROWS
+// Until the core's plan rows are here: which of the four figures set the
+// step, the largest, the build time when they tie.
 std::string_view StepCause(const EntryEvaluation &r)
 {
     static constexpr std::string_view kNames[] = {"metal", "crystal", "deuterium"};
@@ -69,6 +76,7 @@ std::string_view StepCause(const EntryEvaluation &r)
     }
     return cause;
 }
+#endif
 
 } // namespace
 
@@ -234,9 +242,13 @@ std::string WebPlan::ReportCsv() const
 
 std::string WebPlan::TableText(bool englishNames) const
 {
+#if KORVELIN_HAS_PLAN_ROWS
+    const std::vector<report::PlanRow> planRows = report::MakePlanRows(rows_);
+#endif
     std::string out;
     out.reserve(rows_.size() * 160);
-    for (const EntryEvaluation &r : rows_) {
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        const EntryEvaluation &r = rows_[i];
         AddCell(out, int64_t{r.index} + 1);
         AddCell(out, NameOf(r.bid, englishNames));
         AddCell(out, r.level);
@@ -246,7 +258,11 @@ std::string WebPlan::TableText(bool englishNames) const
             AddCell(out, FormatDuration(wait));
         AddCell(out, FormatDuration(r.buildTime));
         AddCell(out, FormatDuration(r.step));
+#if KORVELIN_HAS_PLAN_ROWS
+        AddCell(out, report::StepCauseName(planRows[i].cause));
+#else
         AddCell(out, StepCause(r));
+#endif
         for (int64_t stock : r.stockAfter)
             AddCell(out, stock);
         AddCell(out, r.economy.metalPerHour);
@@ -255,16 +271,32 @@ std::string WebPlan::TableText(bool englishNames) const
         AddCell(out, r.economy.energyBalance);
         AddCell(out, r.economy.productionFactor);
         // Why the row is marked, in words; empty when it is not.
+#if KORVELIN_HAS_PLAN_ROWS
+        std::string mark = planRows[i].reason;
+        for (char &c : mark)
+            c = c == '\n' || c == '\t' ? ' ' : c;
+#else
         std::string mark;
         if (r.costs[2] > 0 && r.economy.deuteriumPerHour <= 0)
             mark = "No deuterium production: this upgrade's deuterium never comes";
         else if (r.economy.productionFactor < 100)
             mark = "Energy short by " + std::to_string(-r.economy.energyBalance) + ": mines run at " +
                    std::to_string(r.economy.productionFactor) + "%";
+#endif
         AddCell(out, mark);
         EndLine(out);
     }
     return out;
+}
+
+std::string WebPlan::SummaryText() const
+{
+#if KORVELIN_HAS_PLAN_ROWS
+    const std::vector<report::PlanRow> planRows = report::MakePlanRows(rows_);
+    return report::SummaryText(report::SummarizePlan(rows_, planRows));
+#else
+    return "Total " + FormatDuration(Total());
+#endif
 }
 
 std::string WebPlan::ItemRowsText(bool englishNames) const

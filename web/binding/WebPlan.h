@@ -63,6 +63,8 @@ class WebPlan {
     std::string ReportCsv() const;
     // One line per row, tab-separated cells for the table (see the page).
     std::string TableText(bool englishNames) const;
+    // The line under the table: the total, the waits' shares, the marks.
+    std::string SummaryText() const;
     // The item rows: one line per item with a row, tab-separated.
     std::string ItemRowsText(bool englishNames) const;
     std::string QueueLinesText(bool englishNames) const;

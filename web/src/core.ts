@@ -43,6 +43,7 @@ export interface CorePlan {
   reportCsv(): string;
   csvBytes(): Uint8Array;
   tableText(english: boolean): string;
+  summaryText(): string;
   itemRowsText(english: boolean): string;
   queueLinesText(english: boolean): string;
   delete(): void;

@@ -115,7 +115,7 @@ async function start(): Promise<void> {
       chart.show(chartData(doc.plan.reportCsv()));
     });
     el.queueCount.textContent = count ? `(${count})` : '';
-    el.summary.textContent = count ? `Total: ${core.formatDuration(plan.total())}` : 'The queue is empty: click an item to add its next level.';
+    el.summary.textContent = count ? plan.summaryText() : 'The queue is empty: click an item to add its next level.';
     showPlanet();
     buttons.undo.disabled = !doc.canUndo();
     buttons.redo.disabled = !doc.canRedo();
