@@ -5,7 +5,9 @@
 #include "ui/OptimizeCommand.h"
 #include "ui/PanelCommands.h"
 #include "ui/PlanViews.h"
+#include "ui/PlanetCommands.h"
 #include "ui/QueueCommands.h"
+#include "ui/QueueContextMenu.h"
 #include "ui/StartupState.h"
 #include "ui/TimelineChartWindow.h"
 
@@ -120,6 +122,7 @@ void WireEvents(MainForm &form)
     OnEvent(form, form.SaveByTimeButton, &QPushButton::clicked, SaveQueueFileByTime);
     OnEvent(form, form.OptimizeButton, &QPushButton::clicked, OptimizeQueue);
     OnEvent(form, form.ChartButton, &QPushButton::clicked, ShowTimelineChart);
+    OnEvent(form, form.PlanetButton, &QPushButton::clicked, EditPlanet);
     OnEvent(form, form.CpButton, &QPushButton::clicked, CopyQueueText);
     OnEvent(form, form.BuildTab, &QPushButton::clicked, ShowBuildingsTab);
     OnEvent(form, form.ResearchTab, &QPushButton::clicked, ShowResearchTab);
@@ -129,6 +132,7 @@ void WireEvents(MainForm &form)
     OnEvent(form, form.WebLabel, &Label::clicked, OpenWebPage);
     FollowPlan(form);
     InstallEditorActions(form);
+    InstallQueueContextMenu(form);
 }
 
 // Every size the icon is drawn at (the desktop's hicolor icons are the same files),
