@@ -35,6 +35,8 @@ val LoadBytes(WebPlan &plan, const val &bytes)
     result.set("messages", ToArray(outcome.messages));
     if (outcome.hasTemperature)
         result.set("temperature", outcome.temperature);
+    if (outcome.hasSatellites)
+        result.set("satellites", outcome.satellites);
     return result;
 }
 
@@ -93,6 +95,16 @@ std::string Duration(double seconds)
     return FormatDuration(static_cast<int64_t>(seconds));
 }
 
+val StartTextsFor(const WebPlan &plan)
+{
+    const StartTexts texts = plan.StartTextsOf();
+    val result = val::object();
+    result.set("levels", texts.levels);
+    result.set("stock", texts.stock);
+    result.set("speed", texts.speed);
+    return result;
+}
+
 double PlanTotal(const WebPlan &plan)
 {
     return static_cast<double>(plan.Total());
@@ -123,6 +135,9 @@ EMSCRIPTEN_BINDINGS(korvelin)
         .function("queuedLevel", &WebPlan::QueuedLevel)
         .function("setPlanetTexts", &WebPlan::SetPlanetTexts)
         .function("temperatureText", &WebPlan::TemperatureText)
+        .function("setStartTexts", &WebPlan::SetStartTexts)
+        .function("startTexts", &StartTextsFor)
+        .function("builtUpTo", &WebPlan::BuiltUpTo)
         .function("append", &WebPlan::Append)
         .function("remove", &WebPlan::Remove)
         .function("canMoveUp", &WebPlan::CanMoveUp)

@@ -16,6 +16,7 @@
 #include "util/ParseInt.h"
 #include "util/Version.h"
 
+#include <algorithm>
 #include <limits>
 #include <sstream>
 
@@ -101,25 +102,82 @@ void WebPlan::SetPlanetTexts(const std::string &maxTemperature, const std::strin
 
 PlanetInputs WebPlan::Inputs() const
 {
-    return {ParseInt(temperatureText_), ParseInt(satellitesText_)};
+    return {ParseInt(temperatureText_), ParseInt(satellitesText_), start_.inputs.economySpeed};
 }
 
 Planet WebPlan::CurrentPlanet() const
 {
-    Planet planet;
+    Planet planet = start_;
     planet.inputs = Inputs();
     return planet;
 }
 
+void WebPlan::SetStartTexts(const std::string &levels, const std::string &stock, const std::string &speed)
+{
+    std::array<int32_t, kItemCount> startLevels{};
+    std::istringstream fields(levels);
+    std::string field;
+    while (std::getline(fields, field, ',')) {
+        const size_t colon = field.find(':');
+        const int32_t index = ItemIndexOf(ParseInt(field.substr(0, colon)));
+        if (colon != std::string::npos && index != -1)
+            startLevels[static_cast<size_t>(index - 1)] = std::clamp(ParseInt(field.substr(colon + 1)), 0, 999);
+    }
+    std::istringstream parts(stock);
+    for (int64_t &amount : start_.startStock) {
+        std::string part;
+        std::getline(parts, part, ':');
+        amount = std::clamp<int64_t>(ParseInt(part), 0, 2'000'000'000);
+    }
+    start_.inputs.economySpeed = ClampEconomySpeed(ParseInt(speed));
+
+    const std::array<int32_t, kItemCount> before = start_.startLevels;
+    start_.startLevels = startLevels;
+    queue_.SetStartLevels(startLevels);
+    for (const CatalogueItem &item : ItemCatalogue()) {
+        const auto i = static_cast<size_t>(ItemIndexOf(item.bid) - 1);
+        if (before[i] != startLevels[i])
+            queue_.RenumberEntries(item.bid);
+    }
+}
+
+StartTexts WebPlan::StartTextsOf() const
+{
+    StartTexts texts;
+    for (const CatalogueItem &item : ItemCatalogue()) {
+        if (const int32_t level = start_.StartLevel(item.bid); level != 0) {
+            if (!texts.levels.empty())
+                texts.levels += ',';
+            texts.levels += std::to_string(item.bid) + ':' + std::to_string(level);
+        }
+    }
+    const auto &stock = start_.startStock;
+    texts.stock = std::to_string(stock[0]) + ':' + std::to_string(stock[1]) + ':' + std::to_string(stock[2]);
+    texts.speed = std::to_string(start_.inputs.economySpeed);
+    return texts;
+}
+
+bool WebPlan::BuiltUpTo(int32_t line)
+{
+    if (line < 0 || line >= queue_.Count())
+        return false;
+    Walk();
+    if (static_cast<size_t>(line) >= rows_.size())
+        return false;
+    for (const CatalogueItem &item : ItemCatalogue())
+        start_.SetStartLevel(item.bid, queue_.LevelBefore(item.bid, line + 1));
+    start_.startStock = rows_[static_cast<size_t>(line)].stockAfter;
+    const std::vector<QueueEntry> rest(queue_.Entries().begin() + line + 1, queue_.Entries().end());
+    queue_.SetStartLevels(start_.startLevels);
+    queue_.Assign(rest);
+    rows_.clear();
+    return true;
+}
+
 int32_t WebPlan::Append(int32_t bid)
 {
-    const int32_t queued = queue_.QueuedLevel(bid);
-    if (ItemIndexOf(bid) == -1 || queued == std::numeric_limits<int32_t>::max())
-        return -1;
-    if (queue_.AppendEntry(bid, queued + 1) < 0)
-        return -1;
-    queue_.RaiseQueuedLevel(bid);
-    return queued + 1;
+    const int32_t index = queue_.AppendUpgrade(bid);
+    return index < 0 ? -1 : queue_.At(index).level;
 }
 
 int32_t WebPlan::Remove(int32_t index)
@@ -169,23 +227,20 @@ std::string WebPlan::Snapshot() const
 bool WebPlan::Restore(const std::string &snapshot)
 {
     std::vector<QueueEntry> entries;
-    std::array<int32_t, kItemCount> queued{};
     std::istringstream in(snapshot);
     QueueEntry e;
     while (in >> e.bid >> e.level >> e.order) {
-        const int32_t index = ItemIndexOf(e.bid);
-        if (index == -1)
+        if (ItemIndexOf(e.bid) == -1)
             return false;
-        ++queued[static_cast<size_t>(index - 1)];
         entries.push_back(e);
     }
-    queue_.Assign(entries, queued);
+    queue_.Assign(entries);
     return true;
 }
 
 std::string WebPlan::FileText() const
 {
-    return FormatQueueFile(queue_.Entries(), temperatureText_, CurrentVersionTag());
+    return FormatQueueFile(queue_.Entries(), temperatureText_, CurrentPlanet(), CurrentVersionTag());
 }
 
 LoadOutcome WebPlan::Load(const std::string &bytes)
@@ -206,6 +261,15 @@ LoadOutcome WebPlan::Load(const std::string &bytes)
         outcome.temperature = *contents.temperature;
         temperatureText_ = *contents.temperature;
     }
+    // A file without "Satellites=" leaves the count as typed, as one without
+    // "Temperature=" leaves the temperature.
+    if (contents.satellites) {
+        outcome.hasSatellites = true;
+        outcome.satellites = *contents.satellites;
+        satellitesText_ = *contents.satellites;
+    }
+    start_ = LoadedPlanet(contents);
+    queue_.SetStartLevels(start_.startLevels);
     ApplyLoadedQueue(queue_, contents.entries);
     rows_.clear();
     return outcome;
@@ -224,7 +288,7 @@ void WebPlan::Walk()
     const PlanetInputs inputs = Inputs();
     const PlanetInputSource source = [inputs] { return inputs; };
     TimelineState state;
-    ResetTimeline(state);
+    ResetTimeline(state, start_.startStock);
     LineMessages messages(messages_);
     for (int32_t i = 0; i < queue_.Count(); ++i) {
         messages.line = static_cast<int64_t>(i) + 1;
@@ -311,10 +375,11 @@ std::string WebPlan::ItemRowsText(bool englishNames) const
         const auto costs = UpgradeCosts(item.bid, level, discard);
         // The factory and lab levels are those after the whole queue, as the
         // window's item rows read them.
+        const int32_t speed = start_.inputs.economySpeed;
         const int64_t time = item.bid == bid::kEspionage
-                                 ? LabTime(costs[0], costs[1], queue_.QueuedLevel(bid::kResearchLab))
+                                 ? LabTime(costs[0], costs[1], queue_.QueuedLevel(bid::kResearchLab), speed)
                                  : BuildTime(costs[0], costs[1], queue_.QueuedLevel(bid::kRoboticsFactory),
-                                             queue_.QueuedLevel(bid::kNaniteFactory));
+                                             queue_.QueuedLevel(bid::kNaniteFactory), speed);
         std::string extra;
         if (item.bid == bid::kMetalStorage || item.bid == bid::kCrystalStorage || item.bid == bid::kDeuteriumTank)
             extra = std::to_string(StorageCapacityInThousands(int64_t{level} + 1)) + "k";

@@ -21,6 +21,16 @@ struct LoadOutcome {
     std::vector<std::string> messages;
     bool hasTemperature = false;
     std::string temperature;
+    bool hasSatellites = false;
+    std::string satellites;
+};
+
+// The planet's start in the form's words: "bid:level,…" for the start levels
+// that are not 0, "metal:crystal:deuterium", the economy speed.
+struct StartTexts {
+    std::string levels;
+    std::string stock;
+    std::string speed;
 };
 
 class WebPlan {
@@ -33,6 +43,16 @@ class WebPlan {
     // The planet inputs as typed; read with ParseInt at every walk.
     void SetPlanetTexts(const std::string &maxTemperature, const std::string &satellites);
     const std::string &TemperatureText() const { return temperatureText_; }
+    // The start as the Planet form gives it, in the form's ranges: levels 0
+    // to 999, stock 0 to 2,000,000,000, speed 1 to 100. The entries of an
+    // item whose start level changed are renumbered, so the plan keeps its
+    // shape, as the window's Planet form does.
+    void SetStartTexts(const std::string &levels, const std::string &stock, const std::string &speed);
+    StartTexts StartTextsOf() const;
+    // "Built up to here" on `line`: lines 0 .. line are built, so each item's
+    // start level rises by its entries among them, the start stock becomes
+    // the walk's stock after the line, and they leave the queue.
+    bool BuiltUpTo(int32_t line);
 
     // The item's next level, as its button queues it; -1 when refused.
     int32_t Append(int32_t bid);
@@ -75,6 +95,7 @@ class WebPlan {
 
   private:
     BuildQueue queue_;
+    Planet start_; // start levels, stock and speed; the inputs come from the texts
     std::string temperatureText_;
     std::string satellitesText_;
     std::vector<EntryEvaluation> rows_;

@@ -9,6 +9,7 @@ bool LoadPlanet(WebPlan &plan, const std::string &planetFile, const std::string 
 {
     if (!plan.Load(planetFile).accepted)
         return false;
+    // The satellites as typed, whatever the file says.
     plan.SetPlanetTexts(plan.TemperatureText(), satellitesText);
     return true;
 }
@@ -27,7 +28,7 @@ SearchOutcome RunOrderSearch(const SearchRequest &request, const SearchProgress 
     options.exactLimit = request.exactLimit;
     const auto entries = plan.Queue().Entries();
     const OptimizeResult result =
-        OptimizeOrder(entries, plan.Inputs(), options, [&progress](const OptimizeProgress &p) {
+        OptimizeOrder(entries, plan.CurrentPlanet(), options, [&progress](const OptimizeProgress &p) {
             return !progress || progress(static_cast<double>(p.bestTotal), p.permilleUsed);
         });
 

@@ -208,10 +208,11 @@ async function start(): Promise<void> {
       `<label>${rows.get(bid)?.name ?? bid} <input type="number" min="0" max="999" step="1" data-bid="${bid}"></label>`).join('');
   }
   const levelInputs = Array.from(startLevels.querySelectorAll<HTMLInputElement>('input'));
-  // The form shows the planet as the core holds it, except the field being typed in.
+  // The form shows the planet as the core holds it, the field just typed in
+  // too: a load replaces it, and the core may have brought a value into range.
   showPlanet = () => {
     const show = (input: HTMLInputElement, value: string) => {
-      if (document.activeElement !== input) input.value = value;
+      if (input.value !== value) input.value = value;
     };
     show(el.temperature, doc.planet.temperature);
     show(el.satellites, doc.planet.satellites);

@@ -25,9 +25,22 @@ const dataDir = join(root, 'tests/data');
 const realistic = readdirSync(join(dataDir, 'realistic-queues')).map((name) => join(dataDir, 'realistic-queues', name));
 const planFiles = [...realistic, join(dataDir, 'three-entry-queue/queue.bql'), join(dataDir, 'empty-queue/queue.bql')];
 
-// Plans with planets: each file as it stands, with satellites, and with the
-// temperature typed over the file's.
+// A queue file with the planet's key lines put after its temperature.
+function withPlanet(file, keyLines) {
+  const text = readFileSync(file, 'latin1').replace(/(Temperature=[^\r\n]*\r\n)/, `$1${keyLines.map((l) => l + '\r\n').join('')}`);
+  const path = join(mkdtempSync(join(tmpdir(), 'korvelin-web-')), file.split('/').pop());
+  writeFileSync(path, text, 'latin1');
+  return path;
+}
+
+// Plans with planets: each file as it stands, with satellites, with the
+// temperature typed over the file's, and on planets with start levels, stock,
+// speed and satellites of their own.
 const cases = [
+  { file: withPlanet(realistic[0], ['Levels=1:20,2:17,3:9,4:21,14:2', 'Stock=120000:80000:15000', 'Speed=4']), satellites: '0' },
+  { file: withPlanet(realistic[1], ['Levels=12:5,31:3', 'Stock=0:0:0', 'Satellites=30']), satellites: '30' },
+  { file: withPlanet(join(dataDir, 'three-entry-queue/queue.bql'), ['Speed=100']), satellites: '2' },
+  { file: withPlanet(realistic[3], ['Levels=1:40,2:35,3:30,4:38,12:10,14:10,15:3', 'Stock=2000000000:1:7', 'Speed=7']), satellites: '5' },
   ...planFiles.map((file) => ({ file, satellites: '0' })),
   ...realistic.map((file) => ({ file, satellites: '17' })),
   { file: join(dataDir, 'three-entry-queue/queue.bql'), temperature: '-60', satellites: '3' },
@@ -60,8 +73,10 @@ test('Save CSV and the walk messages equal korvelin-report for plans on planets'
 
 test('a file opened and saved comes back byte for byte', async () => {
   const page = await freshPage(browser.context, browser.url);
-  for (const file of planFiles) {
+  for (const file of [...planFiles, ...cases.slice(0, 4).map((c) => c.file)]) {
     const bytes = readFileSync(file);
+    // A file without "Satellites=" keeps the count as typed.
+    await setPlanet(page, undefined, '0');
     await openFile(page, 'plan.bql', bytes);
     const saved = await download(page, 'Save');
     assert.ok(saved.equals(bytes), `${file} changed on the way through`);
@@ -244,5 +259,48 @@ test('every control has a name a screen reader announces and is reached from the
   await page.keyboard.press('End');
   await page.keyboard.press('Delete');
   assert.deepEqual(await page.locator('#queue li').allTextContents(), ['1. Metal Mine (1)']);
+  await closePage(page);
+});
+
+test('Built up to here moves the planet on, plays on as korvelin-report does, and undoes in one step', async () => {
+  const page = await freshPage(browser.context, browser.url);
+  const lines = readFileSync(join(dataDir, 'realistic-queues/realistic-growth.bql'), 'latin1').split('\r\n');
+  await openFile(page, 'growth.bql', Buffer.from([...lines.slice(0, 15), ''].join('\r\n'), 'latin1'));
+  const before = await planBytes(page);
+  const stockAfterLine3 = (await download(page, 'Save CSV')).toString().split('\n')[3].split(',').slice(12, 15).join(':');
+  await page.locator('#queue li').nth(2).click();
+  await page.getByRole('button', { name: 'Built up to here' }).click();
+  assert.equal(await page.locator('#queue li').count(), 9);
+  await page.getByText('Start levels').click();
+  assert.equal(await page.getByRole('spinbutton', { name: 'Solar Plant' }).inputValue(), '2');
+  assert.equal([await page.getByLabel('Metal', { exact: true }).inputValue(), await page.getByLabel('Crystal', { exact: true }).inputValue(),
+    await page.getByLabel('Deuterium', { exact: true }).inputValue()].join(':'), stockAfterLine3);
+
+  // The plan from the new start, saved and played by the native report.
+  const path = join(mkdtempSync(join(tmpdir(), 'korvelin-web-')), 'built.bql');
+  writeFileSync(path, await download(page, 'Save'));
+  assert.match(readFileSync(path, 'latin1'), /\r\nLevels=1:1,4:2\r\nStock=/);
+  assert.ok((await download(page, 'Save CSV')).equals(report(path, undefined, '0').csv));
+
+  await page.keyboard.press('Control+z');
+  assert.ok((await planBytes(page)).equals(before));
+  await closePage(page);
+});
+
+test('the Planet form renumbers the queue on a new start level and plays at the economy speed', async () => {
+  const page = await freshPage(browser.context, browser.url);
+  await clickItems(page, ['Solar Plant', 'Metal Mine', 'Metal Mine']);
+  await page.getByText('Start levels').click();
+  await page.getByRole('spinbutton', { name: 'Metal Mine' }).fill('20');
+  await page.getByRole('spinbutton', { name: 'Metal Mine' }).press('Enter');
+  await page.getByLabel('Economy speed').fill('250'); // beyond the range: the core brings it to 100
+  await page.getByLabel('Economy speed').press('Enter');
+  assert.deepEqual(await page.locator('#queue li').allTextContents(),
+    ['1. Solar Plant (1)', '2. Metal Mine (21)', '3. Metal Mine (22)']);
+  assert.equal(await page.getByLabel('Economy speed').inputValue(), '100');
+  const path = join(mkdtempSync(join(tmpdir(), 'korvelin-web-')), 'speed.bql');
+  writeFileSync(path, await download(page, 'Save'));
+  assert.match(readFileSync(path, 'latin1'), /\r\nLevels=1:20\r\nSpeed=100\r\n/);
+  assert.ok((await download(page, 'Save CSV')).equals(report(path, undefined, '0').csv));
   await closePage(page);
 });
