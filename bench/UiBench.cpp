@@ -1,6 +1,6 @@
 // The queue handlers on real, offscreen widgets: "Calculate" on long queues
 // and one item-button click at the end of a long queue; the timeline chart
-// opening on a long queue and following one more click.
+// opening on a long queue and following one more click; the plan table alike.
 
 #include "RealisticQueue.h"
 
@@ -8,12 +8,15 @@
 #include "toolkit/Window.h"
 #include "ui/ItemDetails.h"
 #include "ui/MainForm.h"
+#include "ui/PlanTableModel.h"
+#include "ui/PlanTableWindow.h"
 #include "ui/QueueView.h"
 #include "ui/TimelineChartView.h"
 #include "ui/TimelineChartWindow.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QTableView>
 
 #include <benchmark/benchmark.h>
 
@@ -170,6 +173,54 @@ void ChartFollowsItemClick(benchmark::State &state)
         state.SkipWithError("the chart did not follow the plan");
 }
 BENCHMARK(ChartFollowsItemClick)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void ProcessUntilTablePainted(PlanTableWindow &table)
+{
+    PaintCounter counter;
+    table.TableView->viewport()->installEventFilter(&counter);
+    for (int pass = 0; pass < 100 && counter.painted.empty(); ++pass)
+        QCoreApplication::processEvents();
+    table.TableView->viewport()->removeEventFilter(&counter);
+}
+
+// From the click on "Table" until the rows are painted, the window made anew.
+void OpenTable(benchmark::State &state)
+{
+    Window window(static_cast<int32_t>(state.range(0)));
+    window.form->TableButton->setEnabled(true);
+    for (auto _ : state) {
+        window.form->TableButton->click();
+        ProcessUntilTablePainted(*window.form->TableWindow);
+        state.PauseTiming();
+        delete window.form->TableWindow;
+        window.form->TableWindow = nullptr;
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(OpenTable)->Arg(300)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// With the table open: one more item click, until the list and the table show it.
+void TableFollowsItemClick(benchmark::State &state)
+{
+    Window window(static_cast<int32_t>(state.range(0)));
+    window.form->TableButton->setEnabled(true);
+    window.form->TableButton->click();
+    PlanTableWindow &table = *window.form->TableWindow;
+    ProcessUntilTablePainted(table);
+    PushButton *button = FindItemRow(*window.form, bid::kEspionage)->ItemButton;
+    for (auto _ : state) {
+        button->click();
+        ProcessUntilTablePainted(table);
+        state.PauseTiming();
+        window.form->DelButton->click();
+        ProcessUntilTablePainted(table);
+        state.ResumeTiming();
+    }
+    if (table.Model->rowCount() != static_cast<int>(state.range(0)))
+        state.SkipWithError("the table did not follow the plan");
+}
+BENCHMARK(TableFollowsItemClick)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace korvelin

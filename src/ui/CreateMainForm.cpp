@@ -1,9 +1,11 @@
 #include "ui/EditorActions.h"
 #include "ui/FileCommands.h"
 #include "ui/FormBuilders.h"
+#include "ui/ItemNames.h"
 #include "ui/Maker.h"
 #include "ui/OptimizeCommand.h"
 #include "ui/PanelCommands.h"
+#include "ui/PlanTableWindow.h"
 #include "ui/PlanViews.h"
 #include "ui/PlanetCommands.h"
 #include "ui/QueueCommands.h"
@@ -123,6 +125,7 @@ void WireEvents(MainForm &form)
     OnEvent(form, form.OptimizeButton, &QPushButton::clicked, OptimizeQueue);
     OnEvent(form, form.ChartButton, &QPushButton::clicked, ShowTimelineChart);
     OnEvent(form, form.PlanetButton, &QPushButton::clicked, EditPlanet);
+    OnEvent(form, form.TableButton, &QPushButton::clicked, ShowPlanTable);
     OnEvent(form, form.CpButton, &QPushButton::clicked, CopyQueueText);
     OnEvent(form, form.BuildTab, &QPushButton::clicked, ShowBuildingsTab);
     OnEvent(form, form.ResearchTab, &QPushButton::clicked, ShowResearchTab);
@@ -205,6 +208,7 @@ std::unique_ptr<MainForm> CreateMainForm(Platform &platform)
     form->window->setWindowIcon(WindowIcon());
     // The two tips are bound once their labels exist (BuildAboutPanel).
     form->ToolTips = new BalloonToolTips(form->window.get());
+    form->englishItemNames = LoadEnglishItemNames();
     BuildTopControls(*form);
     BuildMainGroup(*form);
     WireEvents(*form);

@@ -23,6 +23,7 @@ class QMenu;
 
 namespace korvelin {
 
+class PlanTableWindow;
 class TimelineChartWindow;
 
 // One item of the buildings or research panel. The value labels of the
@@ -125,18 +126,24 @@ struct MainForm {
     GradientButton *OptimizeButton = nullptr;
     GradientButton *ChartButton = nullptr;
     GradientButton *PlanetButton = nullptr;
+    GradientButton *TableButton = nullptr;
 
     // About panel.
     Label *WebLabel = nullptr;
     Label *ContactLabel = nullptr;
     Label *VersionLabel = nullptr;
 
-    // QueueList's context menu and its first entry.
+    // QueueList's context menu, its first entry and its last.
     QMenu *QueueMenu = nullptr;
     QAction *BuiltUpToHereAction = nullptr;
+    QAction *EnglishNamesAction = nullptr; // checkable, at the menu's end
 
     // Made on the first click on "Chart"; a top-level window owned by `window`.
     TimelineChartWindow *ChartWindow = nullptr;
+    // Made on the first click on "Table"; a top-level window owned by `window`.
+    PlanTableWindow *TableWindow = nullptr;
+    // The queue list and the plan table name the items in English.
+    bool englishItemNames = false;
 
     // Rows 0-12: buildings panel; 13-25: research panel, each top to bottom.
     std::array<ItemRow, kItemRowCount> ItemRows{};

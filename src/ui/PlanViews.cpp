@@ -41,7 +41,8 @@ void SetQueueButtonStates(MainForm &form)
     const int32_t count = form.queue.Count();
     const std::pair<QPushButton *, bool> states[] = {{form.DelButton, count >= 1},      {form.UpButton, count >= 2},
                                                      {form.DownButton, count >= 2},     {form.CpButton, count >= 2},
-                                                     {form.OptimizeButton, count >= 2}, {form.ChartButton, count >= 1}};
+                                                     {form.OptimizeButton, count >= 2}, {form.ChartButton, count >= 1},
+                                                     {form.TableButton, count >= 1}};
     for (const auto &[button, enabled] : states) {
         // A disabled button passes the focus on down the tab chain; the plan
         // is where the keyboard belongs.

@@ -1,5 +1,6 @@
 #include "ui/QueueContextMenu.h"
 
+#include "ui/ItemNames.h"
 #include "ui/MainForm.h"
 #include "ui/PlanetCommands.h"
 
@@ -30,6 +31,12 @@ void InstallQueueContextMenu(MainForm &form)
         for (const auto &[action, button] : commands)
             action->setEnabled(button->isEnabled());
     });
+    menu->addSeparator();
+    form.EnglishNamesAction = menu->addAction(QStringLiteral("English item names"));
+    form.EnglishNamesAction->setCheckable(true);
+    form.EnglishNamesAction->setChecked(form.englishItemNames);
+    QObject::connect(form.EnglishNamesAction, &QAction::triggered, list,
+                     [&form](bool checked) { SetEnglishItemNames(form, checked); });
     list->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(list, &QWidget::customContextMenuRequested, list, [&form, menu](const QPoint &at) {
         ListBox *queueList = form.QueueList;

@@ -1,6 +1,6 @@
 #pragma once
 // The context menu of QueueList: "Built up to here", then the queue commands
-// of the buttons beside the list.
+// of the buttons beside the list, then the choice of English item names.
 
 namespace korvelin {
 

@@ -1,6 +1,7 @@
 #include "ui/QueueView.h"
 
 #include "rules/ItemCatalogue.h"
+#include "ui/ItemNames.h"
 #include "ui/MainForm.h"
 #include "ui/PlanetInputs.h"
 #include "ui/QueueViewBatch.h"
@@ -18,21 +19,9 @@ namespace {
 // rewriting lines one by one.
 constexpr size_t kRewriteAllThreshold = 64;
 
-const QString &NameOf(int32_t bid)
+QString LineText(int32_t index, const QueueListCache::Line &line, bool english)
 {
-    static const std::array<QString, kItemCount + 1> names = [] {
-        std::array<QString, kItemCount + 1> result;
-        for (int32_t item = 1; item <= kItemCount; ++item)
-            result[static_cast<size_t>(item)] = QString::fromUtf8(FullName(item));
-        return result;
-    }();
-    const int32_t item = ItemIndexOf(bid);
-    return names[item == -1 ? 0 : static_cast<size_t>(item)];
-}
-
-QString LineText(int32_t index, const QueueListCache::Line &line)
-{
-    return QString::number(static_cast<int64_t>(index) + 1) + QStringLiteral(". ") + NameOf(line.bid) +
+    return QString::number(static_cast<int64_t>(index) + 1) + QStringLiteral(". ") + ItemName(line.bid, english) +
            QStringLiteral(" (") + QString::number(line.level) + QLatin1Char(')');
 }
 
@@ -77,15 +66,16 @@ void SyncQueueLines(MainForm &form)
         QStringList texts;
         texts.reserve(static_cast<qsizetype>(wanted.size()));
         for (size_t i = 0; i < wanted.size(); ++i)
-            texts.append(LineText(static_cast<int32_t>(i), wanted[i]));
+            texts.append(LineText(static_cast<int32_t>(i), wanted[i], form.englishItemNames));
         list.SetLines(texts);
     } else {
         for (size_t i = 0; i < common; ++i) {
             if (!(wanted[i] == cache.lines[i]))
-                list.SetLineText(static_cast<int>(i), LineText(static_cast<int32_t>(i), wanted[i]));
+                list.SetLineText(static_cast<int>(i),
+                                 LineText(static_cast<int32_t>(i), wanted[i], form.englishItemNames));
         }
         for (size_t i = common; i < wanted.size(); ++i)
-            list.AppendLine(LineText(static_cast<int32_t>(i), wanted[i]));
+            list.AppendLine(LineText(static_cast<int32_t>(i), wanted[i], form.englishItemNames));
         for (size_t i = cache.lines.size(); i > wanted.size(); --i)
             delete list.takeItem(static_cast<int>(i) - 1);
     }
@@ -210,6 +200,16 @@ void QueueViewBatch::Flush()
         WriteNeedFields(form_, need_ == Need::Shown ? &evaluation_ : nullptr);
         need_ = Need::Unchanged;
     }
+}
+
+void RewriteQueueLines(MainForm &form)
+{
+    // Line by line, so the selection and the current line stay as they are.
+    ListBox &list = *form.QueueList;
+    const QueueListCache &cache = form.queueLines;
+    const auto count = std::min(static_cast<size_t>(list.LineCount()), cache.lines.size());
+    for (size_t i = 0; i < count; ++i)
+        list.SetLineText(static_cast<int>(i), LineText(static_cast<int32_t>(i), cache.lines[i], form.englishItemNames));
 }
 
 void RefreshQueueView(MainForm &form, int32_t position)

@@ -13,5 +13,7 @@ struct MainForm;
 // 0), brings the list in step with the queue, and makes line p, clamped to
 // the lines, the one selected and current line.
 void RefreshQueueView(MainForm &form, int32_t position);
+// Writes every line again, keeping the selection: the item names changed.
+void RewriteQueueLines(MainForm &form);
 
 } // namespace korvelin

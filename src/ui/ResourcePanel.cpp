@@ -77,6 +77,8 @@ void BuildResourcePanel(MainForm &form)
     form.ChartButton = MakeGradientButton(panel, "Chart", 216, 256, 97, 41);
     form.ChartButton->setEnabled(false);
     form.PlanetButton = MakeGradientButton(panel, "Planet\u2026", 320, 256, 97, 41);
+    form.TableButton = MakeGradientButton(panel, "Table", 112, 304, 97, 41);
+    form.TableButton->setEnabled(false);
 }
 
 } // namespace korvelin
