@@ -1,12 +1,7 @@
 #include "WebPlan.h"
 
-#include "report/ReportWriter.h"
-#if __has_include("report/PlanRows.h")
 #include "report/PlanRows.h"
-#define KORVELIN_HAS_PLAN_ROWS 1
-#else
-#define KORVELIN_HAS_PLAN_ROWS 0
-#endif
+#include "report/ReportWriter.h"
 #include "rules/ItemCatalogue.h"
 #include "rules/Production.h"
 #include "rules/UpgradeCost.h"
@@ -60,24 +55,6 @@ void EndLine(std::string &out)
     if (!out.empty() && out.back() == '\t')
         out.back() = '\n';
 }
-
-#if !KORVELIN_HAS_PLAN_ROWS
-// Until the core's plan rows are here: which of the four figures set the
-// step, the largest, the build time when they tie.
-std::string_view StepCause(const EntryEvaluation &r)
-{
-    static constexpr std::string_view kNames[] = {"metal", "crystal", "deuterium"};
-    std::string_view cause = "build";
-    int64_t largest = r.buildTime;
-    for (size_t i = 0; i < 3; ++i) {
-        if (r.waits[i] > largest) {
-            largest = r.waits[i];
-            cause = kNames[i];
-        }
-    }
-    return cause;
-}
-#endif
 
 } // namespace
 
@@ -306,9 +283,7 @@ std::string WebPlan::ReportCsv() const
 
 std::string WebPlan::TableText(bool englishNames) const
 {
-#if KORVELIN_HAS_PLAN_ROWS
     const std::vector<report::PlanRow> planRows = report::MakePlanRows(rows_);
-#endif
     std::string out;
     out.reserve(rows_.size() * 160);
     for (size_t i = 0; i < rows_.size(); ++i) {
@@ -322,11 +297,7 @@ std::string WebPlan::TableText(bool englishNames) const
             AddCell(out, FormatDuration(wait));
         AddCell(out, FormatDuration(r.buildTime));
         AddCell(out, FormatDuration(r.step));
-#if KORVELIN_HAS_PLAN_ROWS
         AddCell(out, report::StepCauseName(planRows[i].cause));
-#else
-        AddCell(out, StepCause(r));
-#endif
         for (int64_t stock : r.stockAfter)
             AddCell(out, stock);
         AddCell(out, r.economy.metalPerHour);
@@ -335,18 +306,9 @@ std::string WebPlan::TableText(bool englishNames) const
         AddCell(out, r.economy.energyBalance);
         AddCell(out, r.economy.productionFactor);
         // Why the row is marked, in words; empty when it is not.
-#if KORVELIN_HAS_PLAN_ROWS
         std::string mark = planRows[i].reason;
         for (char &c : mark)
             c = c == '\n' || c == '\t' ? ' ' : c;
-#else
-        std::string mark;
-        if (r.costs[2] > 0 && r.economy.deuteriumPerHour <= 0)
-            mark = "No deuterium production: this upgrade's deuterium never comes";
-        else if (r.economy.productionFactor < 100)
-            mark = "Energy short by " + std::to_string(-r.economy.energyBalance) + ": mines run at " +
-                   std::to_string(r.economy.productionFactor) + "%";
-#endif
         AddCell(out, mark);
         EndLine(out);
     }
@@ -355,12 +317,8 @@ std::string WebPlan::TableText(bool englishNames) const
 
 std::string WebPlan::SummaryText() const
 {
-#if KORVELIN_HAS_PLAN_ROWS
     const std::vector<report::PlanRow> planRows = report::MakePlanRows(rows_);
     return report::SummaryText(report::SummarizePlan(rows_, planRows));
-#else
-    return "Total " + FormatDuration(Total());
-#endif
 }
 
 std::string WebPlan::ItemRowsText(bool englishNames) const
