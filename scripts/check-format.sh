@@ -3,7 +3,7 @@
 # files that differ. `clang-format -i` on them brings them in line.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mapfile -t files < <(find app bench src tests tools -name '*.cpp' -o -name '*.h' | sort)
+mapfile -t files < <(find app bench src tests tools web/binding -name '*.cpp' -o -name '*.h' | sort)
 unformatted=()
 for f in "${files[@]}"; do
   clang-format --dry-run --Werror "$f" >/dev/null 2>&1 || unformatted+=("$f")

@@ -19,7 +19,8 @@ void Planet::SetStartLevel(int32_t bid, int32_t level)
 
 bool Planet::StartsFromNothing() const
 {
-    return std::ranges::all_of(startLevels, [](int32_t level) { return level == 0; }) &&
+    // Iterator algorithms, not std::ranges: the web build's libc++ lacks them.
+    return std::all_of(startLevels.begin(), startLevels.end(), [](int32_t level) { return level == 0; }) &&
            startStock == kDefaultStartStock && inputs.economySpeed == 1;
 }
 
@@ -30,7 +31,7 @@ int32_t ClampEconomySpeed(int64_t speed)
 
 bool IsEconomyItem(int32_t bid)
 {
-    return std::ranges::find(kEconomyItems, bid) != kEconomyItems.end();
+    return std::find(kEconomyItems.begin(), kEconomyItems.end(), bid) != kEconomyItems.end();
 }
 
 } // namespace korvelin

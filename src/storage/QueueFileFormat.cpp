@@ -32,7 +32,7 @@ namespace {
 void AppendPlanetLines(std::string &out, const Planet &planet)
 {
     const auto &catalogue = ItemCatalogue();
-    if (!std::ranges::all_of(planet.startLevels, [](int32_t level) { return level == 0; })) {
+    if (!std::all_of(planet.startLevels.begin(), planet.startLevels.end(), [](int32_t level) { return level == 0; })) {
         out += "Levels=";
         bool first = true;
         for (size_t i = 0; i < catalogue.size(); ++i) {

@@ -1,0 +1,69 @@
+// "Goal…": the target levels of the 26 items with a row, prefilled with the
+// levels the queue reaches, then the planner in the worker; the outcome is
+// told with the window's texts and Yes replaces the queue as one undo step.
+
+import type { Core, GoalOutcome } from './core';
+import type { PlanDocument } from './document';
+import { SearchBox } from './dialogs';
+import { buildingButtons, researchButtons } from './items';
+import type { OptimizeRunner } from './optimize';
+
+function byId<T extends HTMLElement = HTMLElement>(id: string): T {
+  return document.getElementById(id) as T;
+}
+
+// Resolves with "bid:level,…" for Plan, or nothing for Cancel.
+export function askForGoal(doc: PlanDocument, names: Map<number, string>): Promise<string | null> {
+  const box = byId<HTMLDialogElement>('goal-box');
+  const fill = (host: HTMLElement, buttons: { bid: number }[]) => {
+    host.innerHTML = buttons.map(({ bid }) =>
+      `<label>${names.get(bid) ?? bid} <input type="number" min="0" max="999" step="1" required ` +
+      `name="${bid}" value="${doc.plan.queuedLevel(bid)}"></label>`).join('');
+  };
+  fill(byId('goal-buildings'), buildingButtons);
+  fill(byId('goal-research'), researchButtons);
+  return new Promise((resolve) => {
+    box.onclose = () => {
+      if (box.returnValue !== 'plan') {
+        resolve(null);
+        return;
+      }
+      const inputs = box.querySelectorAll<HTMLInputElement>('.goal-fields input');
+      resolve(Array.from(inputs, (input) => `${input.name}:${Math.max(0, Math.trunc(Number(input.value) || 0))}`).join(','));
+    };
+    box.returnValue = '';
+    box.showModal();
+    box.querySelector<HTMLInputElement>('input')?.focus();
+  });
+}
+
+function questionText(core: Core, r: GoalOutcome): string {
+  const d = (s: number) => core.formatDuration(s);
+  if (r.currentReachesGoal) {
+    return `Total time: ${d(r.currentTotal)} \u2192 ${d(r.total)} (${core.shorterPercentText(r.currentTotal, r.total)}% shorter), ` +
+      `${r.added} upgrades added. Replace the queue?`;
+  }
+  return `Reach the goal in ${d(r.total)} with ${r.entries} upgrades, ${r.added} of them added. Replace the queue?`;
+}
+
+export async function planGoal(core: Core, doc: PlanDocument, runner: OptimizeRunner, goal: string): Promise<void> {
+  const box = new SearchBox();
+  const { outcome: reply, figures } = await runner.search(box, 'Goal', 'goal', goal);
+  runner.last = figures;
+  const outcome = reply as GoalOutcome | null;
+  if (!outcome) {
+    await box.tell('The search was cancelled before it found a plan; the plan is as it was.');
+    return;
+  }
+  if (!outcome.found) {
+    await box.tell(`No admissible plan: ${outcome.reason}`);
+    return;
+  }
+  const shorter = !outcome.currentReachesGoal || !outcome.currentAdmissible || outcome.total < outcome.currentTotal;
+  if (!shorter) {
+    await box.tell(outcome.provenOptimal ? 'The current queue is already the fastest way to the goal.'
+      : 'No faster way to the goal was found.');
+    return;
+  }
+  if (await box.ask(questionText(core, outcome))) doc.change('Plan Goal', () => doc.plan.restore(outcome.order));
+}

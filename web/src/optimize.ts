@@ -1,0 +1,110 @@
+// "Optimize": runs the order search in the worker behind the progress box,
+// then offers the new order as one undoable step, with the window's texts.
+
+import type { Core, SearchOutcome } from './core';
+import type { PlanDocument } from './document';
+import { SearchBox } from './dialogs';
+import type { Outcome, StartMessage, WorkerReply } from './searchWorker';
+
+export interface SearchFigures {
+  evaluations: number;
+  searchMs: number;
+  cancelled: boolean;
+  answerMs: number; // from Cancel to the worker's answer; 0 without Cancel
+}
+
+export class OptimizeRunner {
+  private worker: Worker | null = null;
+  timeLimitMs = 2000;
+  // Each slice sets the search up again; a quarter second wastes little
+  // of it and still lets Cancel answer at once.
+  sliceMs = 250;
+  last: SearchFigures | null = null;
+
+  constructor(private readonly core: Core, private readonly doc: PlanDocument) {}
+
+  private ensureWorker(): Worker {
+    this.worker ??= new Worker(new URL('./searchWorker.js', import.meta.url), { type: 'module' });
+    return this.worker;
+  }
+
+  // Runs the search and resolves with its outcome; Cancel keeps the best
+  // order found so far. A complete search that cannot stop in time is ended
+  // with its worker, and then nothing was found.
+  search(box: SearchBox, title: string, kind: 'order' | 'goal', goal = ''): Promise<{ outcome: Outcome | null; figures: SearchFigures }> {
+    const worker = this.ensureWorker();
+    const plan = this.doc.plan;
+    let cancelAt = 0;
+    return new Promise((resolve) => {
+      let settled = false;
+      const finish = (outcome: Outcome | null, figures: SearchFigures) => {
+        if (settled) return;
+        settled = true;
+        worker.onmessage = null;
+        resolve({ outcome, figures });
+      };
+      worker.onmessage = (event: MessageEvent<WorkerReply>) => {
+        const reply = event.data;
+        if (reply.type === 'progress') {
+          const text = reply.bestTotal < 0
+            ? `Searching for ${kind === 'goal' ? 'a plan' : 'an order'} every entry gets its deuterium in…`
+            : `Best total so far: ${this.core.formatDuration(reply.bestTotal)}`;
+          box.update(text, reply.permille);
+          return;
+        }
+        finish(reply.outcome, {
+          evaluations: reply.evaluations,
+          searchMs: reply.searchMs,
+          cancelled: reply.cancelled,
+          answerMs: cancelAt ? performance.now() - cancelAt : 0,
+        });
+      };
+      box.open(title, () => {
+        cancelAt = performance.now();
+        worker.postMessage({ type: 'cancel' });
+        setTimeout(() => {
+          if (settled) return;
+          worker.terminate();
+          this.worker = null;
+          finish(null, { evaluations: 0, searchMs: 0, cancelled: true, answerMs: performance.now() - cancelAt });
+        }, 250);
+      });
+      const start: StartMessage = {
+        type: 'start',
+        snapshot: plan.snapshot(),
+        kind,
+        planet: plan.fileText(),
+        satellites: this.doc.planet.satellites,
+        goal,
+        timeLimitMs: this.timeLimitMs,
+        maxEvaluations: 0,
+        sliceMs: this.sliceMs,
+      };
+      worker.postMessage(start);
+    });
+  }
+
+  async run(): Promise<void> {
+    const box = new SearchBox();
+    const { outcome: reply, figures } = await this.search(box, 'Optimize', 'order');
+    const outcome = reply as SearchOutcome | null;
+    this.last = figures;
+    if (!outcome) {
+      await box.tell('The search was cancelled before it found an order; the plan is as it was.');
+      return;
+    }
+    if (!outcome.found) {
+      await box.tell(`No admissible order: ${outcome.reason}`);
+      return;
+    }
+    if (outcome.afterTotal >= outcome.beforeTotal && outcome.inputAdmissible) {
+      await box.tell(outcome.provenOptimal ? 'This order is already the shortest.' : 'No shorter order was found.');
+      return;
+    }
+    let question = `Total time: ${this.core.formatDuration(outcome.beforeTotal)} \u2192 ` +
+      `${this.core.formatDuration(outcome.afterTotal)} ` +
+      `(${this.core.shorterPercentText(outcome.beforeTotal, outcome.afterTotal)}% shorter). Apply the new order?`;
+    if (!outcome.inputAdmissible) question = 'The current order needs deuterium where none is produced. ' + question;
+    if (await box.ask(question)) this.doc.change('Apply Order', () => this.doc.plan.restore(outcome.order));
+  }
+}
