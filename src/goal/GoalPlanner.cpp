@@ -1,0 +1,254 @@
+#include "goal/GoalPlanner.h"
+
+#include "goal/GoalExact.h"
+#include "goal/GoalImprove.h"
+#include "goal/GoalProblem.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace korvelin {
+
+namespace {
+
+using goal::GoalProblem;
+using goal::Plan;
+
+// Shares of the budget, in thousandths: the order of the goal's own entries
+// first, then for small goals the improvement that gives the complete search
+// its first bound.
+constexpr int32_t kConstructionShare = 150;
+constexpr int32_t kWarmUpShare = 200;
+// Candidates in a row without a new best after which a search has converged.
+constexpr uint64_t kWarmUpStall = 3000;
+
+uint64_t StallLimit(size_t planSize)
+{
+    return std::max<uint64_t>(50000, uint64_t{500} * planSize);
+}
+
+// total · permille / 1000 without overflow.
+uint64_t PartOf(uint64_t total, uint64_t permille)
+{
+    return total / 1000 * permille + total % 1000 * permille / 1000;
+}
+
+OptimizeOptions ShareOf(const OptimizeOptions &options, uint64_t permille)
+{
+    OptimizeOptions share = options;
+    if (options.maxEvaluations > 0)
+        share.maxEvaluations = std::max<uint64_t>(PartOf(options.maxEvaluations, permille), 1);
+    if (options.timeLimit.count() > 0)
+        share.timeLimit =
+            std::max(options.timeLimit * static_cast<int64_t>(permille) / 1000, std::chrono::milliseconds(1));
+    return share;
+}
+
+// Progress of one phase as part of the whole: `from` .. `to` thousandths.
+OptimizeProgressCallback PhaseProgress(const OptimizeProgressCallback &progress, int32_t from, int32_t to)
+{
+    if (!progress)
+        return {};
+    return [&progress, from, to](const OptimizeProgress &phase) {
+        return progress(OptimizeProgress{phase.bestTotal, from + phase.permilleUsed * (to - from) / 1000});
+    };
+}
+
+// The items of the entries; −1 stands for an entry of an item the problem
+// does not hold, which no plan may contain.
+Plan PlanOf(const GoalProblem &problem, std::span<const QueueEntry> entries)
+{
+    Plan plan;
+    for (const QueueEntry &entry : entries)
+        plan.push_back(problem.ItemOfBid(entry.bid));
+    return plan;
+}
+
+struct Construction {
+    Plan plan;
+    int64_t total = -1;
+    OptimizeResult own; // the order search over the goal's own entries
+    uint64_t evaluations = 0;
+    uint64_t tried = 0;
+};
+
+// The best order of the goal's own entries; when none is admissible, the
+// same with a few synthesizer and solar plant levels added, which is what
+// brings deuterium where there is none.
+Construction Construct(const GoalProblem &problem, const OptimizeOptions &options,
+                       const OptimizeProgressCallback &progress)
+{
+    Construction construction;
+    const std::vector<QueueEntry> own = problem.OwnEntries();
+    construction.own = OptimizeOrder(own, problem.PlanetValue().inputs, options, progress);
+    construction.evaluations = construction.own.evaluations;
+    construction.tried = construction.own.ordersTried;
+    if (construction.own.found) {
+        construction.plan = PlanOf(problem, construction.own.order);
+        construction.total = problem.TotalOf(construction.plan);
+        return construction;
+    }
+    OptimizeOptions quick = options;
+    quick.maxEvaluations = options.maxEvaluations > 0 ? std::max<uint64_t>(options.maxEvaluations / 16, 1) : 0;
+    quick.timeLimit = options.timeLimit / 16;
+    const Plan ownPlan = PlanOf(problem, own);
+    for (int32_t extra = 1; extra <= 6 && construction.total < 0; ++extra) {
+        for (int32_t solar = 0; solar < extra && construction.total < 0; ++solar) {
+            Plan plan = ownPlan;
+            plan.insert(plan.end(), static_cast<size_t>(extra - solar), 2);
+            plan.insert(plan.end(), static_cast<size_t>(solar), 3);
+            const OptimizeResult result =
+                OptimizeOrder(problem.EntriesOf(plan), problem.PlanetValue().inputs, quick, progress);
+            construction.evaluations += result.evaluations;
+            construction.tried += result.ordersTried;
+            if (result.found) {
+                construction.plan = PlanOf(problem, result.order);
+                construction.total = problem.TotalOf(construction.plan);
+            }
+            if (result.stopped && !result.found && quick.maxEvaluations == 0 && quick.timeLimit.count() <= 0)
+                return construction;
+        }
+    }
+    return construction;
+}
+
+OptimizeOptions Remainder(const OptimizeOptions &options, uint64_t evaluationsUsed,
+                          std::chrono::steady_clock::time_point start)
+{
+    OptimizeOptions rest = options;
+    if (options.maxEvaluations > 0)
+        rest.maxEvaluations =
+            std::max<uint64_t>(options.maxEvaluations - std::min(evaluationsUsed, options.maxEvaluations), 1);
+    if (options.timeLimit.count() > 0) {
+        const auto used =
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+        rest.timeLimit = std::max(options.timeLimit - used, std::chrono::milliseconds(1));
+    }
+    return rest;
+}
+
+} // namespace
+
+std::vector<GoalTarget> NormalizeGoal(std::span<const GoalTarget> goal)
+{
+    std::vector<GoalTarget> normal;
+    for (const GoalTarget &target : goal) {
+        if (ItemIndexOf(target.bid) == -1)
+            continue;
+        const auto same = std::ranges::find(normal, target.bid, &GoalTarget::bid);
+        if (same != normal.end())
+            same->level = target.level;
+        else
+            normal.push_back(target);
+    }
+    std::ranges::sort(normal, {}, &GoalTarget::bid);
+    return normal;
+}
+
+GoalResult PlanGoal(const Planet &planet, std::span<const GoalTarget> goal, const OptimizeOptions &options,
+                    const OptimizeProgressCallback &progress, std::span<const QueueEntry> current)
+{
+    const auto start = std::chrono::steady_clock::now();
+    GoalResult result;
+    const GoalProblem problem(planet, goal);
+    if (problem.RequiredTotal() == 0) {
+        result.found = true;
+        result.provenOptimal = true;
+        return result;
+    }
+
+    Construction construction =
+        Construct(problem, ShareOf(options, kConstructionShare), PhaseProgress(progress, 0, kConstructionShare));
+    result.ownOrderTotal = construction.own.found ? construction.total : -1;
+    const Plan currentPlan = PlanOf(problem, current);
+    const int64_t currentTotal = problem.TotalOf(currentPlan);
+    if (currentTotal >= 0 && (construction.total < 0 || currentTotal < construction.total)) {
+        // Only when the entries are the levels the plan's counting gives.
+        const std::vector<QueueEntry> renumbered = problem.EntriesOf(currentPlan);
+        const bool same = std::ranges::equal(renumbered, current, [](const QueueEntry &a, const QueueEntry &b) {
+            return a.bid == b.bid && a.level == b.level;
+        });
+        if (same) {
+            construction.plan = currentPlan;
+            construction.total = currentTotal;
+        }
+    }
+    result.evaluations = construction.evaluations;
+    if (construction.total < 0) {
+        const std::vector<QueueEntry> own = problem.OwnEntries();
+        const int32_t blocked = construction.own.blockedEntry;
+        if (blocked >= 0 && static_cast<size_t>(blocked) < own.size())
+            result.blockedEntry = own[static_cast<size_t>(blocked)];
+        else {
+            const auto costly = std::ranges::find_if(own, [&](const QueueEntry &entry) {
+                const int32_t item = problem.ItemOfBid(entry.bid);
+                return problem.Costs(item, entry.level - problem.StartLevel(item) - 1)[2] > 0;
+            });
+            if (costly != own.end())
+                result.blockedEntry = *costly;
+        }
+        result.blockedProven = problem.HighestDeuteriumRate() <= 0;
+        result.stopped = construction.own.stopped;
+        return result;
+    }
+
+    const OptimizeOptions rest = Remainder(options, construction.evaluations, start);
+    const OptimizeProgressCallback phase = PhaseProgress(progress, kConstructionShare, 1000);
+    optimize::SearchBudget budget(rest, phase);
+    budget.OfferTotal(construction.total);
+    goal::GoalImprover improver(problem, budget, options.seed, construction.plan);
+    Plan best = construction.plan;
+    int64_t bestTotal = construction.total;
+    const bool small = problem.RequiredTotal() <= options.exactLimit;
+    if (small) {
+        const uint64_t warmUpEnd = PartOf(rest.maxEvaluations, kWarmUpShare);
+        const auto warmUpDeadline = std::chrono::steady_clock::now() + rest.timeLimit * kWarmUpShare / 1000;
+        improver.Run(kWarmUpStall, [&] {
+            return (rest.maxEvaluations == 0 || budget.Evaluations() < warmUpEnd) &&
+                   (rest.timeLimit.count() <= 0 || std::chrono::steady_clock::now() < warmUpDeadline);
+        });
+        best = improver.Best();
+        bestTotal = improver.BestTotal();
+        goal::GoalExactOutcome exact = goal::SearchGoalExactly(problem, budget, bestTotal);
+        if (!exact.best.empty()) {
+            best = std::move(exact.best);
+            bestTotal = exact.bestTotal;
+        }
+        result.provenOptimal = exact.complete;
+        result.plansTried = exact.plansPlayed;
+    } else {
+        improver.Run(StallLimit(best.size()), [] { return true; });
+        best = improver.Best();
+        bestTotal = improver.BestTotal();
+    }
+    result.found = true;
+    result.plan = problem.EntriesOf(best);
+    result.total = bestTotal;
+    result.added = static_cast<int32_t>(best.size()) - problem.RequiredTotal();
+    result.plansTried += construction.tried + improver.CandidatesTried();
+    result.stopped = budget.Stopped();
+    result.evaluations += budget.Evaluations();
+    return result;
+}
+
+std::string GoalText(std::span<const GoalTarget> goal)
+{
+    std::string text;
+    for (const GoalTarget &target : NormalizeGoal(goal)) {
+        if (!text.empty())
+            text += ", ";
+        text += ItemLabel(target.bid) + " " + std::to_string(target.level);
+    }
+    return text;
+}
+
+std::string NoPlanReason(const GoalResult &result)
+{
+    const QueueEntry &entry = result.blockedEntry;
+    if (entry.bid == 0)
+        return "the search ran out of time before it found one";
+    const std::string name = ItemLabel(entry.bid) + " level " + std::to_string(entry.level);
+    return name + (result.blockedProven ? " can never get deuterium" : " got deuterium in no plan the search found");
+}
+
+} // namespace korvelin
