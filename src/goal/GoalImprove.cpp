@@ -42,12 +42,18 @@ bool GoalImprover::MakeCandidate()
     last_ = -1;
     switch (random_.Below(8)) {
     case 0:
-    case 1: { // insert an economy entry; never last, where it only adds time
-        const int32_t item = economyItem();
-        if (Count(item) >= problem_.MostEntries(item))
-            return false;
+    case 1: { // insert one to three economy entries close together; never last
+        const int32_t insertions = 1 + static_cast<int32_t>(random_.Below(3));
         first_ = static_cast<int32_t>(random_.Below(static_cast<uint32_t>(n)));
-        candidate_.insert(candidate_.begin() + first_, item);
+        std::array<int32_t, kItemCount> counts = counts_;
+        for (int32_t i = 0; i < insertions; ++i) {
+            const int32_t item = economyItem();
+            if (counts[static_cast<size_t>(item)]++ >= problem_.MostEntries(item))
+                return false;
+            const int32_t spread = std::min(n - first_, 4);
+            const int32_t at = first_ + static_cast<int32_t>(random_.Below(static_cast<uint32_t>(spread)));
+            candidate_.insert(candidate_.begin() + at, item);
+        }
         return true;
     }
     case 2: { // remove an entry beyond its item's target
@@ -136,17 +142,40 @@ void GoalImprover::Accept(int64_t total)
     current_ = total;
 }
 
-void GoalImprover::Run(uint64_t stallLimit, const std::function<bool()> &keepGoing)
+void GoalImprover::Kick()
+{
+    // Several random insertions and moves taken whatever they cost, from
+    // the best plan: a way out of a plan no single change improves.
+    plan_ = best_;
+    Rebuild();
+    const int32_t kicks = 2 + static_cast<int32_t>(random_.Below(4));
+    for (int32_t k = 0; k < kicks; ++k) {
+        if (!MakeCandidate())
+            continue;
+        const int64_t total = Evaluate(std::numeric_limits<int64_t>::max());
+        if (total >= 0)
+            Accept(total);
+    }
+}
+
+void GoalImprover::Run(uint64_t stallLimit, const std::function<bool()> &keepGoing, uint64_t restarts)
 {
     if (plan_.empty())
         return;
     // Late acceptance: a candidate may be worse than the current plan as
     // long as it is no worse than the plan of some steps ago.
-    const size_t historyLength = std::clamp<size_t>(plan_.size() / 6, 4, 50);
+    const size_t historyLength = std::clamp<size_t>(plan_.size() * 2, 20, 200);
     std::vector<int64_t> history(historyLength, current_);
     uint64_t stalled = 0;
-    for (uint64_t step = 0; !budget_.Stopped() && stalled < stallLimit && keepGoing(); ++step) {
-        ++stalled;
+    for (uint64_t step = 0; !budget_.Stopped() && keepGoing(); ++step) {
+        if (++stalled > stallLimit) {
+            if (restarts == 0)
+                return;
+            --restarts;
+            Kick();
+            std::ranges::fill(history, current_);
+            stalled = 0;
+        }
         if (!MakeCandidate()) {
             // Refused candidates still count, so that every search ends.
             budget_.Spend();

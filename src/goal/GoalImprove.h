@@ -17,9 +17,11 @@ class GoalImprover {
     // `start` must reach the goal admissibly.
     GoalImprover(const GoalProblem &problem, optimize::SearchBudget &budget, uint64_t seed, Plan start);
 
-    // Searches until the budget stops it, `keepGoing` returns false, or
-    // `stallLimit` candidates in a row bring no new best.
-    void Run(uint64_t stallLimit, const std::function<bool()> &keepGoing);
+    // Searches until the budget stops it or `keepGoing` returns false. After
+    // `stallLimit` candidates in a row without a new best it starts again
+    // from the best plan with a few random changes, up to `restarts` times,
+    // and then ends.
+    void Run(uint64_t stallLimit, const std::function<bool()> &keepGoing, uint64_t restarts);
 
     const Plan &Best() const { return best_; }
     int64_t BestTotal() const { return bestTotal_; }
@@ -30,6 +32,7 @@ class GoalImprover {
     int64_t Evaluate(int64_t threshold);
     void Accept(int64_t total);
     void Rebuild();
+    void Kick();
     int32_t Count(int32_t item) const { return counts_[static_cast<size_t>(item)]; }
     bool Removable(int32_t item) const
     {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 
 namespace korvelin {
 
@@ -18,13 +19,14 @@ using goal::Plan;
 // first, then for small goals the improvement that gives the complete search
 // its first bound.
 constexpr int32_t kConstructionShare = 150;
-constexpr int32_t kWarmUpShare = 200;
+constexpr int32_t kWarmUpShare = 300;
 // Candidates in a row without a new best after which a search has converged.
 constexpr uint64_t kWarmUpStall = 3000;
+constexpr uint64_t kWarmUpRestarts = 12;
 
 uint64_t StallLimit(size_t planSize)
 {
-    return std::max<uint64_t>(50000, uint64_t{500} * planSize);
+    return std::max<uint64_t>(5000, uint64_t{200} * planSize);
 }
 
 // total · permille / 1000 without overflow.
@@ -203,10 +205,13 @@ GoalResult PlanGoal(const Planet &planet, std::span<const GoalTarget> goal, cons
     if (small) {
         const uint64_t warmUpEnd = PartOf(rest.maxEvaluations, kWarmUpShare);
         const auto warmUpDeadline = std::chrono::steady_clock::now() + rest.timeLimit * kWarmUpShare / 1000;
-        improver.Run(kWarmUpStall, [&] {
-            return (rest.maxEvaluations == 0 || budget.Evaluations() < warmUpEnd) &&
-                   (rest.timeLimit.count() <= 0 || std::chrono::steady_clock::now() < warmUpDeadline);
-        });
+        improver.Run(
+            kWarmUpStall,
+            [&] {
+                return (rest.maxEvaluations == 0 || budget.Evaluations() < warmUpEnd) &&
+                       (rest.timeLimit.count() <= 0 || std::chrono::steady_clock::now() < warmUpDeadline);
+            },
+            kWarmUpRestarts);
         best = improver.Best();
         bestTotal = improver.BestTotal();
         goal::GoalExactOutcome exact = goal::SearchGoalExactly(problem, budget, bestTotal);
@@ -217,7 +222,11 @@ GoalResult PlanGoal(const Planet &planet, std::span<const GoalTarget> goal, cons
         result.provenOptimal = exact.complete;
         result.plansTried = exact.plansPlayed;
     } else {
-        improver.Run(StallLimit(best.size()), [] { return true; });
+        // With a budget the search starts again from its best each time it
+        // stalls; without one it ends there.
+        const bool limited = rest.maxEvaluations > 0 || rest.timeLimit.count() > 0;
+        improver.Run(
+            StallLimit(best.size()), [] { return true; }, limited ? UINT64_MAX : 0);
         best = improver.Best();
         bestTotal = improver.BestTotal();
     }

@@ -358,12 +358,35 @@ bool GoalProblem::RemainingExceeds(const PlanSlot &slot, int64_t slack) const
         if (reach.counts[static_cast<size_t>(item)] < Required(item))
             return true;
     }
-    // What the goal's entries still cost beyond the stock must be produced.
-    for (size_t kind = 0; kind < 3; ++kind) {
-        const int64_t need = SatSub(SatSub(needed[kind], slot.state.stock[kind]), allowance);
-        if (need <= 0)
-            continue;
-        if (reach.rates[kind] <= 0 || NeedsLonger(need, slack, reach.rates[kind]))
+    // What the goal's entries still cost beyond the stock must be produced,
+    // and whatever is raised to produce it faster must be paid from the same
+    // production. The deuterium needs the synthesizer raised at least to the
+    // first entry whose full rate could produce it in time; its metal and
+    // crystal price joins the goal's. With a mine raised to entry `end`, the
+    // rate is at most the full rate there and the mine's own price is added.
+    const auto enoughWithin = [&](int64_t need, int64_t rate) {
+        return need <= 0 || (rate > 0 && !NeedsLonger(need, slack, rate));
+    };
+    const auto fullRate = [&](int32_t item, int32_t end, size_t kind) {
+        return std::max<int64_t>(fullRates_[static_cast<size_t>(Item(item).offset + end)][kind], 0);
+    };
+    int32_t synthesizer = -1;
+    const int64_t deuterium = SatSub(SatSub(needed[2], slot.state.stock[2]), allowance);
+    for (int32_t end = at(2); end <= reach.counts[2] && synthesizer == -1; ++end) {
+        if (enoughWithin(deuterium, fullRate(2, end, 2)))
+            synthesizer = end;
+    }
+    if (synthesizer == -1)
+        return true;
+    for (size_t kind = 0; kind < 2; ++kind) {
+        const int32_t mine = static_cast<int32_t>(kind);
+        const int64_t goalPrice = SatAdd(needed[kind], CostBetween(2, at(2), synthesizer, kind));
+        bool enough = false;
+        for (int32_t end = at(mine); end <= reach.counts[kind] && !enough; ++end) {
+            const int64_t price = SatAdd(goalPrice, CostBetween(mine, at(mine), end, kind));
+            enough = enoughWithin(SatSub(SatSub(price, slot.state.stock[kind]), allowance), fullRate(mine, end, kind));
+        }
+        if (!enough)
             return true;
     }
     // Every step lasts at least its build time, at the highest factory
