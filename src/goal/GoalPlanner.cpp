@@ -3,6 +3,7 @@
 #include "goal/GoalExact.h"
 #include "goal/GoalImprove.h"
 #include "goal/GoalProblem.h"
+#include "optimize/OrderProblem.h"
 
 #include <algorithm>
 #include <chrono>
@@ -131,6 +132,28 @@ OptimizeOptions Remainder(const OptimizeOptions &options, uint64_t evaluationsUs
 
 } // namespace
 
+namespace {
+
+void DescribeCurrent(std::span<const QueueEntry> current, const Planet &planet, std::span<const GoalTarget> goal,
+                     GoalResult &result)
+{
+    const optimize::OrderProblem queue(current, planet.inputs);
+    optimize::Slot walk;
+    optimize::Order order;
+    for (int32_t e = 0; e < queue.Count(); ++e) {
+        queue.PlayAnyway(e, walk);
+        order.push_back(e);
+    }
+    result.currentTotal = walk.state.total;
+    result.currentAdmissible = queue.TotalOf(order) >= 0;
+    result.currentReachesGoal = std::ranges::all_of(NormalizeGoal(goal), [&](const GoalTarget &target) {
+        const auto entries = std::ranges::count(current, target.bid, &QueueEntry::bid);
+        return planet.StartLevel(target.bid) + entries >= target.level;
+    });
+}
+
+} // namespace
+
 std::vector<GoalTarget> NormalizeGoal(std::span<const GoalTarget> goal)
 {
     std::vector<GoalTarget> normal;
@@ -152,6 +175,7 @@ GoalResult PlanGoal(const Planet &planet, std::span<const GoalTarget> goal, cons
 {
     const auto start = std::chrono::steady_clock::now();
     GoalResult result;
+    DescribeCurrent(current, planet, goal, result);
     const GoalProblem problem(planet, goal);
     if (problem.RequiredTotal() == 0) {
         result.found = true;

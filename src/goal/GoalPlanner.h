@@ -38,6 +38,13 @@ struct GoalResult {
     // -1 when none is admissible.
     int64_t ownOrderTotal = -1;
 
+    // The current queue given to PlanGoal (none is an empty one), as the
+    // walk plays it, whether every entry there gets its deuterium, and
+    // whether it reaches every target.
+    int64_t currentTotal = 0;
+    bool currentAdmissible = false;
+    bool currentReachesGoal = false;
+
     // Without a plan: a goal entry that never gets deuterium. `blockedProven`
     // tells that no plan at all gives it some.
     QueueEntry blockedEntry;

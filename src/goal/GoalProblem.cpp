@@ -105,7 +105,7 @@ GoalProblem::GoalProblem(const Planet &planet, std::span<const GoalTarget> goal)
     for (const int32_t bid : kEconomyItems)
         add(bid, true);
     for (const GoalTarget &target : targets) {
-        if (!IsEconomyItem(target.bid))
+        if (!IsEconomyItem(target.bid) && target.level > planet_.StartLevel(target.bid))
             add(target.bid, false);
     }
 

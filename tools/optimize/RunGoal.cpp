@@ -4,7 +4,6 @@
 
 #include "goal/GoalPlanner.h"
 #include "optimize/OptimizeSummary.h"
-#include "optimize/OrderProblem.h"
 #include "storage/QueueFile.h"
 #include "util/FormatDuration.h"
 
@@ -61,17 +60,8 @@ int RunGoal(const ToolOptions &options, const tools::ToolPlan &plan, std::ostrea
     }
 
     if (options.economy) {
-        // The queue as the walk plays it, as the reorder mode prints it.
-        const optimize::OrderProblem queue(plan.queue.Entries(), planet.inputs);
-        optimize::Slot walk;
-        optimize::Order order;
-        for (int32_t e = 0; e < queue.Count(); ++e) {
-            queue.PlayAnyway(e, walk);
-            order.push_back(e);
-        }
-        const int64_t before = walk.state.total;
-        const bool admissible = queue.TotalOf(order) >= 0;
-        out << "before: " << TotalText(before) << (admissible ? "" : ", inadmissible") << '\n';
+        const int64_t before = result.currentTotal;
+        out << "before: " << TotalText(before) << (result.currentAdmissible ? "" : ", inadmissible") << '\n';
         out << "after: " << TotalText(result.total) << '\n';
         out << "saved: " << FormatDuration(before - result.total) << " (" << ShorterPercentText(before, result.total)
             << "%)\n";
