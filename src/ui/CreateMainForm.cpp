@@ -2,6 +2,7 @@
 #include "ui/FileCommands.h"
 #include "ui/FormBuilders.h"
 #include "ui/Maker.h"
+#include "ui/GoalCommand.h"
 #include "ui/OptimizeCommand.h"
 #include "ui/PanelCommands.h"
 #include "ui/PlanViews.h"
@@ -120,6 +121,7 @@ void WireEvents(MainForm &form)
     OnEvent(form, form.SaveByTimeButton, &QPushButton::clicked, SaveQueueFileByTime);
     OnEvent(form, form.OptimizeButton, &QPushButton::clicked, OptimizeQueue);
     OnEvent(form, form.ChartButton, &QPushButton::clicked, ShowTimelineChart);
+    OnEvent(form, form.GoalButton, &QPushButton::clicked, PlanGoalFromDialog);
     OnEvent(form, form.CpButton, &QPushButton::clicked, CopyQueueText);
     OnEvent(form, form.BuildTab, &QPushButton::clicked, ShowBuildingsTab);
     OnEvent(form, form.ResearchTab, &QPushButton::clicked, ShowResearchTab);

@@ -121,6 +121,7 @@ struct MainForm {
     GradientButton *SaveByTimeButton = nullptr;
     GradientButton *OptimizeButton = nullptr;
     GradientButton *ChartButton = nullptr;
+    GradientButton *GoalButton = nullptr;
 
     // About panel.
     Label *WebLabel = nullptr;
