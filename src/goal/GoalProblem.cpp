@@ -279,8 +279,10 @@ void GoalProblem::FindReach(const PlanSlot &slot, int64_t slack, int64_t allowan
                 best = end;
                 continue;
             }
-            const int64_t rate = fullRates_[static_cast<size_t>(figures.offset + end)][kind];
-            if (price <= SatAdd(SatAdd(stock[kind], allowance), ProducedWithin(rate, slack)))
+            // need ≤ ⌊rate · slack / 3600⌋, compared without a division.
+            const int64_t need = SatSub(SatSub(price, stock[kind]), allowance);
+            const int64_t rate = std::max<int64_t>(fullRates_[static_cast<size_t>(figures.offset + end)][kind], 0);
+            if (need <= 0 || !NeedsLonger(need, slack, rate))
                 best = end;
         }
         reach.counts[kind] = best;
