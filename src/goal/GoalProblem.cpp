@@ -110,6 +110,7 @@ GoalProblem::GoalProblem(const Planet &planet, std::span<const GoalTarget> goal)
     }
 
     fullRates_.resize(costs_.size());
+    buildTimes_.resize(costs_.size());
     for (int32_t item = 0; item < 3; ++item) {
         const ItemFigures &figures = Item(item);
         for (int32_t k = 0; k <= figures.most; ++k) {
@@ -174,7 +175,8 @@ bool GoalProblem::Play(int32_t item, PlanSlot &slot) const
     int32_t &count = slot.counts[static_cast<size_t>(item)];
     if (count >= figures.most)
         return false;
-    const std::array<int64_t, 3> &costs = costs_[static_cast<size_t>(figures.offset + count)];
+    const size_t row = static_cast<size_t>(figures.offset + count);
+    const std::array<int64_t, 3> &costs = costs_[row];
     // The timeline keeps the figures of the economy it saw last; a change
     // of economy is looked up here instead of computed again.
     const Economy economy = EconomyOf(slot.levels, planet_.inputs);
@@ -182,8 +184,15 @@ bool GoalProblem::Play(int32_t item, PlanSlot &slot) const
         slot.state.lastFigures = FiguresOf(economy);
         slot.state.lastEconomy = economy;
     }
+    // So is the build time, which changes only with the factory levels.
+    CachedBuildTime &time = buildTimes_[row];
+    if (time.robotics != slot.levels.roboticsFactory || time.nanite != slot.levels.naniteFactory) {
+        time.robotics = slot.levels.roboticsFactory;
+        time.nanite = slot.levels.naniteFactory;
+        time.seconds = BuildTimeAt(costs, time.robotics, time.nanite, planet_.inputs);
+    }
     EntryEvaluation evaluation;
-    EvaluateAt(costs, slot.levels, planet_.inputs, slot.state, quietSink, evaluation);
+    EvaluateStep(costs, time.seconds, slot.state.lastFigures, slot.state, quietSink, evaluation);
     if (costs[2] > 0 && evaluation.economy.deuteriumPerHour <= 0)
         return false;
     CreditStep(evaluation.economy, slot.state, evaluation);
