@@ -3,6 +3,7 @@
 #include "goal/GoalExact.h"
 #include "goal/GoalImprove.h"
 #include "goal/GoalProblem.h"
+#include "goal/GoalStart.h"
 #include "optimize/OrderProblem.h"
 
 #include <algorithm>
@@ -13,6 +14,7 @@ namespace korvelin {
 
 namespace {
 
+using goal::Construction;
 using goal::GoalProblem;
 using goal::Plan;
 
@@ -55,64 +57,6 @@ OptimizeProgressCallback PhaseProgress(const OptimizeProgressCallback &progress,
     return [&progress, from, to](const OptimizeProgress &phase) {
         return progress(OptimizeProgress{phase.bestTotal, from + phase.permilleUsed * (to - from) / 1000});
     };
-}
-
-// The items of the entries; −1 stands for an entry of an item the problem
-// does not hold, which no plan may contain.
-Plan PlanOf(const GoalProblem &problem, std::span<const QueueEntry> entries)
-{
-    Plan plan;
-    for (const QueueEntry &entry : entries)
-        plan.push_back(problem.ItemOfBid(entry.bid));
-    return plan;
-}
-
-struct Construction {
-    Plan plan;
-    int64_t total = -1;
-    OptimizeResult own; // the order search over the goal's own entries
-    uint64_t evaluations = 0;
-    uint64_t tried = 0;
-};
-
-// The best order of the goal's own entries; when none is admissible, the
-// same with a few synthesizer and solar plant levels added, which is what
-// brings deuterium where there is none.
-Construction Construct(const GoalProblem &problem, const OptimizeOptions &options,
-                       const OptimizeProgressCallback &progress)
-{
-    Construction construction;
-    const std::vector<QueueEntry> own = problem.OwnEntries();
-    construction.own = OptimizeOrder(own, problem.PlanetValue().inputs, options, progress);
-    construction.evaluations = construction.own.evaluations;
-    construction.tried = construction.own.ordersTried;
-    if (construction.own.found) {
-        construction.plan = PlanOf(problem, construction.own.order);
-        construction.total = problem.TotalOf(construction.plan);
-        return construction;
-    }
-    OptimizeOptions quick = options;
-    quick.maxEvaluations = options.maxEvaluations > 0 ? std::max<uint64_t>(options.maxEvaluations / 16, 1) : 0;
-    quick.timeLimit = options.timeLimit / 16;
-    const Plan ownPlan = PlanOf(problem, own);
-    for (int32_t extra = 1; extra <= 6 && construction.total < 0; ++extra) {
-        for (int32_t solar = 0; solar < extra && construction.total < 0; ++solar) {
-            Plan plan = ownPlan;
-            plan.insert(plan.end(), static_cast<size_t>(extra - solar), 2);
-            plan.insert(plan.end(), static_cast<size_t>(solar), 3);
-            const OptimizeResult result =
-                OptimizeOrder(problem.EntriesOf(plan), problem.PlanetValue().inputs, quick, progress);
-            construction.evaluations += result.evaluations;
-            construction.tried += result.ordersTried;
-            if (result.found) {
-                construction.plan = PlanOf(problem, result.order);
-                construction.total = problem.TotalOf(construction.plan);
-            }
-            if (result.stopped && !result.found && quick.maxEvaluations == 0 && quick.timeLimit.count() <= 0)
-                return construction;
-        }
-    }
-    return construction;
 }
 
 OptimizeOptions Remainder(const OptimizeOptions &options, uint64_t evaluationsUsed,
@@ -183,10 +127,11 @@ GoalResult PlanGoal(const Planet &planet, std::span<const GoalTarget> goal, cons
         return result;
     }
 
-    Construction construction =
-        Construct(problem, ShareOf(options, kConstructionShare), PhaseProgress(progress, 0, kConstructionShare));
+    Construction construction = goal::ConstructStart(problem, ShareOf(options, kConstructionShare),
+                                                     PhaseProgress(progress, 0, kConstructionShare));
     result.ownOrderTotal = construction.own.found ? construction.total : -1;
-    const Plan currentPlan = PlanOf(problem, current);
+    result.startTotal = construction.total;
+    const Plan currentPlan = goal::PlanOf(problem, current);
     const int64_t currentTotal = problem.TotalOf(currentPlan);
     if (currentTotal >= 0 && (construction.total < 0 || currentTotal < construction.total)) {
         // Only when the entries are the levels the plan's counting gives.

@@ -37,6 +37,9 @@ struct GoalResult {
     // The best order of the goal's own entries that the construction found;
     // -1 when none is admissible.
     int64_t ownOrderTotal = -1;
+    // Where the improvement started: that order, made admissible by a few
+    // synthesizer and solar plant levels where it is not; −1 without one.
+    int64_t startTotal = -1;
 
     // The current queue given to PlanGoal (none is an empty one), as the
     // walk plays it, whether every entry there gets its deuterium, and
