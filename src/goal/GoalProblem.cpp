@@ -109,6 +109,12 @@ GoalProblem::GoalProblem(const Planet &planet, std::span<const GoalTarget> goal)
             add(target.bid, false);
     }
 
+    // A fresh timeline works out the figures of the empty economy: once here
+    // rather than at every plan played.
+    startSlot_.state.stock = planet_.startStock;
+    startSlot_.state.total = 0;
+    startSlot_.levels = StartLevelsOf(planet_);
+
     fullRates_.resize(costs_.size());
     buildTimes_.resize(costs_.size());
     for (int32_t item = 0; item < 3; ++item) {
@@ -162,11 +168,7 @@ const EconomyFigures &GoalProblem::FiguresOf(const Economy &economy) const
 
 PlanSlot GoalProblem::StartSlot() const
 {
-    PlanSlot slot;
-    slot.state.stock = planet_.startStock;
-    slot.state.total = 0;
-    slot.levels = StartLevelsOf(planet_);
-    return slot;
+    return startSlot_;
 }
 
 bool GoalProblem::Play(int32_t item, PlanSlot &slot) const

@@ -97,6 +97,7 @@ class GoalProblem {
     // mine or synthesizer at start + k, nothing else built.
     std::vector<std::array<int64_t, 3>> fullRates_;
     int32_t requiredTotal_ = 0;
+    PlanSlot startSlot_;
 
     struct CachedFigures {
         uint64_t key = ~uint64_t{0};
