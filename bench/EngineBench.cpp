@@ -20,7 +20,7 @@ void SwapFrontThenWalk(benchmark::State &state)
     CountingSink messages;
     for (auto _ : state) {
         queue.SwapEntries(6, 7);
-        WalkQueue(queue, timeline, kInputs, messages, {});
+        WalkQueue(queue, kDefaultStartStock, timeline, kInputs, messages, {});
         benchmark::DoNotOptimize(timeline.total);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));

@@ -93,6 +93,7 @@ void GoalEvaluationsPerSecond(benchmark::State &state)
         evaluations += result.evaluations;
     }
     BuildQueue queue;
+    queue.SetStartLevels(goalCase.planet.startLevels);
     for (const QueueEntry &entry : result.plan)
         queue.AppendEntry(entry.bid, entry.level);
     class Quiet : public MessageSink {
@@ -104,7 +105,7 @@ void GoalEvaluationsPerSecond(benchmark::State &state)
     uint64_t walked = 0;
     TimelineState timeline;
     while (Seconds(walkStart) < 1.0) {
-        WalkQueue(queue, timeline, [&] { return inputs; }, quiet, {});
+        WalkQueue(queue, goalCase.planet.startStock, timeline, [&] { return inputs; }, quiet, {});
         walked += static_cast<uint64_t>(queue.Count());
     }
     const double walkCpu = CpuSeconds(walkCpuStart);

@@ -13,7 +13,7 @@
 namespace korvelin::bench {
 namespace {
 
-const PlanetInputs kPlanet{40, 0};
+const Planet kPlanet{.inputs = {40, 0}};
 constexpr int32_t kQueues = 10;
 
 double Seconds(std::chrono::steady_clock::time_point since)
@@ -34,7 +34,7 @@ void EvaluationsPerSecond(benchmark::State &state)
 {
     std::vector<std::vector<QueueEntry>> queues;
     for (uint32_t seed = 1; seed <= kQueues; ++seed)
-        queues.push_back(ShuffledBalancedQueue(static_cast<int32_t>(state.range(0)), seed, kPlanet));
+        queues.push_back(ShuffledBalancedQueue(static_cast<int32_t>(state.range(0)), seed, kPlanet.inputs));
     OptimizeOptions options;
     options.timeLimit = std::chrono::milliseconds(500);
     uint64_t evaluations = 0;
@@ -63,7 +63,7 @@ void ExactSearch(benchmark::State &state)
     uint32_t seed = 1;
     for (auto _ : state) {
         state.PauseTiming();
-        const std::vector<QueueEntry> entries = RandomEarlyQueue(count, seed++, kPlanet);
+        const std::vector<QueueEntry> entries = RandomEarlyQueue(count, seed++, kPlanet.inputs);
         state.ResumeTiming();
         const auto start = std::chrono::steady_clock::now();
         const OptimizeResult result = OptimizeOrder(entries, kPlanet, options);
@@ -98,8 +98,8 @@ void LongQueueSavings(benchmark::State &state)
     for (auto _ : state) {
         for (uint32_t seed = 1; seed <= kQueues; ++seed) {
             state.PauseTiming();
-            const std::vector<QueueEntry> entries =
-                solarHeavy ? ShuffledRealisticQueue(300, seed, 30, kPlanet) : ShuffledBalancedQueue(300, seed, kPlanet);
+            const std::vector<QueueEntry> entries = solarHeavy ? ShuffledRealisticQueue(300, seed, 30, kPlanet.inputs)
+                                                               : ShuffledBalancedQueue(300, seed, kPlanet.inputs);
             const int64_t greedy = GreedyTotal(entries);
             state.ResumeTiming();
             const OptimizeResult result = OptimizeOrder(entries, kPlanet, options);

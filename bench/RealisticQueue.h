@@ -49,8 +49,7 @@ inline BuildQueue RealisticQueue(int32_t count)
 {
     BuildQueue queue;
     for (const int32_t b : RealisticPlan(count)) {
-        queue.RaiseQueuedLevel(b);
-        queue.AppendEntry(b, queue.QueuedLevel(b));
+        queue.AppendUpgrade(b);
     }
     return queue;
 }

@@ -61,14 +61,13 @@ inline std::vector<QueueEntry> ShuffledQueue(const std::vector<int32_t> &plan, u
         // places in order.
         BuildQueue queue;
         for (const auto &[key, b] : keyed) {
-            queue.RaiseQueuedLevel(b);
-            queue.AppendEntry(b, queue.QueuedLevel(b));
+            queue.AppendUpgrade(b);
         }
         std::vector<QueueEntry> entries(queue.Entries().begin(), queue.Entries().end());
         std::vector<int32_t> order(entries.size());
         for (size_t i = 0; i < order.size(); ++i)
             order[i] = static_cast<int32_t>(i);
-        if (optimize::OrderProblem(entries, planet).TotalOf(order) >= 0)
+        if (optimize::OrderProblem(entries, Planet{.inputs = planet}).TotalOf(order) >= 0)
             return entries;
     }
     return {};

@@ -32,6 +32,7 @@ class QuietPlatform : public Platform {
     void SetClipboardText(const QString &) override {}
     void OpenUrl(const QString &) override {}
     Answer AskQuestion(const QuestionRequest &request) override { return request.escapeAnswer; }
+    std::optional<std::vector<int64_t>> AskNumbers(const NumbersRequest &) override { return std::nullopt; }
     void WaitForWork(const QString &, BackgroundWork &work) override
     {
         while (!work.Finished())

@@ -29,7 +29,7 @@ inline void WalkRealisticQueue(benchmark::State &state)
     TimelineState timeline;
     CountingSink messages;
     for (auto _ : state) {
-        WalkQueue(queue, timeline, BenchPlanet, messages, {});
+        WalkQueue(queue, kDefaultStartStock, timeline, BenchPlanet, messages, {});
         benchmark::DoNotOptimize(timeline.total);
     }
     if (messages.count != 0)
@@ -47,7 +47,7 @@ inline void PriceEveryItem(benchmark::State &state)
         for (int32_t level = 1; level <= 100; ++level) {
             for (const CatalogueItem &item : ItemCatalogue()) {
                 const auto costs = UpgradeCosts(item.bid, level, messages);
-                sum += costs[2] + BuildTime(costs[0], costs[1], level, level / 10);
+                sum += costs[2] + BuildTime(costs[0], costs[1], level, level / 10, 1);
             }
             const Economy economy{level, level, level, level, level / 2, -20, level};
             sum += EvaluateEconomy(economy).deuteriumPerHour;

@@ -81,7 +81,7 @@ namespace {
 void DescribeCurrent(std::span<const QueueEntry> current, const Planet &planet, std::span<const GoalTarget> goal,
                      GoalResult &result)
 {
-    const optimize::OrderProblem queue(current, planet.inputs);
+    const optimize::OrderProblem queue(current, planet);
     optimize::Slot walk;
     optimize::Order order;
     for (int32_t e = 0; e < queue.Count(); ++e) {

@@ -26,27 +26,14 @@ constexpr size_t kCacheBits = 12;
 constexpr int64_t kLongestSlack = int64_t{1} << 40;
 constexpr int64_t kFastestRate = int64_t{1} << 22;
 
-PositionLevels StartLevelsOf(const Planet &planet)
-{
-    PositionLevels levels;
-    levels.metalMine = planet.StartLevel(bid::kMetalMine);
-    levels.crystalMine = planet.StartLevel(bid::kCrystalMine);
-    levels.deuteriumSynthesizer = planet.StartLevel(bid::kDeuteriumSynthesizer);
-    levels.solarPlant = planet.StartLevel(bid::kSolarPlant);
-    levels.fusionReactor = planet.StartLevel(bid::kFusionReactor);
-    levels.roboticsFactory = planet.StartLevel(bid::kRoboticsFactory);
-    levels.naniteFactory = planet.StartLevel(bid::kNaniteFactory);
-    return levels;
-}
-
 Economy EconomyOf(const PositionLevels &levels, const PlanetInputs &inputs)
 {
-    return levels.EconomyWith(inputs.maxTemperature, inputs.satellites);
+    return levels.EconomyWith(inputs);
 }
 
-int64_t BuildTimeAt(const std::array<int64_t, 3> &costs, int32_t robotics, int32_t nanite, const PlanetInputs &)
+int64_t BuildTimeAt(const std::array<int64_t, 3> &costs, int32_t robotics, int32_t nanite, const PlanetInputs &inputs)
 {
-    return BuildTime(costs[0], costs[1], robotics, nanite);
+    return BuildTime(costs[0], costs[1], robotics, nanite, inputs.economySpeed);
 }
 
 int32_t LevelAfter(int32_t start, int32_t k)
@@ -113,7 +100,7 @@ GoalProblem::GoalProblem(const Planet &planet, std::span<const GoalTarget> goal)
     // rather than at every plan played.
     startSlot_.state.stock = planet_.startStock;
     startSlot_.state.total = 0;
-    startSlot_.levels = StartLevelsOf(planet_);
+    startSlot_.levels = PositionLevels::Start(planet_);
 
     fullRates_.resize(costs_.size());
     buildTimes_.resize(costs_.size());

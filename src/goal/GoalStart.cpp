@@ -15,7 +15,7 @@ Construction ConstructStart(const GoalProblem &problem, const OptimizeOptions &o
 {
     Construction construction;
     const std::vector<QueueEntry> own = problem.OwnEntries();
-    construction.own = OptimizeOrder(own, problem.PlanetValue().inputs, options, progress);
+    construction.own = OptimizeOrder(own, problem.PlanetValue(), options, progress);
     construction.evaluations = construction.own.evaluations;
     construction.tried = construction.own.ordersTried;
     if (construction.own.found) {
@@ -33,7 +33,7 @@ Construction ConstructStart(const GoalProblem &problem, const OptimizeOptions &o
             plan.insert(plan.end(), static_cast<size_t>(extra - solar), 2);
             plan.insert(plan.end(), static_cast<size_t>(solar), 3);
             const OptimizeResult result =
-                OptimizeOrder(problem.EntriesOf(plan), problem.PlanetValue().inputs, quick, progress);
+                OptimizeOrder(problem.EntriesOf(plan), problem.PlanetValue(), quick, progress);
             construction.evaluations += result.evaluations;
             construction.tried += result.ordersTried;
             if (result.found) {

@@ -47,6 +47,11 @@ bool IsMine(int32_t bid)
     return bid == bid::kMetalMine || bid == bid::kCrystalMine;
 }
 
+int32_t AddLevel(int32_t start, int32_t queued)
+{
+    return static_cast<int32_t>(std::min<int64_t>(int64_t{start} + queued, INT32_MAX));
+}
+
 } // namespace
 
 AdmissibilityCheck CheckAdmissibility(const OrderProblem &problem)
@@ -94,7 +99,10 @@ AdmissibilityCheck CheckAdmissibility(const OrderProblem &problem)
         return check;
     }
 
-    const PlanetInputs &planet = problem.Planet();
+    const PlanetInputs &planet = problem.Inputs();
+    // The lattice counts queued levels; the economy at each point stands on
+    // the start levels, mines included, since every order has them.
+    const PositionLevels &start = problem.StartSlot().levels;
     std::vector<uint8_t> good(points);
     // Per point and per "has passed a position with deuterium": the move that
     // reached it first, with the flag before that move in bit 2.
@@ -108,12 +116,11 @@ AdmissibilityCheck CheckAdmissibility(const OrderProblem &problem)
         for (int32_t d = 0; d <= lattice.synthesizers; ++d) {
             for (int32_t s = 0; s <= lattice.solars; ++s) {
                 const size_t point = lattice.Index(f, d, s);
-                Economy economy;
-                economy.deuteriumSynthesizer = d;
-                economy.solarPlant = s;
-                economy.fusionReactor = f;
-                economy.maxTemperature = planet.maxTemperature;
-                economy.satellites = planet.satellites;
+                PositionLevels levels = start;
+                levels.deuteriumSynthesizer = AddLevel(start.deuteriumSynthesizer, d);
+                levels.solarPlant = AddLevel(start.solarPlant, s);
+                levels.fusionReactor = AddLevel(start.fusionReactor, f);
+                const Economy economy = levels.EconomyWith(planet);
                 good[point] = EvaluateEconomy(economy).deuteriumPerHour > 0;
                 const auto arrive = [&](size_t previous, Move move, bool allowed) {
                     for (int flag = 0; flag < 2; ++flag) {

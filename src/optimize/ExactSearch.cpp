@@ -19,7 +19,7 @@ class BranchAndBound {
     ExactOutcome Run()
     {
         OrderProblem::Remaining remaining = problem_.AllRemaining();
-        Descend(0, Slot{}, remaining);
+        Descend(0, problem_.StartSlot(), remaining);
         outcome_.complete = !aborted_;
         return std::move(outcome_);
     }

@@ -15,7 +15,7 @@ Order BuildGreedyOrder(const OrderProblem &problem, GreedyRule rule, SearchBudge
     std::vector<size_t> next(static_cast<size_t>(problem.ItemCount()), 0);
     Order order;
     order.reserve(static_cast<size_t>(n));
-    Slot slot;
+    Slot slot = problem.StartSlot();
     for (int32_t position = 0; position < n; ++position) {
         int32_t chosen = -1;
         Slot chosenSlot;

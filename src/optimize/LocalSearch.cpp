@@ -28,7 +28,7 @@ LocalSearch::LocalSearch(const OrderProblem &problem, SearchBudget &budget, uint
 
 void LocalSearch::Rebuild()
 {
-    slots_[0] = Slot{};
+    slots_[0] = problem_.StartSlot();
     for (int32_t x = 0; x < n_; ++x) {
         Slot slot = slots_[static_cast<size_t>(x)];
         problem_.PlayEntry(order_[static_cast<size_t>(x)], slot);

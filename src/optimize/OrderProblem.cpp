@@ -26,14 +26,17 @@ constexpr uint64_t kCheckInterval = 4096;
 
 } // namespace
 
-OrderProblem::OrderProblem(std::span<const QueueEntry> entries, const PlanetInputs &planet)
+OrderProblem::OrderProblem(std::span<const QueueEntry> entries, const Planet &planet)
     : entries_(entries.begin(), entries.end()), planet_(planet)
 {
+    planet_.inputs.economySpeed = ClampEconomySpeed(planet_.inputs.economySpeed);
+    startSlot_.state.stock = planet_.startStock;
+    startSlot_.levels = PositionLevels::Start(planet_);
     const size_t n = entries_.size();
     costs_.resize(n);
     shortestStep_.resize(n);
     items_.resize(n);
-    PositionLevels all;
+    PositionLevels all = startSlot_.levels;
     std::map<int32_t, int32_t> itemOfBid;
     for (size_t e = 0; e < n; ++e) {
         const QueueEntry &entry = entries_[e];
@@ -47,7 +50,7 @@ OrderProblem::OrderProblem(std::span<const QueueEntry> entries, const PlanetInpu
         itemEntries_[static_cast<size_t>(items_[e])].push_back(static_cast<int32_t>(e));
     }
     // An entry of a factory stands after exactly its own earlier levels.
-    std::array<int32_t, 2> seenFactories{};
+    std::array<int32_t, 2> seenFactories{startSlot_.levels.roboticsFactory, startSlot_.levels.naniteFactory};
     for (size_t e = 0; e < n; ++e) {
         int32_t robotics = all.roboticsFactory;
         int32_t nanite = all.naniteFactory;
@@ -55,7 +58,7 @@ OrderProblem::OrderProblem(std::span<const QueueEntry> entries, const PlanetInpu
             robotics = seenFactories[0]++;
         else if (entries_[e].bid == bid::kNaniteFactory)
             nanite = seenFactories[1]++;
-        shortestStep_[e] = BuildTime(costs_[e][0], costs_[e][1], robotics, nanite);
+        shortestStep_[e] = BuildTime(costs_[e][0], costs_[e][1], robotics, nanite, planet_.inputs.economySpeed);
     }
 
     // Each rate is highest at the full production factor with every level of
@@ -66,7 +69,8 @@ OrderProblem::OrderProblem(std::span<const QueueEntry> entries, const PlanetInpu
         economy.metalMine = metal;
         economy.crystalMine = crystal;
         economy.deuteriumSynthesizer = synthesizer;
-        economy.maxTemperature = planet_.maxTemperature;
+        economy.maxTemperature = planet_.inputs.maxTemperature;
+        economy.economySpeed = planet_.inputs.economySpeed;
         return EvaluateEconomy(economy);
     };
     highestRate_[0] = rateWith(all.metalMine, 0, 0).metalPerHour;
@@ -77,7 +81,7 @@ OrderProblem::OrderProblem(std::span<const QueueEntry> entries, const PlanetInpu
 bool OrderProblem::PlayEntry(int32_t e, Slot &slot) const
 {
     EntryEvaluation evaluation;
-    EvaluateAt(Costs(e), slot.levels, planet_, slot.state, quietSink, evaluation);
+    EvaluateAt(Costs(e), slot.levels, planet_.inputs, slot.state, quietSink, evaluation);
     if (evaluation.costs[2] > 0 && evaluation.economy.deuteriumPerHour <= 0)
         return false;
     CreditStep(evaluation.economy, slot.state, evaluation);
@@ -88,14 +92,14 @@ bool OrderProblem::PlayEntry(int32_t e, Slot &slot) const
 void OrderProblem::PlayAnyway(int32_t e, Slot &slot) const
 {
     EntryEvaluation evaluation;
-    EvaluateAt(Costs(e), slot.levels, planet_, slot.state, quietSink, evaluation);
+    EvaluateAt(Costs(e), slot.levels, planet_.inputs, slot.state, quietSink, evaluation);
     CreditStep(evaluation.economy, slot.state, evaluation);
     slot.levels.CountEntry(Entry(e).bid);
 }
 
 int64_t OrderProblem::TotalOf(std::span<const int32_t> order) const
 {
-    Slot slot;
+    Slot slot = startSlot_;
     for (const int32_t e : order) {
         if (!PlayEntry(e, slot))
             return -1;

@@ -46,7 +46,7 @@ struct Slot {
 
 class OrderProblem {
   public:
-    OrderProblem(std::span<const QueueEntry> entries, const PlanetInputs &planet);
+    OrderProblem(std::span<const QueueEntry> entries, const Planet &planet);
 
     int32_t Count() const { return static_cast<int32_t>(entries_.size()); }
     int32_t ItemCount() const { return static_cast<int32_t>(itemEntries_.size()); }
@@ -60,7 +60,10 @@ class OrderProblem {
     // A step is never shorter than this: the build time at the highest
     // robotics and nanite levels the entry can stand after.
     int64_t ShortestStep(int32_t e) const { return shortestStep_[static_cast<size_t>(e)]; }
-    const PlanetInputs &Planet() const { return planet_; }
+    const PlanetInputs &Inputs() const { return planet_.inputs; }
+    const Planet &StartPlanet() const { return planet_; }
+    // Before the first entry: the planet's start stock and levels.
+    const Slot &StartSlot() const { return startSlot_; }
     bool AnyDeuteriumCost() const { return anyDeuteriumCost_; }
     // The most deuterium any position of any order produces per hour.
     int64_t HighestDeuteriumRate() const { return highestRate_[2]; }
@@ -95,7 +98,8 @@ class OrderProblem {
     std::vector<int64_t> shortestStep_;
     std::vector<int32_t> items_;
     std::vector<std::vector<int32_t>> itemEntries_;
-    PlanetInputs planet_;
+    Planet planet_;
+    Slot startSlot_;
     // The most each resource is produced per hour at any position.
     std::array<int64_t, 3> highestRate_{};
     bool anyDeuteriumCost_ = false;

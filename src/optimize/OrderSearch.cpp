@@ -43,8 +43,8 @@ void Consider(const optimize::OrderProblem &problem, Order order, Start &best)
 
 } // namespace
 
-OptimizeResult OptimizeOrder(std::span<const QueueEntry> entries, const PlanetInputs &planet,
-                             const OptimizeOptions &options, const OptimizeProgressCallback &progress)
+OptimizeResult OptimizeOrder(std::span<const QueueEntry> entries, const Planet &planet, const OptimizeOptions &options,
+                             const OptimizeProgressCallback &progress)
 {
     using namespace optimize;
     OptimizeResult result;
@@ -55,7 +55,7 @@ OptimizeResult OptimizeOrder(std::span<const QueueEntry> entries, const PlanetIn
     Order input(static_cast<size_t>(n));
     for (int32_t e = 0; e < n; ++e)
         input[static_cast<size_t>(e)] = e;
-    Slot walk;
+    Slot walk = problem.StartSlot();
     for (const int32_t e : input)
         problem.PlayAnyway(e, walk);
     result.beforeTotal = walk.state.total;

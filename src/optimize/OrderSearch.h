@@ -62,7 +62,7 @@ struct OptimizeResult {
     bool blockedProven = false;
 };
 
-OptimizeResult OptimizeOrder(std::span<const QueueEntry> entries, const PlanetInputs &planet,
-                             const OptimizeOptions &options, const OptimizeProgressCallback &progress = {});
+OptimizeResult OptimizeOrder(std::span<const QueueEntry> entries, const Planet &planet, const OptimizeOptions &options,
+                             const OptimizeProgressCallback &progress = {});
 
 } // namespace korvelin

@@ -23,6 +23,13 @@ uint64_t NextRevision()
     return ++last;
 }
 
+// Start level plus entries; a start level near INT32_MAX from a file must not
+// overflow.
+int32_t AddLevels(int32_t start, int32_t entries)
+{
+    return static_cast<int32_t>(std::min<int64_t>(static_cast<int64_t>(start) + entries, INT32_MAX));
+}
+
 int32_t TrackedSlot(int32_t bid)
 {
     for (int32_t slot = 0; slot < kTracked; ++slot) {
@@ -55,9 +62,15 @@ int32_t BuildQueue::AppendEntry(int32_t bid, int32_t level)
     const int32_t stamp = NextOrderStamp();
     const int32_t index = Count();
     entries_.push_back({bid, level, stamp});
+    CountItem(bid, 1);
     smallestStamp_ = std::min(smallestStamp_, stamp);
     InvalidateFrom(index);
     return index;
+}
+
+int32_t BuildQueue::AppendUpgrade(int32_t bid)
+{
+    return AppendEntry(bid, AddLevels(QueuedLevel(bid), 1));
 }
 
 int32_t BuildQueue::FindLaterHigherLevel(int32_t index) const
@@ -84,7 +97,7 @@ std::vector<RemovedEntry> BuildQueue::RemoveEntry(int32_t index)
     std::vector<bool> removed(entries_.size(), false);
     for (int32_t i = index; i != -1; i = FindLaterHigherLevel(i)) {
         removed[static_cast<size_t>(i)] = true;
-        LowerQueuedLevel(entries_[static_cast<size_t>(i)].bid);
+        CountItem(entries_[static_cast<size_t>(i)].bid, -1);
     }
     std::vector<RemovedEntry> taken;
     size_t kept = static_cast<size_t>(index);
@@ -121,7 +134,7 @@ void BuildQueue::RestoreEntries(std::span<const RemovedEntry> removed)
         while (merged.size() < at && next < entries_.size())
             merged.push_back(entries_[next++]);
         merged.push_back(item.entry);
-        RaiseQueuedLevel(item.entry.bid);
+        CountItem(item.entry.bid, 1);
         smallestStamp_ = std::min(smallestStamp_, item.entry.order);
     }
     merged.insert(merged.end(), entries_.begin() + static_cast<std::ptrdiff_t>(next), entries_.end());
@@ -158,19 +171,39 @@ bool BuildQueue::CanMoveDown(int32_t index) const
 void BuildQueue::Clear()
 {
     entries_.clear();
-    queuedLevels_.fill(0);
+    itemCounts_.fill(0);
     smallestStamp_ = 1000;
     InvalidateFrom(0);
 }
 
-void BuildQueue::Assign(std::span<const QueueEntry> entries, const std::array<int32_t, kItemCount> &queuedLevels)
+void BuildQueue::Assign(std::span<const QueueEntry> entries)
 {
     entries_.assign(entries.begin(), entries.end());
-    queuedLevels_ = queuedLevels;
+    RecountItems();
     smallestStamp_ = 1000;
     for (const QueueEntry &entry : entries_)
         smallestStamp_ = std::min(smallestStamp_, entry.order);
     InvalidateFrom(0);
+}
+
+void BuildQueue::SetStartLevels(const std::array<int32_t, kItemCount> &levels)
+{
+    startLevels_ = levels;
+    // The prefix rows count entries only, so they still hold; the levels read
+    // at every position changed all the same.
+    revision_ = NextRevision();
+}
+
+void BuildQueue::RenumberEntries(int32_t bid)
+{
+    int32_t level = LevelBefore(bid, 0);
+    for (QueueEntry &entry : entries_) {
+        if (entry.bid == bid) {
+            level = AddLevels(level, 1);
+            entry.level = level;
+        }
+    }
+    revision_ = NextRevision();
 }
 
 void BuildQueue::InvalidateFrom(int32_t index)
@@ -205,48 +238,72 @@ void BuildQueue::EnsurePrefixRows(int32_t n) const
 
 int32_t BuildQueue::LevelBefore(int32_t bid, int32_t n) const
 {
+    const int32_t item = ItemIndexOf(bid);
+    const int32_t start = item == -1 ? 0 : startLevels_[static_cast<size_t>(item) - 1];
     if (n <= 0)
-        return 0;
+        return start;
     n = std::min(n, Count());
     const int32_t slot = TrackedSlot(bid);
     if (slot == -1) {
-        return static_cast<int32_t>(std::count_if(entries_.begin(), entries_.begin() + n,
-                                                  [bid](const QueueEntry &entry) { return entry.bid == bid; }));
+        return AddLevels(
+            start, static_cast<int32_t>(std::count_if(entries_.begin(), entries_.begin() + n,
+                                                      [bid](const QueueEntry &entry) { return entry.bid == bid; })));
     }
     EnsurePrefixRows(n);
-    return prefixCounts_[static_cast<size_t>(n) * kTracked + static_cast<size_t>(slot)];
+    return AddLevels(start, prefixCounts_[static_cast<size_t>(n) * kTracked + static_cast<size_t>(slot)]);
+}
+
+PositionLevels PositionLevels::Start(const Planet &planet)
+{
+    return Start(planet.startLevels);
+}
+
+PositionLevels PositionLevels::Start(const std::array<int32_t, kItemCount> &startLevels)
+{
+    const auto level = [&](int32_t bid) { return startLevels[static_cast<size_t>(ItemIndexOf(bid)) - 1]; };
+    PositionLevels levels;
+    levels.metalMine = level(bid::kMetalMine);
+    levels.crystalMine = level(bid::kCrystalMine);
+    levels.deuteriumSynthesizer = level(bid::kDeuteriumSynthesizer);
+    levels.solarPlant = level(bid::kSolarPlant);
+    levels.fusionReactor = level(bid::kFusionReactor);
+    levels.roboticsFactory = level(bid::kRoboticsFactory);
+    levels.naniteFactory = level(bid::kNaniteFactory);
+    return levels;
 }
 
 void PositionLevels::CountEntry(int32_t bid)
 {
+    // Counts as the queue does: a start level near INT32_MAX stays there.
+    const auto raise = [](int32_t &level) { level = AddLevels(level, 1); };
     switch (bid) {
     case bid::kMetalMine:
-        ++metalMine;
+        raise(metalMine);
         break;
     case bid::kCrystalMine:
-        ++crystalMine;
+        raise(crystalMine);
         break;
     case bid::kDeuteriumSynthesizer:
-        ++deuteriumSynthesizer;
+        raise(deuteriumSynthesizer);
         break;
     case bid::kSolarPlant:
-        ++solarPlant;
+        raise(solarPlant);
         break;
     case bid::kFusionReactor:
-        ++fusionReactor;
+        raise(fusionReactor);
         break;
     case bid::kRoboticsFactory:
-        ++roboticsFactory;
+        raise(roboticsFactory);
         break;
     case bid::kNaniteFactory:
-        ++naniteFactory;
+        raise(naniteFactory);
         break;
     default:
         break;
     }
 }
 
-Economy PositionLevels::EconomyWith(int32_t maxTemperature, int32_t satellites) const
+Economy PositionLevels::EconomyWith(const PlanetInputs &inputs) const
 {
     Economy economy;
     economy.metalMine = metalMine;
@@ -254,8 +311,9 @@ Economy PositionLevels::EconomyWith(int32_t maxTemperature, int32_t satellites) 
     economy.deuteriumSynthesizer = deuteriumSynthesizer;
     economy.solarPlant = solarPlant;
     economy.fusionReactor = fusionReactor;
-    economy.maxTemperature = maxTemperature;
-    economy.satellites = satellites;
+    economy.maxTemperature = inputs.maxTemperature;
+    economy.satellites = inputs.satellites;
+    economy.economySpeed = inputs.economySpeed;
     return economy;
 }
 
@@ -272,35 +330,34 @@ PositionLevels BuildQueue::LevelsAt(int32_t n) const
     return levels;
 }
 
-Economy BuildQueue::EconomyAt(int32_t n, int32_t maxTemperature, int32_t satellites) const
+Economy BuildQueue::EconomyAt(int32_t n, const PlanetInputs &inputs) const
 {
-    return LevelsAt(n).EconomyWith(maxTemperature, satellites);
+    return LevelsAt(n).EconomyWith(inputs);
 }
 
 int32_t BuildQueue::QueuedLevel(int32_t bid) const
 {
     const int32_t item = ItemIndexOf(bid);
-    return item == -1 ? 0 : queuedLevels_[static_cast<size_t>(item) - 1];
+    if (item == -1)
+        return 0;
+    const size_t slot = static_cast<size_t>(item) - 1;
+    return AddLevels(startLevels_[slot], itemCounts_[slot]);
 }
 
-void BuildQueue::RaiseQueuedLevel(int32_t bid)
+void BuildQueue::CountItem(int32_t bid, int32_t delta)
 {
+    // Only catalogue BIDs enter the queue, and a queue holds at most
+    // INT32_MAX entries, so a count stays within 0 .. INT32_MAX.
     const int32_t item = ItemIndexOf(bid);
-    if (item == -1)
-        return;
-    int32_t &level = queuedLevels_[static_cast<size_t>(item) - 1];
-    if (level < std::numeric_limits<int32_t>::max())
-        ++level;
+    if (item != -1)
+        itemCounts_[static_cast<size_t>(item) - 1] += delta;
 }
 
-void BuildQueue::LowerQueuedLevel(int32_t bid)
+void BuildQueue::RecountItems()
 {
-    const int32_t item = ItemIndexOf(bid);
-    if (item == -1)
-        return;
-    int32_t &level = queuedLevels_[static_cast<size_t>(item) - 1];
-    if (level > std::numeric_limits<int32_t>::min())
-        --level;
+    itemCounts_.fill(0);
+    for (const QueueEntry &entry : entries_)
+        CountItem(entry.bid, 1);
 }
 
 } // namespace korvelin

@@ -1,10 +1,11 @@
 #pragma once
-// The build queue: the planned upgrades in build order, the per-item count of
-// queued upgrades (QueuedLevel) and the level of any item at any position.
-// The planet is planned from nothing, so an item's level at position n is the
-// number of its entries among the first n.
+// The build queue: the planned upgrades in build order and the level of any
+// item at any position. An item's level at position n is its start level on
+// the planet plus the number of its entries among the first n; its queued
+// level is that at the end of the queue.
 
 #include "rules/ItemCatalogue.h"
+#include "rules/Planet.h"
 #include "rules/Production.h"
 
 #include <array>
@@ -40,10 +41,14 @@ struct PositionLevels {
     int32_t roboticsFactory = 0;
     int32_t naniteFactory = 0;
 
+    // The levels before the first entry: the planet's start levels.
+    static PositionLevels Start(const Planet &planet);
+    static PositionLevels Start(const std::array<int32_t, kItemCount> &startLevels);
+
     // One more entry of `bid` stands before the position; an item whose
     // level nothing here reads changes nothing.
     void CountEntry(int32_t bid);
-    Economy EconomyWith(int32_t maxTemperature, int32_t satellites) const;
+    Economy EconomyWith(const PlanetInputs &inputs) const;
 
     friend bool operator==(const PositionLevels &, const PositionLevels &) = default;
 };
@@ -57,16 +62,16 @@ class BuildQueue {
     std::span<const QueueEntry> Entries() const { return entries_; }
 
     // Appends {bid, level, NextOrderStamp()} and returns its index. Catalogue
-    // BIDs only (any other is refused with -1); does not touch the QueuedLevel
-    // table.
+    // BIDs only (any other is refused with -1), and at most INT32_MAX entries.
     int32_t AppendEntry(int32_t bid, int32_t level);
+    // Appends the item's next level, QueuedLevel + 1, as an item button does.
+    int32_t AppendUpgrade(int32_t bid);
     // Removes the entry and, first, the chain of later entries of the same item
-    // at higher levels; lowers the queued level once per removed entry. An
-    // index outside the queue changes nothing. Returns what was removed, by
-    // rising index.
+    // at higher levels. An index outside the queue changes nothing. Returns
+    // what was removed, by rising index.
     std::vector<RemovedEntry> RemoveEntry(int32_t index);
-    // Puts back what RemoveEntry returned, each entry at its old index, and
-    // raises the queued levels again: the queue is as before the removal.
+    // Puts back what RemoveEntry returned, each entry at its old index: the
+    // queue is as before the removal.
     void RestoreEntries(std::span<const RemovedEntry> removed);
     // Exchanges two entries with all their fields; indices outside the queue
     // change nothing.
@@ -81,27 +86,32 @@ class BuildQueue {
     // stay on that side; false also for an index without that neighbour.
     bool CanMoveUp(int32_t index) const;
     bool CanMoveDown(int32_t index) const;
-    // Empties the queue and sets every queued level to 0.
+    // Empties the queue; the start levels stay.
     void Clear();
-    // Replaces the entries and the QueuedLevel table at once, as a snapshot
-    // taken with Entries() and QueuedLevels() left them.
-    void Assign(std::span<const QueueEntry> entries, const std::array<int32_t, kItemCount> &queuedLevels);
+    // Replaces the entries, as a snapshot taken with Entries() left them.
+    void Assign(std::span<const QueueEntry> entries);
 
-    // Entries of `bid` among indices 0 .. n − 1; 0 for n ≤ 0, every entry for
-    // n ≥ Count(). Constant time (amortised) for the items the economy and
-    // the timeline read; other items are counted.
+    // The planet's level of each item before the first entry, by
+    // ItemIndex − 1. Setting them leaves the entries as they are.
+    const std::array<int32_t, kItemCount> &StartLevels() const { return startLevels_; }
+    void SetStartLevels(const std::array<int32_t, kItemCount> &levels);
+    // Gives the entries of `bid` the levels start + 1, start + 2, … in queue
+    // order, so that the plan keeps its shape on a planet whose start changed.
+    void RenumberEntries(int32_t bid);
+
+    // The start level of `bid` plus its entries among indices 0 .. n − 1
+    // (none for n ≤ 0, every entry for n ≥ Count()), at most INT32_MAX.
+    // Constant time (amortised) for the items the economy and the timeline
+    // read; other items are counted.
     int32_t LevelBefore(int32_t bid, int32_t n) const;
     // The levels at position n, and the economy there with the planet inputs
     // read by the caller.
     PositionLevels LevelsAt(int32_t n) const;
-    Economy EconomyAt(int32_t n, int32_t maxTemperature, int32_t satellites) const;
+    Economy EconomyAt(int32_t n, const PlanetInputs &inputs) const;
 
-    // The QueuedLevel table: entries of each catalogue item in the queue
-    // (0 for a BID outside the catalogue).
+    // The item's level once the whole queue is built: start level plus its
+    // entries, at most INT32_MAX; 0 for a BID outside the catalogue.
     int32_t QueuedLevel(int32_t bid) const;
-    void RaiseQueuedLevel(int32_t bid);
-    // The whole table, by ItemIndex − 1.
-    const std::array<int32_t, kItemCount> &QueuedLevels() const { return queuedLevels_; }
 
     // Changes with every edit of the entries, so that a view can tell in
     // constant time whether what it shows is still the queue. Revisions come
@@ -110,15 +120,17 @@ class BuildQueue {
     uint64_t Revision() const { return revision_; }
 
   private:
-    void LowerQueuedLevel(int32_t bid);
+    void CountItem(int32_t bid, int32_t delta);
+    void RecountItems();
     // The entries changed from `index` on: later prefix rows no longer hold
     // and the revision moves on.
     void InvalidateFrom(int32_t index);
     void EnsurePrefixRows(int32_t n) const;
 
     std::vector<QueueEntry> entries_;
-    std::array<int32_t, kItemCount> queuedLevels_{};
-    int32_t smallestStamp_ = 1000; // min(1000, every stamp in the queue)
+    std::array<int32_t, kItemCount> startLevels_{};
+    std::array<int32_t, kItemCount> itemCounts_{}; // entries of each item, by ItemIndex − 1
+    int32_t smallestStamp_ = 1000;                 // min(1000, every stamp in the queue)
     uint64_t revision_ = 0;
 
     // Row r holds, for each tracked item, its entries among the first r;

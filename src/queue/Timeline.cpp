@@ -12,7 +12,10 @@ namespace {
 
 PlanetInputs ReadInputs(const PlanetInputSource &inputs)
 {
-    return inputs ? inputs() : PlanetInputs{};
+    PlanetInputs planet = inputs ? inputs() : PlanetInputs{};
+    // A speed outside 1 .. 100 would divide build times by zero.
+    planet.economySpeed = ClampEconomySpeed(planet.economySpeed);
+    return planet;
 }
 
 const EconomyFigures &FiguresOf(const Economy &economy, TimelineState &state)
@@ -44,9 +47,9 @@ int64_t ProductionOver(int64_t perHour, int64_t seconds)
     return RoundToInt64(static_cast<Extended>(SatMul(perHour, seconds)) / Extended{3600});
 }
 
-void ResetTimeline(TimelineState &state)
+void ResetTimeline(TimelineState &state, const std::array<int64_t, 3> &startStock)
 {
-    state.stock = {kStartMetal, kStartCrystal, kStartDeuterium};
+    state.stock = startStock;
     state.total = 0;
 }
 
@@ -56,9 +59,9 @@ void EvaluateAt(const std::array<int64_t, 3> &costs, const PositionLevels &level
     result.roboticsLevel = levels.roboticsFactory;
     result.naniteLevel = levels.naniteFactory;
     result.inputs = planet;
-    const EconomyFigures &figures = FiguresOf(levels.EconomyWith(planet.maxTemperature, planet.satellites), state);
-    EvaluateStep(costs, BuildTime(costs[0], costs[1], result.roboticsLevel, result.naniteLevel), figures, state,
-                 messages, result);
+    const EconomyFigures &figures = FiguresOf(levels.EconomyWith(planet), state);
+    EvaluateStep(costs, BuildTime(costs[0], costs[1], result.roboticsLevel, result.naniteLevel, planet.economySpeed),
+                 figures, state, messages, result);
 }
 
 void EvaluateStep(const std::array<int64_t, 3> &costs, int64_t buildTime, const EconomyFigures &figures,
@@ -121,19 +124,32 @@ std::optional<EntryEvaluation> AdvanceTimeline(const BuildQueue &queue, int32_t 
     // message box may have stood in between. Unchanged inputs give the same
     // figures, so those are reused.
     const PlanetInputs planet = ReadInputs(inputs);
-    const bool sameInputs =
-        planet.maxTemperature == result->inputs.maxTemperature && planet.satellites == result->inputs.satellites;
     const EconomyFigures figures =
-        sameInputs ? result->economy
-                   : FiguresOf(queue.EconomyAt(position, planet.maxTemperature, planet.satellites), state);
+        planet == result->inputs ? result->economy : FiguresOf(queue.EconomyAt(position, planet), state);
     CreditStep(figures, state, *result);
     return result;
 }
 
-void WalkQueue(const BuildQueue &queue, TimelineState &state, const PlanetInputSource &inputs, MessageSink &messages,
-               const EntryObserver &observer)
+std::array<int64_t, 3> StockAfterLine(const BuildQueue &queue, int32_t line, const std::array<int64_t, 3> &startStock,
+                                      const PlanetInputs &inputs)
 {
-    ResetTimeline(state);
+    class Silent : public MessageSink {
+      public:
+        void ShowMessage(std::string_view) override {}
+    } silent;
+    TimelineState state;
+    ResetTimeline(state, startStock);
+    const PlanetInputSource source = [inputs] { return inputs; };
+    const int32_t last = std::min(line, queue.Count() - 1);
+    for (int32_t position = 0; position <= last; ++position)
+        AdvanceTimeline(queue, position, state, source, silent);
+    return state.stock;
+}
+
+void WalkQueue(const BuildQueue &queue, const std::array<int64_t, 3> &startStock, TimelineState &state,
+               const PlanetInputSource &inputs, MessageSink &messages, const EntryObserver &observer)
+{
+    ResetTimeline(state, startStock);
     const int32_t count = queue.Count();
     for (int32_t position = 0; position < count; ++position) {
         const std::optional<EntryEvaluation> result = AdvanceTimeline(queue, position, state, inputs, messages);

@@ -23,15 +23,11 @@ namespace korvelin {
 // source reads as all zero.
 using PlanetInputSource = std::function<PlanetInputs()>;
 
-inline constexpr int64_t kStartMetal = 500;
-inline constexpr int64_t kStartCrystal = 500;
-inline constexpr int64_t kStartDeuterium = 0;
-
 // Stock may fall below 0 and is not capped by the storage capacities.
 struct TimelineState {
-    std::array<int64_t, 3> stock{kStartMetal, kStartCrystal, kStartDeuterium}; // metal, crystal, deuterium
-    int64_t step = 0;  // seconds the last evaluated entry advanced the clock
-    int64_t total = 0; // seconds since the last reset
+    std::array<int64_t, 3> stock = kDefaultStartStock; // metal, crystal, deuterium
+    int64_t step = 0;                                  // seconds the last evaluated entry advanced the clock
+    int64_t total = 0;                                 // seconds since the last reset
 
     // The figures of the economy evaluated last. Most entries are no mine or
     // power plant, so neighbouring positions mostly share their economy, and
@@ -67,9 +63,9 @@ int64_t ResourceWait(int64_t cost, int64_t stock, int64_t perHour);
 // What `perHour` yields over `seconds`, rounded to nearest with ties to even.
 int64_t ProductionOver(int64_t perHour, int64_t seconds);
 
-// Back to the start of the clock: 500 metal, 500 crystal, 0 deuterium, total 0.
-// The step keeps its value.
-void ResetTimeline(TimelineState &state);
+// Back to the start of the clock: the planet's start stock, total 0. The step
+// keeps its value.
+void ResetTimeline(TimelineState &state, const std::array<int64_t, 3> &startStock);
 
 // Evaluates the entry at `position`: sets the step and adds it to the total.
 // Shows kCorruptedBuildMessage once when the entry costs deuterium and the
@@ -99,10 +95,16 @@ void EvaluateStep(const std::array<int64_t, 3> &costs, int64_t buildTime, const 
                   TimelineState &state, MessageSink &messages, EntryEvaluation &result);
 void CreditStep(const EconomyFigures &figures, TimelineState &state, EntryEvaluation &result);
 
-// Resets, then advances every entry in order, handing each evaluation to
-// `observer` (which may be empty) as soon as it is made.
+// The stock after line `line` (0 .. Count() − 1) when the queue is played
+// from `startStock` with fixed inputs: where a plan built up to that line
+// leaves the planet. The walk's messages are not shown.
+std::array<int64_t, 3> StockAfterLine(const BuildQueue &queue, int32_t line, const std::array<int64_t, 3> &startStock,
+                                      const PlanetInputs &inputs);
+
+// Resets to `startStock`, then advances every entry in order, handing each
+// evaluation to `observer` (which may be empty) as soon as it is made.
 using EntryObserver = std::function<void(const EntryEvaluation &)>;
-void WalkQueue(const BuildQueue &queue, TimelineState &state, const PlanetInputSource &inputs, MessageSink &messages,
-               const EntryObserver &observer);
+void WalkQueue(const BuildQueue &queue, const std::array<int64_t, 3> &startStock, TimelineState &state,
+               const PlanetInputSource &inputs, MessageSink &messages, const EntryObserver &observer);
 
 } // namespace korvelin

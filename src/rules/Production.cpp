@@ -117,17 +117,17 @@ int64_t ProductionFactor(const Economy &economy)
 
 int64_t MetalPerHour(const Economy &economy)
 {
-    return MineOutput(ProductionFactor(economy), 30, economy.metalMine, 20);
+    return SatMul(MineOutput(ProductionFactor(economy), 30, economy.metalMine, 20), economy.economySpeed);
 }
 
 int64_t CrystalPerHour(const Economy &economy)
 {
-    return MineOutput(ProductionFactor(economy), 20, economy.crystalMine, 10);
+    return SatMul(MineOutput(ProductionFactor(economy), 20, economy.crystalMine, 10), economy.economySpeed);
 }
 
 int64_t DeuteriumPerHour(const Economy &economy)
 {
-    return DeuteriumOutput(ProductionFactor(economy), economy);
+    return SatMul(DeuteriumOutput(ProductionFactor(economy), economy), economy.economySpeed);
 }
 
 int64_t StorageCapacityInThousands(int64_t level)
@@ -147,9 +147,13 @@ EconomyFigures EvaluateEconomy(const Economy &economy)
     figures.energyProduced = EnergyProduced(economy);
     figures.energyBalance = BalanceOf(figures.energyProduced, economy);
     figures.productionFactor = FactorOf(figures.energyProduced, figures.energyBalance);
-    figures.metalPerHour = MineOutput(figures.productionFactor, 30, economy.metalMine, 20);
-    figures.crystalPerHour = MineOutput(figures.productionFactor, 20, economy.crystalMine, 10);
-    figures.deuteriumPerHour = DeuteriumOutput(figures.productionFactor, economy);
+    // The server's speed scales the hourly figure itself, base production
+    // included: the summary block shows the product and the waits divide by it.
+    figures.metalPerHour =
+        SatMul(MineOutput(figures.productionFactor, 30, economy.metalMine, 20), economy.economySpeed);
+    figures.crystalPerHour =
+        SatMul(MineOutput(figures.productionFactor, 20, economy.crystalMine, 10), economy.economySpeed);
+    figures.deuteriumPerHour = SatMul(DeuteriumOutput(figures.productionFactor, economy), economy.economySpeed);
     return figures;
 }
 

@@ -5,7 +5,7 @@
 namespace korvelin {
 
 // What the economy formulas read at one point of the queue: the levels of the
-// mines and power plants reached there, and the two planet inputs.
+// mines and power plants reached there, and the planet inputs.
 struct Economy {
     int32_t metalMine = 0;
     int32_t crystalMine = 0;
@@ -14,6 +14,7 @@ struct Economy {
     int32_t fusionReactor = 0;
     int32_t maxTemperature = 0; // T
     int32_t satellites = 0;     // S
+    int32_t economySpeed = 1;   // multiplies every hourly production figure
 
     friend bool operator==(const Economy &, const Economy &) = default;
 };

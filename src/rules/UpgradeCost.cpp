@@ -71,20 +71,27 @@ Extended ResourceSeconds(int64_t metal, int64_t crystal)
     return (static_cast<Extended>(metal) + static_cast<Extended>(crystal)) * Extended{3600};
 }
 
+// The server's economy speed shortens every build: the last operation before
+// the truncation, so that speed 1 leaves every result bit for bit as it was.
+int64_t BySpeed(Extended seconds, int32_t economySpeed)
+{
+    return TruncToInt64(seconds / static_cast<Extended>(static_cast<int64_t>(economySpeed)));
+}
+
 } // namespace
 
-int64_t BuildTime(int64_t metal, int64_t crystal, int32_t roboticsLevel, int32_t naniteLevel)
+int64_t BuildTime(int64_t metal, int64_t crystal, int32_t roboticsLevel, int32_t naniteLevel, int32_t economySpeed)
 {
     Extended t = ResourceSeconds(metal, crystal) / Extended{2500};
     t = t * (Extended{1} / static_cast<Extended>(static_cast<int64_t>(roboticsLevel) + 1));
     t = t * IntegerPower(kOneHalf, naniteLevel);
-    return TruncToInt64(t);
+    return BySpeed(t, economySpeed);
 }
 
-int64_t LabTime(int64_t metal, int64_t crystal, int32_t labLevel)
+int64_t LabTime(int64_t metal, int64_t crystal, int32_t labLevel, int32_t economySpeed)
 {
     const Extended divisor = static_cast<Extended>((static_cast<int64_t>(labLevel) + 1) * 1000);
-    return TruncToInt64(ResourceSeconds(metal, crystal) / divisor);
+    return BySpeed(ResourceSeconds(metal, crystal) / divisor, economySpeed);
 }
 
 } // namespace korvelin

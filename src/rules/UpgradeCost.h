@@ -18,10 +18,11 @@ int64_t UpgradeCost(int32_t bid, int32_t level, int32_t kind, MessageSink &messa
 std::array<int64_t, 3> UpgradeCosts(int32_t bid, int32_t level, MessageSink &messages);
 
 // Seconds to build an upgrade costing metal + crystal, with the robotics and
-// nanite factory levels given. Deuterium never counts.
-int64_t BuildTime(int64_t metal, int64_t crystal, int32_t roboticsLevel, int32_t naniteLevel);
+// nanite factory levels given, on a server whose economy runs at
+// `economySpeed` (1 or more). Deuterium never counts.
+int64_t BuildTime(int64_t metal, int64_t crystal, int32_t roboticsLevel, int32_t naniteLevel, int32_t economySpeed);
 
 // Seconds to research espionage with the research lab level given.
-int64_t LabTime(int64_t metal, int64_t crystal, int32_t labLevel);
+int64_t LabTime(int64_t metal, int64_t crystal, int32_t labLevel, int32_t economySpeed);
 
 } // namespace korvelin

@@ -1,10 +1,12 @@
 #pragma once
 // Persistence: the queue file (a CR LF text file holding the maximum
-// temperature and the build queue under a header with the version tag), the
+// temperature, the planet's start where it differs from a planet built from
+// nothing, and the build queue under a header with the version tag), the
 // compact clipboard text and the timed file name. Everything here works on
 // bytes and the queue; opening, writing and showing is the window's business.
 
 #include "queue/BuildQueue.h"
+#include "rules/Planet.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -21,8 +23,13 @@ namespace korvelin {
 std::string QueueFileHeader(std::string_view versionTag);
 
 // The whole file: header, "Temperature=" with ParseInt of the edit's text,
-// "##BUILD##" and one "BID:level:rank" line per entry, rank 999 downward.
-// Every line ends with CR LF.
+// then each of "Levels=", "Stock=", "Satellites=" and "Speed=" whose part of
+// `planet` is not the default, "##BUILD##" and one "BID:level:rank" line per
+// entry, rank 999 downward. Every line ends with CR LF. The planet's
+// temperature is not read: the text is what is written.
+std::string FormatQueueFile(std::span<const QueueEntry> entries, std::string_view maxTemperatureText,
+                            const Planet &planet, std::string_view versionTag);
+// The same for the planet built from nothing, without satellites.
 std::string FormatQueueFile(std::span<const QueueEntry> entries, std::string_view maxTemperatureText,
                             std::string_view versionTag);
 
@@ -40,9 +47,17 @@ struct QueueFileContents {
     // kMaxTemperatureText bytes; empty for a line without "="; nothing when no
     // such line stands before "##BUILD##".
     std::optional<std::string> temperature;
+    // The planet's parts, from the last line of each key; nothing for a key
+    // the file does not have. The satellites value is kept as text, as the
+    // temperature is.
+    std::optional<std::array<int32_t, kItemCount>> startLevels;
+    std::optional<std::array<int64_t, 3>> startStock;
+    std::optional<int32_t> economySpeed;
+    std::optional<std::string> satellites;
     std::vector<LoadedEntry> entries; // catalogue BIDs only, in line order
-    // The build lines skipped for a BID outside the catalogue: how many, and
-    // the BIDs of the first few (enough for the messages that are shown).
+    // The build lines and "Levels=" fields skipped for a BID outside the
+    // catalogue: how many, and the BIDs of the first few (enough for the
+    // messages that are shown).
     uint64_t unknownBidLines = 0;
     std::vector<int32_t> firstUnknownBids;
     // More build lines than a queue can index; the entries are incomplete.
@@ -52,7 +67,8 @@ struct QueueFileContents {
 // The BuildQueue indexes entries with int32.
 inline constexpr size_t kMaxQueueFileEntries = static_cast<size_t>(std::numeric_limits<int32_t>::max());
 // The most an edit field holds; a longer value could never be shown whole,
-// and keeping it would let one endless line exhaust memory.
+// and keeping it would let one endless line exhaust memory. Every key's value
+// is cut there.
 inline constexpr size_t kMaxTemperatureText = 32767;
 // Each skipped line is its own modal box; a damaged file must not bury the
 // user under thousands of them, so the rest are summed up in one.
@@ -106,10 +122,12 @@ class QueueFileParser {
     // with the header or a known key.
     uint64_t lineLength_ = 0;
     std::string prefix_;
-    // Key line: position of the first "=", and the value while the key is
-    // "Temperature".
+    // Key line: position of the first "=", which known key it names, and its
+    // value.
+    enum class Key { None, Temperature, Levels, Stock, Satellites, Speed };
+    void EndKeyValue(Key key);
     bool sawEquals_ = false;
-    bool capturingTemperature_ = false;
+    Key capturing_ = Key::None;
     std::string value_;
     // Build line: 0 for the BID text, 1 for the level text, 2 for the rest.
     int field_ = 0;
@@ -124,8 +142,13 @@ QueueFileContents ParseQueueFile(std::string_view bytes, std::string_view versio
 // box that counts the rest.
 std::vector<std::string> LoadMessages(const QueueFileContents &contents, std::string_view versionTag);
 
-// Replaces the queue with the loaded entries in line order: queued levels from
-// zero, one raised per entry, fresh order stamps from 999 downward.
+// Replaces the queue with the loaded entries in line order, with fresh order
+// stamps from 999 downward; the queue's start levels stay.
 void ApplyLoadedQueue(BuildQueue &queue, std::span<const LoadedEntry> entries);
+
+// The planet a file describes: the parts it has, the from-nothing planet's
+// for the parts it lacks. Its inputs are the default ones; the temperature and
+// satellite texts go to the window's edits.
+Planet LoadedPlanet(const QueueFileContents &contents);
 
 } // namespace korvelin

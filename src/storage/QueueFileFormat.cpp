@@ -2,6 +2,7 @@
 
 #include "util/ParseInt.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace korvelin {
@@ -26,14 +27,64 @@ std::string QueueFileHeader(std::string_view versionTag)
     return header;
 }
 
+namespace {
+
+void AppendPlanetLines(std::string &out, const Planet &planet)
+{
+    const auto &catalogue = ItemCatalogue();
+    if (!std::ranges::all_of(planet.startLevels, [](int32_t level) { return level == 0; })) {
+        out += "Levels=";
+        bool first = true;
+        for (size_t i = 0; i < catalogue.size(); ++i) {
+            if (planet.startLevels[i] == 0)
+                continue;
+            if (!first)
+                out += ',';
+            first = false;
+            AppendNumber(out, catalogue[i].bid);
+            out += ':';
+            AppendNumber(out, planet.startLevels[i]);
+        }
+        out += kLineEnd;
+    }
+    if (planet.startStock != kDefaultStartStock) {
+        out += "Stock=";
+        for (size_t kind = 0; kind < 3; ++kind) {
+            if (kind > 0)
+                out += ':';
+            AppendNumber(out, planet.startStock[kind]);
+        }
+        out += kLineEnd;
+    }
+    if (planet.inputs.satellites != 0) {
+        out += "Satellites=";
+        AppendNumber(out, planet.inputs.satellites);
+        out += kLineEnd;
+    }
+    if (planet.inputs.economySpeed != 1) {
+        out += "Speed=";
+        AppendNumber(out, planet.inputs.economySpeed);
+        out += kLineEnd;
+    }
+}
+
+} // namespace
+
 std::string FormatQueueFile(std::span<const QueueEntry> entries, std::string_view maxTemperatureText,
                             std::string_view versionTag)
+{
+    return FormatQueueFile(entries, maxTemperatureText, Planet{}, versionTag);
+}
+
+std::string FormatQueueFile(std::span<const QueueEntry> entries, std::string_view maxTemperatureText,
+                            const Planet &planet, std::string_view versionTag)
 {
     std::string out = QueueFileHeader(versionTag);
     out += kLineEnd;
     out += "Temperature=";
     AppendNumber(out, ParseInt(maxTemperatureText));
     out += kLineEnd;
+    AppendPlanetLines(out, planet);
     out += "##BUILD##";
     out += kLineEnd;
     out.reserve(out.size() + entries.size() * 16);
@@ -73,10 +124,20 @@ std::vector<std::string> LoadMessages(const QueueFileContents &contents, std::st
 void ApplyLoadedQueue(BuildQueue &queue, std::span<const LoadedEntry> entries)
 {
     queue.Clear();
-    for (const LoadedEntry &entry : entries) {
-        queue.RaiseQueuedLevel(entry.bid);
+    for (const LoadedEntry &entry : entries)
         queue.AppendEntry(entry.bid, entry.level);
-    }
+}
+
+Planet LoadedPlanet(const QueueFileContents &contents)
+{
+    Planet planet;
+    if (contents.startLevels)
+        planet.startLevels = *contents.startLevels;
+    if (contents.startStock)
+        planet.startStock = *contents.startStock;
+    if (contents.economySpeed)
+        planet.inputs.economySpeed = *contents.economySpeed;
+    return planet;
 }
 
 } // namespace korvelin

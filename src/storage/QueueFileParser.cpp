@@ -1,6 +1,7 @@
 #include "storage/QueueFile.h"
 
 #include "rules/ItemCatalogue.h"
+#include "util/ParseInt.h"
 
 #include <algorithm>
 
@@ -9,7 +10,21 @@ namespace {
 
 constexpr char kCtrlZ = 26;
 constexpr std::string_view kTemperatureKey = "Temperature";
+constexpr std::string_view kLevelsKey = "Levels";
+constexpr std::string_view kStockKey = "Stock";
+constexpr std::string_view kSatellitesKey = "Satellites";
+constexpr std::string_view kSpeedKey = "Speed";
 constexpr std::string_view kBuildMarker = "##BUILD##";
+
+// The text up to the first `separator` and the rest after it (empty when
+// there is none).
+std::pair<std::string_view, std::string_view> SplitAt(std::string_view text, char separator)
+{
+    const size_t at = text.find(separator);
+    if (at == std::string_view::npos)
+        return {text, {}};
+    return {text.substr(0, at), text.substr(at + 1)};
+}
 
 } // namespace
 
@@ -72,12 +87,21 @@ void QueueFileParser::AddByte(char c)
     case Section::Header:
         break;
     case Section::Keys:
-        if (capturingTemperature_) {
+        if (capturing_ != Key::None) {
             if (value_.size() < kMaxTemperatureText)
                 value_ += c;
         } else if (c == '=' && !sawEquals_) {
             sawEquals_ = true;
-            capturingTemperature_ = LineIs(kTemperatureKey);
+            if (LineIs(kTemperatureKey))
+                capturing_ = Key::Temperature;
+            else if (LineIs(kLevelsKey))
+                capturing_ = Key::Levels;
+            else if (LineIs(kStockKey))
+                capturing_ = Key::Stock;
+            else if (LineIs(kSatellitesKey))
+                capturing_ = Key::Satellites;
+            else if (LineIs(kSpeedKey))
+                capturing_ = Key::Speed;
         }
         break;
     case Section::Build:
@@ -122,7 +146,7 @@ void QueueFileParser::EndLine()
     lineLength_ = 0;
     prefix_.clear();
     sawEquals_ = false;
-    capturingTemperature_ = false;
+    capturing_ = Key::None;
     value_.clear();
     field_ = 0;
     bid_ = {};
@@ -139,10 +163,63 @@ void QueueFileParser::EndHeaderLine()
         stopped_ = true;
 }
 
+void QueueFileParser::EndKeyValue(Key key)
+{
+    switch (key) {
+    case Key::None:
+        break;
+    case Key::Temperature:
+        contents_.temperature = std::move(value_);
+        break;
+    case Key::Satellites:
+        contents_.satellites = std::move(value_);
+        break;
+    case Key::Speed:
+        contents_.economySpeed = ClampEconomySpeed(ParseInt(value_));
+        break;
+    case Key::Stock: {
+        // Missing fields read as 0; a long plan's stock outgrows 32 bits, so
+        // each field is read wide.
+        std::array<int64_t, 3> stock{};
+        std::string_view rest = value_;
+        for (int64_t &amount : stock) {
+            const auto [field, after] = SplitAt(rest, ':');
+            amount = ParseWideInt(field);
+            rest = after;
+        }
+        contents_.startStock = stock;
+        break;
+    }
+    case Key::Levels: {
+        // Items the line does not name start at 0.
+        std::array<int32_t, kItemCount> levels{};
+        std::string_view rest = value_;
+        while (!rest.empty()) {
+            const auto [field, after] = SplitAt(rest, ',');
+            rest = after;
+            if (field.empty())
+                continue;
+            const auto [bidText, levelText] = SplitAt(field, ':');
+            const int32_t bid = ParseInt(bidText);
+            const int32_t item = ItemIndexOf(bid);
+            if (item == -1) {
+                ++contents_.unknownBidLines;
+                if (contents_.firstUnknownBids.size() < kMaxUnknownBidMessages)
+                    contents_.firstUnknownBids.push_back(bid);
+                continue;
+            }
+            levels[static_cast<size_t>(item) - 1] = std::max(ParseInt(levelText), 0);
+        }
+        contents_.startLevels = levels;
+        break;
+    }
+    }
+}
+
 void QueueFileParser::EndKeyLine()
 {
-    if (capturingTemperature_)
-        contents_.temperature = std::move(value_);
+    if (capturing_ != Key::None)
+        EndKeyValue(capturing_);
     else if (!sawEquals_ && LineIs(kTemperatureKey))
         contents_.temperature = std::string();
     // The marker line has no "=", so it is read as a key first and only then

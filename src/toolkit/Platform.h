@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -29,6 +30,23 @@ struct QuestionRequest {
     std::vector<Answer> buttons;        // in the order they stand
     Answer defaultAnswer = Answer::Yes; // Enter
     Answer escapeAnswer = Answer::No;   // Escape or closing the box
+};
+
+// A modal form of whole numbers, each in a spin box with its range, grouped
+// under captions in the order given: neighbouring fields with the same group
+// share a box. The answer holds one value per field, in the same order.
+struct NumberField {
+    QString group;
+    QString caption;
+    int64_t value = 0; // shown clamped into the range
+    int64_t minimum = 0;
+    int64_t maximum = 0; // within the range of int
+};
+
+struct NumbersRequest {
+    QString title;
+    std::vector<NumberField> fields;
+    QString acceptText = QStringLiteral("OK"); // the default button; Cancel stands beside it
 };
 
 // Long work running off the UI thread, as a progress box sees it. Every
@@ -59,6 +77,8 @@ class Platform : public MessageSink {
     virtual void OpenUrl(const QString &url) = 0;
     // A modal question over the main window, titled like the ordinary box.
     virtual Answer AskQuestion(const QuestionRequest &request) = 0;
+    // The values accepted, or nothing when the form was cancelled.
+    virtual std::optional<std::vector<int64_t>> AskNumbers(const NumbersRequest &request) = 0;
     // A modal progress box with Cancel that stands until `work` has
     // finished; the window keeps repainting meanwhile.
     virtual void WaitForWork(const QString &title, BackgroundWork &work) = 0;

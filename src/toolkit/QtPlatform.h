@@ -25,6 +25,7 @@ class QtPlatform : public Platform {
     void SetClipboardText(const QString &text) override;
     void OpenUrl(const QString &url) override;
     Answer AskQuestion(const QuestionRequest &request) override;
+    std::optional<std::vector<int64_t>> AskNumbers(const NumbersRequest &request) override;
     void WaitForWork(const QString &title, BackgroundWork &work) override;
 
   private:

@@ -6,7 +6,9 @@
 #include "ui/OptimizeCommand.h"
 #include "ui/PanelCommands.h"
 #include "ui/PlanViews.h"
+#include "ui/PlanetCommands.h"
 #include "ui/QueueCommands.h"
+#include "ui/QueueContextMenu.h"
 #include "ui/StartupState.h"
 #include "ui/TimelineChartWindow.h"
 
@@ -121,6 +123,7 @@ void WireEvents(MainForm &form)
     OnEvent(form, form.SaveByTimeButton, &QPushButton::clicked, SaveQueueFileByTime);
     OnEvent(form, form.OptimizeButton, &QPushButton::clicked, OptimizeQueue);
     OnEvent(form, form.ChartButton, &QPushButton::clicked, ShowTimelineChart);
+    OnEvent(form, form.PlanetButton, &QPushButton::clicked, EditPlanet);
     OnEvent(form, form.GoalButton, &QPushButton::clicked, PlanGoalFromDialog);
     OnEvent(form, form.CpButton, &QPushButton::clicked, CopyQueueText);
     OnEvent(form, form.BuildTab, &QPushButton::clicked, ShowBuildingsTab);
@@ -131,6 +134,7 @@ void WireEvents(MainForm &form)
     OnEvent(form, form.WebLabel, &Label::clicked, OpenWebPage);
     FollowPlan(form);
     InstallEditorActions(form);
+    InstallQueueContextMenu(form);
 }
 
 // Every size the icon is drawn at (the desktop's hicolor icons are the same files),

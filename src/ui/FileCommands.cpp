@@ -3,6 +3,7 @@
 #include "storage/QueueFile.h"
 #include "storage/QueueText.h"
 #include "ui/MainForm.h"
+#include "ui/PlanetInputs.h"
 #include "ui/QueueFileIO.h"
 #include "ui/RecentFolder.h"
 #include "util/Version.h"
@@ -83,15 +84,16 @@ bool ReadQueueFile(MainForm &form, const QString &path)
     if (!contents.headerAccepted)
         return false;
 
-    std::optional<QString> temperature;
-    if (contents.temperature) {
-        // The edit keeps at most maxLength characters, one per byte here, so
-        // a huge value is cut before it is decoded.
-        std::string_view value = *contents.temperature;
-        value = value.substr(0, static_cast<size_t>(form.MaxTemperatureEdit->maxLength()));
-        temperature = DecodeFileText(value);
-    }
-    form.document.ReplacePlan(contents.entries, temperature, QStringLiteral("Open"));
+    // An edit keeps at most maxLength characters, one per byte here, so a
+    // huge value is cut before it is decoded.
+    const auto editText = [](const std::optional<std::string> &text, const Edit *edit) -> std::optional<QString> {
+        if (!text)
+            return std::nullopt;
+        return DecodeFileText(std::string_view(*text).substr(0, static_cast<size_t>(edit->maxLength())));
+    };
+    form.document.ReplacePlan(contents.entries, LoadedPlanet(contents),
+                              editText(contents.temperature, form.MaxTemperatureEdit),
+                              editText(contents.satellites, form.SatelliteCountEdit), QStringLiteral("Open"));
     form.document.MarkSaved();
     return true;
 }
@@ -101,7 +103,7 @@ bool WriteQueueFile(MainForm &form, const QString &path)
     const QByteArray temperature = form.MaxTemperatureEdit->text().toUtf8();
     const std::string bytes = FormatQueueFile(
         form.queue.Entries(), std::string_view(temperature.constData(), static_cast<size_t>(temperature.size())),
-        CurrentVersionTag());
+        CurrentPlanet(form), CurrentVersionTag());
     if (const auto error = WriteFileAtomically(path, bytes)) {
         ShowFileError(form, *error, path);
         return false;

@@ -63,14 +63,6 @@ QString Duration(int64_t seconds)
     return QString::fromStdString(FormatDuration(seconds));
 }
 
-// The plan's planet: the from-nothing start with the window's inputs.
-Planet CurrentPlanet(const MainForm &form)
-{
-    Planet planet;
-    planet.inputs = ReadPlanetInputs(form);
-    return planet;
-}
-
 QString QuestionText(const GoalResult &result)
 {
     if (result.currentReachesGoal) {
@@ -93,7 +85,7 @@ void ReplaceQueue(MainForm &form, const std::vector<QueueEntry> &plan)
     entries.reserve(plan.size());
     for (const QueueEntry &entry : plan)
         entries.push_back({entry.bid, entry.level});
-    form.document.ReplacePlan(entries, std::nullopt, QStringLiteral("Plan Goal"));
+    form.document.ReplacePlan(entries, std::nullopt, std::nullopt, std::nullopt, QStringLiteral("Plan Goal"));
     PlayAll(form);
 }
 

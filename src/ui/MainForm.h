@@ -18,6 +18,9 @@
 #include <cstdint>
 #include <memory>
 
+class QAction;
+class QMenu;
+
 namespace korvelin {
 
 class TimelineChartWindow;
@@ -121,12 +124,17 @@ struct MainForm {
     GradientButton *SaveByTimeButton = nullptr;
     GradientButton *OptimizeButton = nullptr;
     GradientButton *ChartButton = nullptr;
+    GradientButton *PlanetButton = nullptr;
     GradientButton *GoalButton = nullptr;
 
     // About panel.
     Label *WebLabel = nullptr;
     Label *ContactLabel = nullptr;
     Label *VersionLabel = nullptr;
+
+    // QueueList's context menu and its first entry.
+    QMenu *QueueMenu = nullptr;
+    QAction *BuiltUpToHereAction = nullptr;
 
     // Made on the first click on "Chart"; a top-level window owned by `window`.
     TimelineChartWindow *ChartWindow = nullptr;

@@ -21,7 +21,7 @@ namespace {
 // search reads is copied in, so the plan may change meanwhile.
 class OrderSearchWork : public BackgroundWork {
   public:
-    OrderSearchWork(std::vector<QueueEntry> entries, PlanetInputs planet)
+    OrderSearchWork(std::vector<QueueEntry> entries, Planet planet)
     {
         future_ = QtConcurrent::run([this, entries = std::move(entries), planet] {
             return OptimizeOrder(entries, planet, OptimizeOptions{}, [this](const OptimizeProgress &progress) {
@@ -84,7 +84,7 @@ void ApplyOrder(MainForm &form, const std::vector<QueueEntry> &order)
     entries.reserve(order.size());
     for (const QueueEntry &entry : order)
         entries.push_back({entry.bid, entry.level});
-    form.document.ReplacePlan(entries, std::nullopt, QStringLiteral("Apply Order"));
+    form.document.ReplacePlan(entries, std::nullopt, std::nullopt, std::nullopt, QStringLiteral("Apply Order"));
     PlayAll(form);
 }
 
@@ -95,7 +95,7 @@ void OptimizeQueue(MainForm &form)
     if (form.queue.Count() < 2)
         return;
     const std::vector<QueueEntry> entries(form.queue.Entries().begin(), form.queue.Entries().end());
-    OrderSearchWork work(entries, ReadPlanetInputs(form));
+    OrderSearchWork work(entries, CurrentPlanet(form));
     form.platform.WaitForWork(QStringLiteral("Optimize"), work);
     const OptimizeResult result = work.Result();
 

@@ -22,8 +22,7 @@ class AppendStep : public QUndoCommand {
     void redo() override
     {
         BuildQueue &queue = document_.Queue();
-        queue.RaiseQueuedLevel(bid_);
-        if (queue.AppendEntry(bid_, queue.QueuedLevel(bid_)) == -1) {
+        if (queue.AppendUpgrade(bid_) == -1) {
             setObsolete(true);
             return;
         }
@@ -95,13 +94,17 @@ class MoveStep : public QUndoCommand {
 
 struct PlanSnapshot {
     std::vector<QueueEntry> entries;
-    std::array<int32_t, kItemCount> queuedLevels{};
+    Planet planet;
     QString temperatureText;
+    QString satellitesText;
 
     static PlanSnapshot Of(const PlanDocument &document)
     {
         const BuildQueue &queue = document.Queue();
-        return {{queue.Entries().begin(), queue.Entries().end()}, queue.QueuedLevels(), document.TemperatureText()};
+        return {{queue.Entries().begin(), queue.Entries().end()},
+                document.StartPlanet(),
+                document.TemperatureText(),
+                document.SatellitesText()};
     }
 };
 
@@ -117,8 +120,10 @@ class ReplaceStep : public QUndoCommand {
   private:
     void Put(const PlanSnapshot &plan)
     {
-        document_.Queue().Assign(plan.entries, plan.queuedLevels);
+        document_.PutPlanet(plan.planet);
+        document_.Queue().Assign(plan.entries);
         document_.PutTemperatureText(plan.temperatureText);
+        document_.PutSatellitesText(plan.satellitesText);
         document_.Announce({PlanChangeKind::Replaced, 0});
     }
 
@@ -157,15 +162,46 @@ void PlanDocument::MoveEntry(int32_t index, int32_t neighbour)
     undoStack_.push(new MoveStep(*this, index, neighbour));
 }
 
-void PlanDocument::ReplacePlan(std::span<const LoadedEntry> entries, const std::optional<QString> &temperatureText,
-                               const QString &actionText)
+void PlanDocument::ReplacePlan(std::span<const LoadedEntry> entries, const std::optional<Planet> &planet,
+                               const std::optional<QString> &temperatureText,
+                               const std::optional<QString> &satellitesText, const QString &actionText)
 {
     BuildQueue loaded;
     ApplyLoadedQueue(loaded, entries);
     PlanSnapshot after{{loaded.Entries().begin(), loaded.Entries().end()},
-                       loaded.QueuedLevels(),
-                       temperatureText.value_or(temperatureText_)};
+                       planet.value_or(planet_),
+                       temperatureText.value_or(temperatureText_),
+                       satellitesText.value_or(satellitesText_)};
     undoStack_.push(new ReplaceStep(*this, std::move(after), actionText));
+}
+
+void PlanDocument::ChangePlanet(const Planet &planet)
+{
+    if (planet == planet_)
+        return;
+    BuildQueue renumbered;
+    renumbered.Assign(queue_.Entries());
+    renumbered.SetStartLevels(planet.startLevels);
+    for (const CatalogueItem &item : ItemCatalogue()) {
+        if (planet.StartLevel(item.bid) != planet_.StartLevel(item.bid))
+            renumbered.RenumberEntries(item.bid);
+    }
+    PlanSnapshot after = PlanSnapshot::Of(*this);
+    after.entries.assign(renumbered.Entries().begin(), renumbered.Entries().end());
+    after.planet = planet;
+    undoStack_.push(new ReplaceStep(*this, std::move(after), QStringLiteral("Planet")));
+}
+
+void PlanDocument::BuiltUpToHere(int32_t line, const std::array<int64_t, 3> &stockAfter)
+{
+    if (line < 0 || line >= queue_.Count())
+        return;
+    PlanSnapshot after = PlanSnapshot::Of(*this);
+    for (const CatalogueItem &item : ItemCatalogue())
+        after.planet.SetStartLevel(item.bid, queue_.LevelBefore(item.bid, line + 1));
+    after.planet.startStock = stockAfter;
+    after.entries.erase(after.entries.begin(), after.entries.begin() + line + 1);
+    undoStack_.push(new ReplaceStep(*this, std::move(after), QStringLiteral("Built up to here")));
 }
 
 void PlanDocument::SetTemperatureText(const QString &text)
@@ -177,6 +213,15 @@ void PlanDocument::SetTemperatureText(const QString &text)
     UpdateModified();
 }
 
+void PlanDocument::SetSatellitesText(const QString &text)
+{
+    if (text == satellitesText_)
+        return;
+    satellitesText_ = text;
+    satellitesTyped_ = true;
+    UpdateModified();
+}
+
 void PlanDocument::PutTemperatureText(const QString &text)
 {
     if (text == temperatureText_)
@@ -185,16 +230,34 @@ void PlanDocument::PutTemperatureText(const QString &text)
     emit TemperatureTextReplaced(text);
 }
 
+void PlanDocument::PutSatellitesText(const QString &text)
+{
+    if (text == satellitesText_)
+        return;
+    satellitesText_ = text;
+    emit SatellitesTextReplaced(text);
+}
+
+void PlanDocument::PutPlanet(const Planet &planet)
+{
+    if (planet == planet_)
+        return;
+    planet_ = planet;
+    queue_.SetStartLevels(planet_.startLevels);
+    emit PlanetChanged();
+}
+
 void PlanDocument::MarkSaved()
 {
     undoStack_.setClean();
     temperatureTyped_ = false;
+    satellitesTyped_ = false;
     UpdateModified();
 }
 
 void PlanDocument::UpdateModified()
 {
-    const bool modified = !undoStack_.isClean() || temperatureTyped_;
+    const bool modified = !undoStack_.isClean() || temperatureTyped_ || satellitesTyped_;
     if (modified == modified_)
         return;
     modified_ = modified;

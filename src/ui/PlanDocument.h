@@ -1,16 +1,19 @@
 #pragma once
-// The plan the window edits: the build queue and the maximum temperature text,
-// with the undo stack and the modified flag. Every change of the plan goes
+// The plan the window edits: the build queue, the planet it starts from and
+// the maximum temperature and satellite texts, with the undo stack and the
+// modified flag. Every change of the plan goes
 // through here as an undo step and is announced by one signal, which the list,
 // the item rows, the summary block, the buttons and the caption follow.
 
 #include "queue/BuildQueue.h"
+#include "rules/Planet.h"
 #include "storage/QueueFile.h"
 
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -45,20 +48,34 @@ class PlanDocument : public QObject {
     BuildQueue &Queue() { return queue_; }
     const BuildQueue &Queue() const { return queue_; }
     const QString &TemperatureText() const { return temperatureText_; }
+    const QString &SatellitesText() const { return satellitesText_; }
+    // The start levels, stock and economy speed; the temperature and the
+    // satellites are the texts' (ReadPlanetInputs reads them with the edits).
+    const Planet &StartPlanet() const { return planet_; }
 
     // Each edit is one undo step; an edit that changes nothing pushes none.
     void AppendUpgrade(int32_t bid);
     void RemoveEntry(int32_t index);
     // Exchanges entry `index` with its neighbour `index ± 1`.
     void MoveEntry(int32_t index, int32_t neighbour);
-    // Replaces the queue as a load does (fresh order stamps, queued levels
-    // counted from the entries) and the temperature text when one is given.
-    void ReplacePlan(std::span<const LoadedEntry> entries, const std::optional<QString> &temperatureText,
+    // Replaces the queue as a load does (fresh order stamps), and the
+    // planet, the temperature text and the satellite text when given.
+    void ReplacePlan(std::span<const LoadedEntry> entries, const std::optional<Planet> &planet,
+                     const std::optional<QString> &temperatureText, const std::optional<QString> &satellitesText,
                      const QString &actionText);
+    // A new start (levels, stock, speed) as one step. The entries of an item
+    // whose start level changed are renumbered start + 1, start + 2, … in
+    // queue order, so the plan keeps its shape.
+    void ChangePlanet(const Planet &planet);
+    // Entries 0 .. line are built: each item's start level rises by its
+    // entries among them, the start stock becomes `stockAfter` (the walk's
+    // stock after that line) and those entries leave the queue.
+    void BuiltUpToHere(int32_t line, const std::array<int64_t, 3> &stockAfter);
 
-    // What the user typed into the temperature edit: part of the plan that
-    // a save writes, but not an undo step.
+    // What the user typed into the temperature or satellite edit: part of
+    // the plan that a save writes, but not an undo step.
     void SetTemperatureText(const QString &text);
+    void SetSatellitesText(const QString &text);
 
     QUndoStack &UndoStack() { return undoStack_; }
     // Changed since start-up or the last load or save.
@@ -69,20 +86,29 @@ class PlanDocument : public QObject {
     // Used by the undo steps.
     void Announce(const PlanChange &change) { emit Changed(change); }
     void PutTemperatureText(const QString &text);
+    void PutSatellitesText(const QString &text);
+    void PutPlanet(const Planet &planet);
 
   signals:
     void Changed(korvelin::PlanChange change);
-    // The temperature text changed through an undo step; the edit follows.
+    // The temperature or satellite text changed through an undo step; the
+    // edit follows.
     void TemperatureTextReplaced(const QString &text);
+    void SatellitesTextReplaced(const QString &text);
+    // The start changed; announced before the Changed that goes with it.
+    void PlanetChanged();
     void ModifiedChanged(bool modified);
 
   private:
     void UpdateModified();
 
     BuildQueue queue_;
+    Planet planet_;
     QString temperatureText_ = QStringLiteral("0");
+    QString satellitesText_ = QStringLiteral("0");
     QUndoStack undoStack_;
     bool temperatureTyped_ = false;
+    bool satellitesTyped_ = false;
     bool modified_ = false;
 };
 

@@ -59,6 +59,12 @@ void FollowPlan(MainForm &form)
                      [&form](const PlanChange &change) { ShowChange(form, change); });
     QObject::connect(&document, &PlanDocument::TemperatureTextReplaced, form.MaxTemperatureEdit, &QLineEdit::setText);
     QObject::connect(form.MaxTemperatureEdit, &QLineEdit::textChanged, &document, &PlanDocument::SetTemperatureText);
+    QObject::connect(&document, &PlanDocument::SatellitesTextReplaced, form.SatelliteCountEdit, &QLineEdit::setText);
+    QObject::connect(form.SatelliteCountEdit, &QLineEdit::textChanged, &document, &PlanDocument::SetSatellitesText);
+    // A new start is shown as start-up shows the first one: the summary block
+    // at position 0 holds the start stock until the next walk.
+    QObject::connect(&document, &PlanDocument::PlanetChanged, window,
+                     [&form] { form.timeline.stock = form.document.StartPlanet().startStock; });
     QObject::connect(&document, &PlanDocument::ModifiedChanged, window, &QWidget::setWindowModified);
 }
 

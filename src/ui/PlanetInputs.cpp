@@ -17,7 +17,14 @@ int32_t ReadSatelliteCount(const MainForm &form)
 
 PlanetInputs ReadPlanetInputs(const MainForm &form)
 {
-    return {ReadMaxTemperature(form), ReadSatelliteCount(form)};
+    return {ReadMaxTemperature(form), ReadSatelliteCount(form), form.document.StartPlanet().inputs.economySpeed};
+}
+
+Planet CurrentPlanet(const MainForm &form)
+{
+    Planet planet = form.document.StartPlanet();
+    planet.inputs = ReadPlanetInputs(form);
+    return planet;
 }
 
 PlanetInputSource PlanetInputsOf(const MainForm &form)
@@ -27,8 +34,7 @@ PlanetInputSource PlanetInputsOf(const MainForm &form)
 
 Economy EconomyAt(const MainForm &form, int32_t n)
 {
-    const PlanetInputs inputs = ReadPlanetInputs(form);
-    return form.queue.EconomyAt(n, inputs.maxTemperature, inputs.satellites);
+    return form.queue.EconomyAt(n, ReadPlanetInputs(form));
 }
 
 } // namespace korvelin

@@ -1,6 +1,6 @@
 #pragma once
 // The planet inputs of the resource panel, read from the edits' text at every
-// use and never cached.
+// use and never cached, with the plan's economy speed.
 
 #include "queue/Timeline.h"
 #include "rules/Production.h"
@@ -14,6 +14,8 @@ struct MainForm;
 int32_t ReadMaxTemperature(const MainForm &form);
 int32_t ReadSatelliteCount(const MainForm &form);
 PlanetInputs ReadPlanetInputs(const MainForm &form);
+// The plan's planet with the inputs as typed now.
+Planet CurrentPlanet(const MainForm &form);
 // A source for the timeline that reads the edits afresh at every evaluation.
 // The form must outlive it.
 PlanetInputSource PlanetInputsOf(const MainForm &form);

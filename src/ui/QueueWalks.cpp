@@ -40,7 +40,7 @@ namespace {
 void ResetTimelineIn(MainForm &form, QueueViewBatch &batch)
 {
     // Selecting line 0 first, as a reset does, is covered by the refresh.
-    ResetTimeline(form.timeline);
+    ResetTimeline(form.timeline, form.document.StartPlanet().startStock);
     batch.Refresh(0);
     batch.ClearNeedFields();
 }

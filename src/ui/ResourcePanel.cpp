@@ -76,6 +76,7 @@ void BuildResourcePanel(MainForm &form)
     form.OptimizeButton->setEnabled(false);
     form.ChartButton = MakeGradientButton(panel, "Chart", 216, 256, 97, 41);
     form.ChartButton->setEnabled(false);
+    form.PlanetButton = MakeGradientButton(panel, "Planet\u2026", 320, 256, 97, 41);
     form.GoalButton = MakeGradientButton(panel, "Goal\u2026", 8, 304, 97, 41);
 }
 

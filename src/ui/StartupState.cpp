@@ -24,7 +24,7 @@ void StartupState(MainForm &form)
         ShowItemDetails(form, item.bid, 1);
 
     form.SupportTimePicker->SetTime(0, 0, 0);
-    form.timeline.stock = {kStartMetal, kStartCrystal, kStartDeuterium};
+    form.timeline.stock = form.document.StartPlanet().startStock;
 
     form.LanguageBox->SetItemText(0, QStringLiteral("English"));
     form.LanguageBox->setCurrentIndex(0);

@@ -210,7 +210,8 @@ void TimelineChartWindow::Redraw()
 {
     redrawPending_ = false;
     stale_ = false;
-    series_ = MapTimeline(WalkForChart(form_.queue, ReadPlanetInputs(form_)));
+    const Planet planet = CurrentPlanet(form_);
+    series_ = MapTimeline(WalkForChart(form_.queue, planet), planet.startStock);
     const double end = std::max(series_.EndTime(), ShortestRange(series_.EndTime()));
     if (zoomed_) {
         // The plan may have shrunk under the zoomed range.

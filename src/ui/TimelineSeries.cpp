@@ -58,24 +58,24 @@ double TimelineSeries::EndTime() const
     return entries.empty() ? 0.0 : Seconds(entries.back().total);
 }
 
-std::vector<EntryEvaluation> WalkForChart(const BuildQueue &queue, const PlanetInputs &inputs)
+std::vector<EntryEvaluation> WalkForChart(const BuildQueue &queue, const Planet &planet)
 {
     std::vector<EntryEvaluation> entries;
     entries.reserve(static_cast<size_t>(queue.Count()));
     TimelineState state;
     DroppedMessages messages;
     WalkQueue(
-        queue, state, [inputs] { return inputs; }, messages,
+        queue, planet.startStock, state, [inputs = planet.inputs] { return inputs; }, messages,
         [&entries](const EntryEvaluation &entry) { entries.push_back(entry); });
     return entries;
 }
 
-TimelineSeries MapTimeline(std::vector<EntryEvaluation> entries)
+TimelineSeries MapTimeline(std::vector<EntryEvaluation> entries, const std::array<int64_t, 3> &startStock)
 {
     TimelineSeries series;
     series.entries = std::move(entries);
     const auto count = static_cast<qsizetype>(series.entries.size());
-    const std::array<double, 3> start{Seconds(kStartMetal), Seconds(kStartCrystal), Seconds(kStartDeuterium)};
+    const std::array<double, 3> start{Seconds(startStock[0]), Seconds(startStock[1]), Seconds(startStock[2])};
     for (size_t r = 0; r < 3; ++r) {
         series.stock[r].reserve(count + 1);
         series.stock[r].append(QPointF(0.0, start[r]));

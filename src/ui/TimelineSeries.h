@@ -33,9 +33,10 @@ struct TimelineSeries {
 // Plays the whole queue with these inputs. The chart redraws on every change
 // and must never stand in the user's way, so the timeline's messages are
 // dropped here; "Calculate" still shows them.
-std::vector<EntryEvaluation> WalkForChart(const BuildQueue &queue, const PlanetInputs &inputs);
+std::vector<EntryEvaluation> WalkForChart(const BuildQueue &queue, const Planet &planet);
 
-TimelineSeries MapTimeline(std::vector<EntryEvaluation> entries);
+// The stock series start at `startStock`, at time 0.
+TimelineSeries MapTimeline(std::vector<EntryEvaluation> entries, const std::array<int64_t, 3> &startStock);
 
 // The points of `points` (ordered by time) that draw alike over [from, to]
 // split into `columns` equal columns: the first, lowest, highest and last

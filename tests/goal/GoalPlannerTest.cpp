@@ -26,10 +26,11 @@ OptimizeOptions EvaluationBudget(uint64_t evaluations, uint64_t seed = 1)
 int64_t WalkTotal(const std::vector<QueueEntry> &plan, const Planet &planet, test::RecordingMessageSink &messages)
 {
     BuildQueue queue;
+    queue.SetStartLevels(planet.startLevels);
     for (const QueueEntry &entry : plan)
         queue.AppendEntry(entry.bid, entry.level);
     TimelineState state;
-    WalkQueue(queue, state, [&] { return planet.inputs; }, messages, {});
+    WalkQueue(queue, planet.startStock, state, [&] { return planet.inputs; }, messages, {});
     return state.total;
 }
 

@@ -25,7 +25,7 @@ TEST(OrderProblemTest, ExactSumCarriesAndRestores)
 TEST(OrderProblemTest, BoundComparesSumsBeyondSixtyFourBits)
 {
     const QueueEntry metal{bid::kMetalMine, 1, 999};
-    const OrderProblem problem(std::span(&metal, 1), PlanetInputs{});
+    const OrderProblem problem(std::span(&metal, 1), Planet{});
     constexpr int64_t kSlack = std::numeric_limits<int64_t>::max();
     OrderProblem::Remaining remaining;
     remaining.count = 1;

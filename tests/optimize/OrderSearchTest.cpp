@@ -17,8 +17,7 @@ std::vector<QueueEntry> EntriesOf(std::initializer_list<int32_t> bids)
 {
     BuildQueue queue;
     for (const int32_t b : bids) {
-        queue.RaiseQueuedLevel(b);
-        queue.AppendEntry(b, queue.QueuedLevel(b));
+        queue.AppendUpgrade(b);
     }
     return {queue.Entries().begin(), queue.Entries().end()};
 }
@@ -34,7 +33,7 @@ int64_t WalkTotal(const std::vector<QueueEntry> &entries, const PlanetInputs &pl
     test::RecordingMessageSink messages;
     bool admissible = true;
     WalkQueue(
-        queue, state, [planet] { return planet; }, messages,
+        queue, kDefaultStartStock, state, [planet] { return planet; }, messages,
         [&](const EntryEvaluation &e) {
             admissible = admissible && !(e.costs[2] > 0 && e.economy.deuteriumPerHour <= 0);
         });
@@ -98,8 +97,7 @@ std::vector<QueueEntry> RandomQueue(std::mt19937 &random, int32_t count)
         bids[random() % bids.size()] = bid::kDeuteriumSynthesizer;
     BuildQueue queue;
     for (const int32_t b : bids) {
-        queue.RaiseQueuedLevel(b);
-        queue.AppendEntry(b, queue.QueuedLevel(b));
+        queue.AppendUpgrade(b);
     }
     return {queue.Entries().begin(), queue.Entries().end()};
 }
@@ -121,7 +119,7 @@ TEST(OrderSearchTest, MatchesBruteForceOnSmallQueues)
         const std::vector<QueueEntry> entries = RandomQueue(random, 2 + static_cast<int32_t>(seed % 6));
         const PlanetInputs planet{static_cast<int32_t>(random() % 120) - 40, static_cast<int32_t>(random() % 3)};
         const int64_t best = BruteForceBest(entries, planet);
-        const OptimizeResult result = OptimizeOrder(entries, planet, Budgeted());
+        const OptimizeResult result = OptimizeOrder(entries, Planet{.inputs = planet}, Budgeted());
         SCOPED_TRACE("seed " + std::to_string(seed));
         if (best < 0) {
             ++withoutOrder;
@@ -157,11 +155,10 @@ TEST_P(AdmissibilityTest, FindsAnOrderOrNamesTheEntry)
     const AdmissibilityCase &c = GetParam();
     BuildQueue queue;
     for (const int32_t b : c.bids) {
-        queue.RaiseQueuedLevel(b);
-        queue.AppendEntry(b, queue.QueuedLevel(b));
+        queue.AppendUpgrade(b);
     }
     const std::vector<QueueEntry> entries(queue.Entries().begin(), queue.Entries().end());
-    const OptimizeResult result = OptimizeOrder(entries, c.planet, Budgeted());
+    const OptimizeResult result = OptimizeOrder(entries, Planet{.inputs = c.planet}, Budgeted());
     EXPECT_EQ(result.inputAdmissible, c.inputAdmissible);
     if (c.blockedEntry >= 0) {
         EXPECT_FALSE(result.found);
@@ -205,7 +202,7 @@ TEST(OrderSearchTest, NeverWorseThanAnAdmissibleInput)
         const PlanetInputs planet{static_cast<int32_t>(seed * 10) - 30, 0};
         OptimizeOptions options = Budgeted(seed);
         options.maxEvaluations = 30'000;
-        const OptimizeResult result = OptimizeOrder(entries, planet, options);
+        const OptimizeResult result = OptimizeOrder(entries, Planet{.inputs = planet}, options);
         SCOPED_TRACE("seed " + std::to_string(seed));
         if (!result.found)
             continue;
@@ -224,8 +221,8 @@ TEST(OrderSearchTest, SameSeedSameSearch)
     const PlanetInputs planet{30, 0};
     OptimizeOptions options = Budgeted(42);
     options.maxEvaluations = 20'000;
-    const OptimizeResult first = OptimizeOrder(entries, planet, options);
-    const OptimizeResult second = OptimizeOrder(entries, planet, options);
+    const OptimizeResult first = OptimizeOrder(entries, Planet{.inputs = planet}, options);
+    const OptimizeResult second = OptimizeOrder(entries, Planet{.inputs = planet}, options);
     ASSERT_TRUE(first.found);
     EXPECT_TRUE(first.stopped); // the evaluation budget ended it, not convergence
     EXPECT_EQ(first.afterTotal, second.afterTotal);
@@ -241,13 +238,14 @@ TEST(OrderSearchTest, CancelKeepsTheBestSoFar)
     const PlanetInputs planet{20, 0};
     int calls = 0;
     int64_t reported = -2;
-    const OptimizeResult result = OptimizeOrder(entries, planet, Budgeted(), [&](const OptimizeProgress &progress) {
-        ++calls;
-        reported = progress.bestTotal;
-        EXPECT_GE(progress.permilleUsed, 0);
-        EXPECT_LE(progress.permilleUsed, 1000);
-        return calls < 3;
-    });
+    const OptimizeResult result =
+        OptimizeOrder(entries, Planet{.inputs = planet}, Budgeted(), [&](const OptimizeProgress &progress) {
+            ++calls;
+            reported = progress.bestTotal;
+            EXPECT_GE(progress.permilleUsed, 0);
+            EXPECT_LE(progress.permilleUsed, 1000);
+            return calls < 3;
+        });
     EXPECT_EQ(calls, 3);
     EXPECT_TRUE(result.stopped);
     ASSERT_TRUE(result.found);
@@ -259,7 +257,7 @@ TEST(OrderSearchTest, CancelKeepsTheBestSoFar)
 TEST(OrderSearchTest, TrivialQueues)
 {
     for (const auto &entries : {EntriesOf({}), EntriesOf({bid::kMetalMine}), EntriesOf({1, 1, 1})}) {
-        const OptimizeResult result = OptimizeOrder(entries, {0, 0}, Budgeted());
+        const OptimizeResult result = OptimizeOrder(entries, Planet{}, Budgeted());
         EXPECT_TRUE(result.found);
         EXPECT_TRUE(result.provenOptimal);
         EXPECT_EQ(result.afterTotal, result.beforeTotal);

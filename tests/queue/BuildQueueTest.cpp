@@ -19,14 +19,11 @@ struct Item {
     int32_t level;
 };
 
-// Appends through the same two steps an item button takes.
 BuildQueue QueueOf(const std::vector<Item> &items)
 {
     BuildQueue queue;
-    for (const Item &item : items) {
-        queue.RaiseQueuedLevel(item.bid);
+    for (const Item &item : items)
         queue.AppendEntry(item.bid, item.level);
-    }
     return queue;
 }
 
@@ -212,7 +209,7 @@ TEST(BuildQueueTest, EconomyAtReadsLevelsAndInputs)
                                       {kCrystalMine, 1},
                                       {bid::kFusionReactor, 1},
                                       {bid::kDeuteriumSynthesizer, 1}});
-    const Economy economy = queue.EconomyAt(5, -40, 3);
+    const Economy economy = queue.EconomyAt(5, {-40, 3});
     EXPECT_EQ(economy.solarPlant, 1);
     EXPECT_EQ(economy.metalMine, 2);
     EXPECT_EQ(economy.crystalMine, 1);
@@ -277,8 +274,7 @@ TEST(BuildQueueTest, RandomEditsAgreeWithPlainRules)
         const uint32_t action = random() % 4;
         if (action <= 1 || count == 0) {
             const int32_t b = bids[random() % std::size(bids)];
-            queue.RaiseQueuedLevel(b);
-            queue.AppendEntry(b, queue.QueuedLevel(b));
+            queue.AppendUpgrade(b);
             model.push_back(queue.At(count));
         } else if (action == 2) {
             const int32_t a = static_cast<int32_t>(random() % static_cast<uint32_t>(count));
@@ -312,7 +308,6 @@ TEST(BuildQueueTest, LongChainRemovalNeedsNoDeepRecursion)
 {
     BuildQueue queue;
     for (int32_t level = 1; level <= 200000; ++level) {
-        queue.RaiseQueuedLevel(kMetalMine);
         queue.AppendEntry(kMetalMine, level);
     }
     queue.RemoveEntry(0);
@@ -332,13 +327,14 @@ TEST(BuildQueueTest, RestoringRemovedEntriesUndoesTheRemoval)
         const int count = 1 + static_cast<int>(random() % 12);
         for (int i = 0; i < count; ++i) {
             const int32_t b = bids[random() % std::size(bids)];
-            queue.RaiseQueuedLevel(b);
-            queue.AppendEntry(b, queue.QueuedLevel(b));
+            queue.AppendUpgrade(b);
         }
         if (random() % 2 != 0)
             queue.SwapEntries(0, queue.Count() - 1);
         const std::vector<QueueEntry> entries(queue.Entries().begin(), queue.Entries().end());
-        const auto levels = queue.QueuedLevels();
+        std::vector<int32_t> levels;
+        for (const int32_t b : bids)
+            levels.push_back(queue.QueuedLevel(b));
         const int32_t stamp = queue.NextOrderStamp();
         const int32_t at = static_cast<int32_t>(random() % static_cast<uint32_t>(count));
         const int32_t countBefore = queue.LevelBefore(bid::kRoboticsFactory, count);
@@ -350,7 +346,8 @@ TEST(BuildQueueTest, RestoringRemovedEntriesUndoesTheRemoval)
 
         EXPECT_TRUE(std::equal(entries.begin(), entries.end(), queue.Entries().begin(), queue.Entries().end()))
             << "round " << round;
-        EXPECT_EQ(queue.QueuedLevels(), levels);
+        for (size_t i = 0; i < std::size(bids); ++i)
+            EXPECT_EQ(queue.QueuedLevel(bids[i]), levels[i]);
         EXPECT_EQ(queue.NextOrderStamp(), stamp);
         EXPECT_EQ(queue.LevelBefore(bid::kRoboticsFactory, count), countBefore);
     }

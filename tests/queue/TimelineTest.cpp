@@ -18,8 +18,7 @@ BuildQueue QueueOf(std::initializer_list<int32_t> bids)
 {
     BuildQueue queue;
     for (const int32_t b : bids) {
-        queue.RaiseQueuedLevel(b);
-        queue.AppendEntry(b, queue.QueuedLevel(b));
+        queue.AppendUpgrade(b);
     }
     return queue;
 }
@@ -33,7 +32,8 @@ std::vector<EntryEvaluation> Walk(const BuildQueue &queue, TimelineState &state,
                                   MessageSink &messages)
 {
     std::vector<EntryEvaluation> results;
-    WalkQueue(queue, state, inputs, messages, [&](const EntryEvaluation &e) { results.push_back(e); });
+    WalkQueue(queue, kDefaultStartStock, state, inputs, messages,
+              [&](const EntryEvaluation &e) { results.push_back(e); });
     return results;
 }
 
@@ -235,7 +235,8 @@ TEST(TimelineTest, ResetKeepsStepAndEmptyWalkOnlyResets)
     state.total = 99;
     test::RecordingMessageSink messages;
     int observed = 0;
-    WalkQueue(BuildQueue{}, state, Fixed(0), messages, [&](const EntryEvaluation &) { ++observed; });
+    WalkQueue(BuildQueue{}, kDefaultStartStock, state, Fixed(0), messages,
+              [&](const EntryEvaluation &) { ++observed; });
     EXPECT_EQ(observed, 0);
     EXPECT_EQ(state.stock, (std::array<int64_t, 3>{500, 500, 0}));
     EXPECT_EQ(state.total, 0);
@@ -261,7 +262,6 @@ TEST(TimelineTest, HugeLevelsStaySound)
 {
     BuildQueue queue;
     for (const int32_t b : {bid::kNaniteFactory, bid::kMetalMine, bid::kRoboticsFactory, bid::kDeuteriumSynthesizer}) {
-        queue.RaiseQueuedLevel(b);
         queue.AppendEntry(b, std::numeric_limits<int32_t>::max());
     }
     queue.AppendEntry(bid::kFusionReactor, 1);

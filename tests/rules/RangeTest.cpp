@@ -29,8 +29,8 @@ TEST(RangeTest, EveryItemLevelsOneToHundredStaysSound)
             }
             previous = costs;
             for (int32_t factory : {0, level})
-                EXPECT_GE(BuildTime(costs[0], costs[1], factory, factory), 0);
-            EXPECT_GE(LabTime(costs[0], costs[1], level), 0);
+                EXPECT_GE(BuildTime(costs[0], costs[1], factory, factory, 1), 0);
+            EXPECT_GE(LabTime(costs[0], costs[1], level, 1), 0);
             const Economy e{level, level, level, level, level, level, level};
             const EconomyFigures f = EvaluateEconomy(e);
             EXPECT_GE(f.productionFactor, 0);
@@ -53,8 +53,8 @@ TEST(RangeTest, CostsBeyondThirtyTwoBitsGrowAndSaturate)
     // A zero base cost stays 0 even where the power overflows.
     EXPECT_EQ(UpgradeCost(199, 100000, kMetal, sink), 0);
     EXPECT_EQ(UpgradeCost(1, std::numeric_limits<int32_t>::min(), kMetal, sink), 0);
-    EXPECT_EQ(BuildTime(kMax, kMax, 0, 0), kMax);
-    EXPECT_EQ(LabTime(kMax, kMax, std::numeric_limits<int32_t>::max()), 30923764531);
+    EXPECT_EQ(BuildTime(kMax, kMax, 0, 0, 1), kMax);
+    EXPECT_EQ(LabTime(kMax, kMax, std::numeric_limits<int32_t>::max(), 1), 30923764531);
     EXPECT_EQ(EnergyTerm(50, std::numeric_limits<int32_t>::max()), kMax);
     EXPECT_TRUE(sink.messages.empty());
 }

@@ -89,10 +89,10 @@ TEST(UpgradeCostTest, BuildAndLabTimes)
         {60, 15, 2, 0, 36},    {1000000, 500000, 0, 0, 2160000},
     };
     for (const auto &c : build)
-        EXPECT_EQ(BuildTime(c.metal, c.crystal, c.robotics, c.nanite), c.seconds) << c.metal << "+" << c.crystal;
-    EXPECT_EQ(LabTime(200, 1000, 0), 4320);
-    EXPECT_EQ(LabTime(200, 1000, 1), 2160);
-    EXPECT_EQ(LabTime(0, 0, 3), 0);
+        EXPECT_EQ(BuildTime(c.metal, c.crystal, c.robotics, c.nanite, 1), c.seconds) << c.metal << "+" << c.crystal;
+    EXPECT_EQ(LabTime(200, 1000, 0, 1), 4320);
+    EXPECT_EQ(LabTime(200, 1000, 1, 1), 2160);
+    EXPECT_EQ(LabTime(0, 0, 3, 1), 0);
 }
 
 } // namespace

@@ -196,7 +196,6 @@ TEST(LoadMessages, ExtraEmptyLineGivesOneUnknownBidZero)
 TEST(ApplyLoadedQueue, ReplacesQueueWithFreshStampsAndQueuedLevels)
 {
     BuildQueue queue;
-    queue.RaiseQueuedLevel(14);
     queue.AppendEntry(14, 1);
     ApplyLoadedQueue(queue, std::vector<LoadedEntry>{{1, 2}, {1, 1}, {4, 9}, {1, 5}});
     ASSERT_EQ(queue.Count(), 4);

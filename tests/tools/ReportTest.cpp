@@ -86,6 +86,24 @@ TEST_F(ReportTest, TemperatureOptionOverridesTheFile)
     EXPECT_EQ(deuteriumPerHour(RunWith({"--format=csv", "--temperature=-x", path}).out), "14");
 }
 
+TEST_F(ReportTest, PlanetFromTheFileOrTheOptions)
+{
+    // The first entry's CSV row on the planet of the file, then the same
+    // planet given on the command line to a file without one.
+    const std::string withPlanet = WriteFile("p.bql", {kHeader, "Temperature=0", "Levels=1:20", "Stock=0:0:0",
+                                                       "Satellites=2", "Speed=2", "##BUILD##", "1:21:999"});
+    const std::string plain = WriteFile("q.bql", {kHeader, "Temperature=0", "##BUILD##", "1:21:999"});
+    const ReportRun fromFile = RunWith({"--format=csv", withPlanet});
+    const ReportRun fromOptions =
+        RunWith({"--format=csv", "--levels", "1:20", "--stock=0:0:0", "--speed", "2", "--satellites=2", plain});
+    EXPECT_EQ(fromFile.status, 0);
+    EXPECT_EQ(fromFile.out, fromOptions.out);
+    // The mine at its start level 20 needs 1345 energy against the two
+    // satellites' 40: factor 0, so only the base production, doubled.
+    EXPECT_NE(fromFile.out.find(",40,20,0,40,-1305,0\n"), std::string::npos) << fromFile.out;
+    EXPECT_NE(RunWith({"--format=csv", "--speed=1", withPlanet}).out, fromFile.out);
+}
+
 TEST_F(ReportTest, UnknownBidIsReportedAndSkipped)
 {
     const std::string path = WriteFile("u.bql", {kHeader, "##BUILD##", "1:1:999", "5:1:998", "2:1:997"});
@@ -130,7 +148,18 @@ TEST_F(ReportTest, OutputOptionWritesTheFile)
 TEST(ReportArgumentsTest, UsageErrorsExitWithTwo)
 {
     const std::vector<std::vector<std::string>> cases = {
-        {}, {"--format", "xml", "q.bql"}, {"--temperature"}, {"--bogus", "q.bql"}, {"a.bql", "b.bql"},
+        {},
+        {"--format", "xml", "q.bql"},
+        {"--temperature"},
+        {"--bogus", "q.bql"},
+        {"a.bql", "b.bql"},
+        {"--levels", "1:x", "q.bql"},
+        {"--levels=77:1", "q.bql"},
+        {"--levels", "1:-1", "q.bql"},
+        {"--stock", "1:2", "q.bql"},
+        {"--stock=a:b:c", "q.bql"},
+        {"--speed", "0", "q.bql"},
+        {"--speed=101", "q.bql"},
     };
     for (const auto &arguments : cases) {
         const std::vector<std::string_view> views(arguments.begin(), arguments.end());

@@ -15,11 +15,7 @@ namespace {
 class ItemDetailsTest : public FormFixture {
   protected:
     // Queues the next level of an item as its button would, minus the view.
-    void Queue(int32_t bid)
-    {
-        form->queue.RaiseQueuedLevel(bid);
-        form->queue.AppendEntry(bid, form->queue.QueuedLevel(bid));
-    }
+    void Queue(int32_t bid) { form->queue.AppendUpgrade(bid); }
 
     QString TimeOf(int32_t bid) { return FindItemRow(*form, bid)->TimeLabel->text(); }
     QString LevelOf(int32_t bid) { return FindItemRow(*form, bid)->LevelLabel->text(); }

@@ -45,7 +45,7 @@ class QueueCommandsTest : public QueueFormFixture {
         TimelineState state;
         RecordingMessageSink ignored;
         WalkQueue(
-            form->queue, state, [] { return PlanetInputs{}; }, ignored,
+            form->queue, kDefaultStartStock, state, [] { return PlanetInputs{}; }, ignored,
             [&](const EntryEvaluation &e) { results.push_back(e); });
         return results;
     }

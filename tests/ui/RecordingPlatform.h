@@ -52,6 +52,21 @@ class RecordingPlatform : public Platform {
         return request.escapeAnswer;
     }
 
+    // Answers from the queue; an unanswered form, or an empty answer, is
+    // cancelled.
+    std::optional<std::vector<int64_t>> AskNumbers(const NumbersRequest &request) override
+    {
+        numberForms.push_back(request);
+        std::vector<int64_t> answer;
+        if (!numbersAnswers.empty()) {
+            answer.swap(numbersAnswers.front());
+            numbersAnswers.pop_front();
+        }
+        if (answer.empty())
+            return std::nullopt;
+        return answer;
+    }
+
     // Waits for the work without an event loop (the work needs none),
     // pressing Cancel after `cancelWorkAfterPolls` looks at it (never when
     // negative).
@@ -77,6 +92,8 @@ class RecordingPlatform : public Platform {
     QStringList openedUrls;
     std::vector<QuestionRequest> questions;
     std::deque<Answer> questionAnswers;
+    std::vector<NumbersRequest> numberForms;
+    std::deque<std::vector<int64_t>> numbersAnswers;
     QStringList workTitles;
     int cancelWorkAfterPolls = -1;
 };

@@ -72,7 +72,7 @@ TEST_F(TimelineChartTest, PointsAreTheEnginesWalkWithTheInputsAsTyped)
     TimelineState state;
     RecordingPlatform quiet;
     WalkQueue(
-        form->queue, state,
+        form->queue, kDefaultStartStock, state,
         [] {
             return PlanetInputs{40, 3};
         },

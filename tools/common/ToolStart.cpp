@@ -6,6 +6,7 @@
 #include "util/ParseInt.h"
 #include "util/Version.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace korvelin::tools {
@@ -36,6 +37,72 @@ bool TakeValue(std::span<const std::string_view> arguments, size_t &i, std::stri
     return true;
 }
 
+// A whole decimal number, with an optional sign, that fits 64 bits.
+std::optional<int64_t> WholeNumber(std::string_view text)
+{
+    const std::string_view digits = !text.empty() && (text[0] == '-' || text[0] == '+') ? text.substr(1) : text;
+    if (digits.empty() || digits.size() > 18 ||
+        !std::ranges::all_of(digits, [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    return ParseWideInt(text);
+}
+
+std::vector<std::string_view> SplitFields(std::string_view text, char separator)
+{
+    std::vector<std::string_view> fields;
+    for (;;) {
+        const size_t at = text.find(separator);
+        fields.push_back(text.substr(0, at));
+        if (at == std::string_view::npos)
+            return fields;
+        text.remove_prefix(at + 1);
+    }
+}
+
+void TakeLevels(const std::string &value, std::string &error, ToolBasics &basics)
+{
+    std::array<int32_t, kItemCount> levels{};
+    for (const std::string_view field : SplitFields(value, ',')) {
+        const std::vector<std::string_view> parts = SplitFields(field, ':');
+        const std::optional<int64_t> bid = parts.size() == 2 ? WholeNumber(parts[0]) : std::nullopt;
+        const std::optional<int64_t> level = parts.size() == 2 ? WholeNumber(parts[1]) : std::nullopt;
+        if (!bid || !level || *level < 0 || *level > INT32_MAX || *bid < 0 || *bid > INT32_MAX ||
+            ItemIndexOf(static_cast<int32_t>(*bid)) == -1) {
+            error = "--levels: '" + std::string(field) + "' is not BID:LEVEL with a catalogue BID";
+            return;
+        }
+        levels[static_cast<size_t>(ItemIndexOf(static_cast<int32_t>(*bid))) - 1] = static_cast<int32_t>(*level);
+    }
+    basics.levels = levels;
+}
+
+void TakeStock(const std::string &value, std::string &error, ToolBasics &basics)
+{
+    const std::vector<std::string_view> parts = SplitFields(value, ':');
+    std::array<int64_t, 3> stock{};
+    for (size_t kind = 0; kind < parts.size() && parts.size() == 3; ++kind) {
+        const std::optional<int64_t> amount = WholeNumber(parts[kind]);
+        if (!amount)
+            break;
+        stock[kind] = *amount;
+        if (kind == 2) {
+            basics.stock = stock;
+            return;
+        }
+    }
+    error = "--stock: '" + value + "' is not METAL:CRYSTAL:DEUTERIUM";
+}
+
+void TakeSpeed(const std::string &value, std::string &error, ToolBasics &basics)
+{
+    const std::optional<int64_t> speed = WholeNumber(value);
+    if (!speed || *speed < kMinEconomySpeed || *speed > kMaxEconomySpeed) {
+        error = "--speed: '" + value + "' is not a whole number from 1 to 100";
+        return;
+    }
+    basics.speed = static_cast<int32_t>(*speed);
+}
+
 const ValueOption *FindOption(std::span<const ValueOption> options, std::string_view argument)
 {
     for (const ValueOption &option : options) {
@@ -53,6 +120,9 @@ std::string ParseToolArguments(std::span<const std::string_view> arguments, std:
     std::vector<ValueOption> options{
         {"--temperature", [&](const std::string &value, std::string &) { basics.temperature = value; }},
         {"--satellites", [&](const std::string &value, std::string &) { basics.satellites = value; }},
+        {"--levels", [&](const std::string &value, std::string &error) { TakeLevels(value, error, basics); }},
+        {"--stock", [&](const std::string &value, std::string &error) { TakeStock(value, error, basics); }},
+        {"--speed", [&](const std::string &value, std::string &error) { TakeSpeed(value, error, basics); }},
     };
     options.insert(options.end(), toolOptions.begin(), toolOptions.end());
     std::string error;
@@ -118,9 +188,18 @@ std::optional<int> StartTool(const ToolIdentity &tool, const std::string &usageE
     }
     for (const std::string &message : LoadMessages(contents, versionTag))
         err << message << '\n';
-    ApplyLoadedQueue(plan.queue, contents.entries);
+    plan.planet = LoadedPlanet(contents);
+    if (basics.levels)
+        plan.planet.startLevels = *basics.levels;
+    if (basics.stock)
+        plan.planet.startStock = *basics.stock;
+    if (basics.speed)
+        plan.planet.inputs.economySpeed = *basics.speed;
     plan.temperatureText = basics.temperature.value_or(contents.temperature.value_or("0"));
-    plan.planet = {ParseInt(plan.temperatureText), ParseInt(basics.satellites)};
+    plan.planet.inputs.maxTemperature = ParseInt(plan.temperatureText);
+    plan.planet.inputs.satellites = ParseInt(basics.satellites.value_or(contents.satellites.value_or("0")));
+    plan.queue.SetStartLevels(plan.planet.startLevels);
+    ApplyLoadedQueue(plan.queue, contents.entries);
     plan.versionTag = versionTag;
     return std::nullopt;
 }

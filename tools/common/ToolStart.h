@@ -7,6 +7,7 @@
 #include "queue/Timeline.h"
 #include "storage/QueueFile.h"
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -21,7 +22,11 @@ struct ToolBasics {
     bool help = false;
     bool version = false;
     std::optional<std::string> temperature; // overrides the file's Temperature text
-    std::string satellites = "0";
+    std::optional<std::string> satellites;  // overrides the file's Satellites value
+    // Each overrides its part of the file's planet.
+    std::optional<std::array<int32_t, kItemCount>> levels;
+    std::optional<std::array<int64_t, 3>> stock;
+    std::optional<int32_t> speed;
 };
 
 // One of a tool's own options, which all take a value: "--name value" or
@@ -32,10 +37,10 @@ struct ValueOption {
     std::function<void(const std::string &value, std::string &error)> take;
 };
 
-// Reads "--", --help, --version, --temperature, --satellites, the tool's own
-// options and the one queue file; any other argument starting with "-" is
-// unknown. Returns the usage
-// error, empty when there is none.
+// Reads "--", --help, --version, --temperature, --satellites, --levels,
+// --stock, --speed, the tool's own options and the one queue file; any other
+// argument starting with "-" is unknown. Returns the usage error, empty when
+// there is none.
 std::string ParseToolArguments(std::span<const std::string_view> arguments, std::span<const ValueOption> options,
                                ToolBasics &basics);
 
@@ -48,7 +53,10 @@ struct ToolIdentity {
 struct ToolPlan {
     BuildQueue queue;
     std::string temperatureText; // the file's, unless --temperature gives one
-    PlanetInputs planet;         // read from the texts as the window reads its edits
+    // The file's planet with the options' overrides; its temperature and
+    // satellites read from the texts as the window reads its edits. The
+    // queue's start levels are the planet's.
+    Planet planet;
     std::string versionTag;
 };
 

@@ -20,13 +20,6 @@ std::string TotalText(int64_t seconds)
     return FormatDuration(seconds) + " (" + std::to_string(seconds) + " s)";
 }
 
-Planet PlanetOf(const tools::ToolPlan &plan)
-{
-    Planet planet;
-    planet.inputs = plan.planet;
-    return planet;
-}
-
 // The level every item reaches at the end of the queue.
 std::vector<GoalTarget> QueueGoal(const BuildQueue &queue, const Planet &planet)
 {
@@ -43,7 +36,7 @@ std::vector<GoalTarget> QueueGoal(const BuildQueue &queue, const Planet &planet)
 
 int RunGoal(const ToolOptions &options, const tools::ToolPlan &plan, std::ostream &out, std::ostream &err)
 {
-    const Planet planet = PlanetOf(plan);
+    const Planet &planet = plan.planet;
     const std::vector<GoalTarget> goal = options.economy ? QueueGoal(plan.queue, planet) : *options.goal;
     const std::span<const QueueEntry> current = options.economy ? plan.queue.Entries() : std::span<const QueueEntry>{};
     const GoalResult result = PlanGoal(planet, goal, SearchOptionsOf(options), {}, current);
@@ -52,7 +45,7 @@ int RunGoal(const ToolOptions &options, const tools::ToolPlan &plan, std::ostrea
         return 1;
     }
     if (options.outputPath) {
-        const std::string bytes = FormatQueueFile(result.plan, plan.temperatureText, plan.versionTag);
+        const std::string bytes = FormatQueueFile(result.plan, plan.temperatureText, planet, plan.versionTag);
         if (const auto failure = tools::WriteFileAtomically(*options.outputPath, bytes)) {
             err << kProgram << ": cannot write " << *options.outputPath << ": " << *failure << '\n';
             return 1;

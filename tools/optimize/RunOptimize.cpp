@@ -43,7 +43,7 @@ int RunOptimize(std::span<const std::string_view> arguments, std::ostream &out, 
         return 1;
     }
     if (options.outputPath) {
-        const std::string bytes = FormatQueueFile(result.order, plan.temperatureText, plan.versionTag);
+        const std::string bytes = FormatQueueFile(result.order, plan.temperatureText, plan.planet, plan.versionTag);
         if (const auto failure = tools::WriteFileAtomically(*options.outputPath, bytes)) {
             err << kProgram << ": cannot write " << *options.outputPath << ": " << *failure << '\n';
             return 1;

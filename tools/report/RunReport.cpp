@@ -49,12 +49,12 @@ int RunReport(std::span<const std::string_view> arguments, std::ostream &out, st
     if (const auto status = tools::StartTool({kProgram, kReportUsage}, parsed.error, options, out, err, plan))
         return *status;
     const BuildQueue &queue = plan.queue;
-    const PlanetInputSource inputs = [planet = plan.planet] { return planet; };
+    const PlanetInputSource inputs = [planet = plan.planet.inputs] { return planet; };
 
     std::vector<EntryEvaluation> rows;
     rows.reserve(static_cast<size_t>(queue.Count()));
     TimelineState state;
-    ResetTimeline(state);
+    ResetTimeline(state, plan.planet.startStock);
     LineMessages messages(err);
     for (int32_t i = 0; i < queue.Count(); ++i) {
         messages.line = static_cast<int64_t>(i) + 1;

@@ -1,0 +1,81 @@
+#include "ui/PlanetCommands.h"
+
+#include "queue/Timeline.h"
+#include "rules/ItemCatalogue.h"
+#include "ui/ItemRowTable.h"
+#include "ui/MainForm.h"
+#include "ui/PlanetInputs.h"
+
+#include <algorithm>
+
+namespace korvelin {
+
+namespace {
+
+constexpr int64_t kMaxFormLevel = 999;
+constexpr int64_t kMaxFormStock = 2000000000;
+
+// Where each answer goes back into the planet.
+struct PlanetField {
+    int32_t bid = 0;  // a start level, or 0
+    int32_t kind = 0; // 1..3 for the stock, 4 for the speed
+};
+
+} // namespace
+
+void EditPlanet(MainForm &form)
+{
+    const Planet &current = form.document.StartPlanet();
+    NumbersRequest request;
+    request.title = QStringLiteral("Planet");
+    std::vector<PlanetField> targets;
+    const auto &layouts = ItemRowLayouts();
+    for (size_t row = 0; row < layouts.size(); ++row) {
+        const int32_t bid = layouts[row].bid;
+        const QString group = row < kItemRowCount / 2 ? QStringLiteral("Buildings") : QStringLiteral("Research");
+        request.fields.push_back(
+            {group, QString::fromUtf8(Caption(ItemIndexOf(bid))), current.StartLevel(bid), 0, kMaxFormLevel});
+        targets.push_back({bid, 0});
+    }
+    const char *const stockNames[] = {"Metal", "Crystal", "Deuterium"};
+    for (int32_t kind = 0; kind < 3; ++kind) {
+        request.fields.push_back({QStringLiteral("Start stock"), QString::fromLatin1(stockNames[kind]),
+                                  current.startStock[static_cast<size_t>(kind)], 0, kMaxFormStock});
+        targets.push_back({0, kind + 1});
+    }
+    request.fields.push_back({QStringLiteral("Economy"), QStringLiteral("Economy speed"), current.inputs.economySpeed,
+                              kMinEconomySpeed, kMaxEconomySpeed});
+    targets.push_back({0, 4});
+
+    const std::optional<std::vector<int64_t>> answer = form.platform.AskNumbers(request);
+    if (!answer || answer->size() != targets.size())
+        return;
+    Planet planet = current;
+    for (size_t i = 0; i < targets.size(); ++i) {
+        const NumberField &field = request.fields[i];
+        const int64_t value = (*answer)[i];
+        // A value the form could not show (a level or stock from a file or
+        // from "Built up to here" beyond its range) stays unless it was edited.
+        if (value == std::clamp(field.value, field.minimum, field.maximum))
+            continue;
+        const PlanetField &target = targets[i];
+        if (target.bid != 0)
+            planet.SetStartLevel(target.bid, static_cast<int32_t>(value));
+        else if (target.kind == 4)
+            planet.inputs.economySpeed = ClampEconomySpeed(value);
+        else
+            planet.startStock[static_cast<size_t>(target.kind) - 1] = value;
+    }
+    form.document.ChangePlanet(planet);
+}
+
+void BuildUpToHere(MainForm &form, int32_t line)
+{
+    if (line < 0 || line >= form.queue.Count())
+        return;
+    const std::array<int64_t, 3> stock =
+        StockAfterLine(form.queue, line, form.document.StartPlanet().startStock, ReadPlanetInputs(form));
+    form.document.BuiltUpToHere(line, stock);
+}
+
+} // namespace korvelin
