@@ -34,11 +34,14 @@ int64_t WalkTotal(const std::vector<QueueEntry> &plan, const Planet &planet, tes
     return state.total;
 }
 
-// Each item's entries rise by one from 0; goal items reach their targets,
-// items outside the economy exactly.
-void ExpectPlanShape(const std::vector<QueueEntry> &plan, const std::vector<GoalTarget> &goal)
+// Each item's entries rise by one from its start level; goal items reach
+// their targets, items outside the economy exactly.
+void ExpectPlanShape(const std::vector<QueueEntry> &plan, const std::vector<GoalTarget> &goal,
+                     const Planet &planet = {})
 {
     std::array<int32_t, 200> levels{};
+    for (const CatalogueItem &item : ItemCatalogue())
+        levels[static_cast<size_t>(item.bid)] = planet.StartLevel(item.bid);
     for (const QueueEntry &entry : plan) {
         ASSERT_EQ(entry.level, ++levels[static_cast<size_t>(entry.bid)]) << ItemLabel(entry.bid);
         if (!IsEconomyItem(entry.bid)) {
@@ -180,6 +183,25 @@ TEST(GoalPlannerTest, HotPlanetPlanGivesEveryEntryItsDeuterium)
     EXPECT_EQ(problem.TotalOf(plan), result.total); // -1 for an inadmissible plan
     test::RecordingMessageSink messages;
     EXPECT_EQ(WalkTotal(result.plan, planet, messages), result.total);
+}
+
+TEST(GoalPlannerTest, PlansFromThePlanetAsItStands)
+{
+    Planet planet;
+    planet.inputs.maxTemperature = 30;
+    planet.inputs.economySpeed = 3;
+    planet.SetStartLevel(bid::kMetalMine, 6);
+    planet.SetStartLevel(bid::kDeuteriumSynthesizer, 3);
+    planet.SetStartLevel(bid::kRoboticsFactory, 1);
+    planet.startStock = {4000, 1500, 300};
+    const std::vector<GoalTarget> goal{{bid::kRoboticsFactory, 3}, {bid::kResearchLab, 1}};
+    const GoalResult result = PlanGoal(planet, goal, EvaluationBudget(3'000'000));
+    ASSERT_TRUE(result.found);
+    ExpectPlanShape(result.plan, goal, planet);
+    test::RecordingMessageSink messages;
+    EXPECT_EQ(WalkTotal(result.plan, planet, messages), result.total);
+    const goal::GoalProblem problem(planet, goal);
+    EXPECT_LE(result.total, BruteForce(problem, 2));
 }
 
 TEST(GoalPlannerTest, GoalsAtTheStartLevelsNeedNoEntries)

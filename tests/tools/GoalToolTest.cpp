@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -59,6 +60,25 @@ TEST_F(GoalToolTest, GoalPrintsThePlanAndSavesIt)
                                         "search: exact"}));
     const std::string report = RunTool(report::RunReport, {output}).out;
     EXPECT_EQ(report.substr(report.rfind("Total time: ")), "Total time: 07:49:57\n");
+}
+
+TEST_F(GoalToolTest, PlansFromTheFilesPlanetAndSavesIt)
+{
+    const std::string input = WriteFile(
+        "grown.bql", {kHeader, "Temperature=10", "Levels=1:8,3:4,14:2", "Stock=9000:4000:900", "Speed=2", "##BUILD##"});
+    const std::string output = (dir_ / "plan.bql").string();
+    const ToolRun run = Optimize({"--goal", "14=4", "--evaluations", "2000000", "--output", output, input});
+    EXPECT_EQ(run.status, 0);
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "goal: Robotics Factory 4");
+    // The saved plan carries the planet, and the report plays it to the total printed.
+    const std::string report = RunTool(report::RunReport, {output}).out;
+    EXPECT_EQ(report.substr(report.rfind("Total time: ") + 12), lines[1].substr(6, lines[1].find(" (") - 6) + "\n");
+    std::ifstream file(output, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_NE(bytes.find("Levels=1:8,3:4,14:2\r\nStock=9000:4000:900\r\nSpeed=2\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("14:3:"), std::string::npos);
 }
 
 TEST_F(GoalToolTest, EconomyComparesWithTheQueue)
