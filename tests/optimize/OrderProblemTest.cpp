@@ -2,6 +2,8 @@
 // saturated prices add up beyond 64 bits.
 
 #include "optimize/OrderProblem.h"
+#include "optimize/ExactSearch.h"
+#include "optimize/GreedyOrder.h"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +43,74 @@ TEST(OrderProblemTest, BoundComparesSumsBeyondSixtyFourBits)
     remaining.costs[0] = ExactSum{0, 100};
     EXPECT_TRUE(problem.RemainingExceeds(remaining, {-1'000'000, 0, 0}, 10));
     EXPECT_FALSE(problem.RemainingExceeds(remaining, {-1'000'000, 0, 0}, kSlack));
+}
+
+TEST(OrderProblemTest, BoundNeverExceedsTheTimeLeft)
+{
+    // Each queue ends on a step that the bound just meets: a build time alone,
+    // a build time a robotics level shortened, and a long wait for metal at
+    // the highest rate the queue reaches.
+    for (const auto &bids : {std::vector<int32_t>{1}, {3, 14, 1}, {1, 1, 22, 22, 22, 22, 22}}) {
+        BuildQueue queue;
+        for (const int32_t b : bids) {
+            queue.AppendUpgrade(b);
+        }
+        const OrderProblem problem(queue.Entries(), Planet{.inputs = {20, 0}});
+        std::vector<Slot> slots(1);
+        for (int32_t e = 0; e < problem.Count(); ++e) {
+            slots.push_back(slots.back());
+            ASSERT_TRUE(problem.PlayEntry(e, slots.back()));
+        }
+        OrderProblem::Remaining remaining = problem.AllRemaining();
+        for (int32_t e = 0; e < problem.Count(); ++e) {
+            const TimelineState &state = slots[static_cast<size_t>(e)].state;
+            EXPECT_FALSE(problem.RemainingExceeds(remaining, state.stock, slots.back().state.total - state.total))
+                << bids.size() << " entries, at " << e;
+            remaining.Take(problem, e);
+        }
+    }
+}
+
+TEST(OrderProblemTest, ExactSearchBeatsAnIncumbentByOneSecond)
+{
+    // Both mines are paid from the start stock: every step is its build time,
+    // and the bound meets the time left exactly.
+    const std::vector<QueueEntry> entries{{bid::kMetalMine, 1, 0}, {bid::kCrystalMine, 1, 0}};
+    const OrderProblem problem(entries, Planet{.inputs = {20, 0}});
+    const int64_t best = problem.TotalOf(Order{0, 1});
+    const OptimizeProgressCallback none;
+    for (const int64_t incumbent : {best + 1, best}) {
+        SearchBudget budget(OptimizeOptions{}, none);
+        const ExactOutcome outcome = SearchExactly(problem, budget, incumbent);
+        EXPECT_TRUE(outcome.complete);
+        EXPECT_EQ(outcome.bestTotal, incumbent > best ? best : -1) << incumbent;
+    }
+}
+
+TEST(OrderProblemTest, GreedyRulesGroupTheEntries)
+{
+    // At −76 degrees one satellite gives 1 energy: the synthesizer makes
+    // deuterium only beside the solar plant, and the three mine levels after
+    // it would stop it again.
+    std::vector<QueueEntry> entries;
+    for (const int32_t b : {1, 1, 1, 3, 4, 14})
+        entries.push_back({b, b == bid::kMetalMine ? static_cast<int32_t>(entries.size()) + 1 : 1, 0});
+    const OrderProblem problem(entries, Planet{.inputs = {-76, 1}});
+    const struct {
+        GreedyRule rule;
+        Order order;
+        int32_t stuck;
+    } cases[] = {
+        {GreedyRule::InputOrder, {}, 5},
+        {GreedyRule::DeuteriumFirst, {3, 4, 5, 0, 1, 2}, -1},
+    };
+    const OptimizeProgressCallback none;
+    for (const auto &c : cases) {
+        SearchBudget budget(OptimizeOptions{}, none);
+        int32_t stuck = -1;
+        EXPECT_EQ(BuildGreedyOrder(problem, c.rule, budget, &stuck), c.order);
+        EXPECT_EQ(stuck, c.stuck);
+    }
 }
 
 } // namespace

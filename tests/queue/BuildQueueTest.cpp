@@ -208,7 +208,10 @@ TEST(BuildQueueTest, EconomyAtReadsLevelsAndInputs)
                                       {kMetalMine, 2},
                                       {kCrystalMine, 1},
                                       {bid::kFusionReactor, 1},
-                                      {bid::kDeuteriumSynthesizer, 1}});
+                                      {bid::kDeuteriumSynthesizer, 1},
+                                      {bid::kRoboticsFactory, 1},
+                                      {bid::kNaniteFactory, 1},
+                                      {bid::kEspionage, 1}});
     const Economy economy = queue.EconomyAt(5, {-40, 3});
     EXPECT_EQ(economy.solarPlant, 1);
     EXPECT_EQ(economy.metalMine, 2);
@@ -217,6 +220,12 @@ TEST(BuildQueueTest, EconomyAtReadsLevelsAndInputs)
     EXPECT_EQ(economy.deuteriumSynthesizer, 0);
     EXPECT_EQ(economy.maxTemperature, -40);
     EXPECT_EQ(economy.satellites, 3);
+    // Counting entry by entry, as the order search does, gives the same levels.
+    PositionLevels counted;
+    for (int32_t n = 0; n <= queue.Count(); ++n) {
+        EXPECT_EQ(counted, queue.LevelsAt(n)) << n;
+        counted.CountEntry(queue.At(n).bid);
+    }
 }
 
 TEST(BuildQueueTest, RefusesBidsOutsideCatalogue)

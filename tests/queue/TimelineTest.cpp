@@ -201,6 +201,29 @@ TEST(TimelineTest, InputsAreReadAtEveryEvaluation)
     EXPECT_EQ(reads, 4); // once to evaluate, once more for the production credited
 }
 
+TEST(TimelineTest, CreditedProductionFollowsTheSecondRead)
+{
+    // One satellite appears between the two reads of a step: the waits used
+    // the economy without it, the production credited is the one with it (its
+    // 1 energy against the mine's 11 stops the mines).
+    const BuildQueue queue = QueueOf({bid::kMetalMine, bid::kCrystalMine});
+    TimelineState state;
+    test::RecordingMessageSink messages;
+    AdvanceTimeline(queue, 0, state, Fixed(-76), messages);
+    const std::array<int64_t, 3> before = state.stock;
+    int32_t satellites = 0;
+    const PlanetInputSource satelliteAppears = [&] { return PlanetInputs{-76, satellites++}; };
+    const std::optional<EntryEvaluation> result = AdvanceTimeline(queue, 1, state, satelliteAppears, messages);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->economy.metalPerHour, 53);
+    const EconomyFigures credited = EvaluateEconomy(queue.EconomyAt(1, {-76, 1}));
+    ASSERT_EQ(credited.metalPerHour, 20);
+    for (size_t kind = 0; kind < 2; ++kind) {
+        const int64_t perHour = kind == 0 ? credited.metalPerHour : credited.crystalPerHour;
+        EXPECT_EQ(result->stockAfter[kind], before[kind] - result->costs[kind] + ProductionOver(perHour, result->step));
+    }
+}
+
 TEST(TimelineTest, PositionOutsideQueueChangesNothing)
 {
     const BuildQueue queue = QueueOf({bid::kMetalMine});

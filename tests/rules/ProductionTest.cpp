@@ -89,6 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
         // One satellite at T = 16 gives 24; a level-3 metal mine uses 39: 100 − nearest(62.5)
         // is 38 with ties to even (37 if halves went away from zero).
         FactorCase{"TieRoundsToEven", {.metalMine = 3, .maxTemperature = 16, .satellites = 1}, 24, -15, 38, 65, 10},
+        // 48 produced, 58 used: 100 − nearest(20.83) = 79, where truncating would give 80.
+        FactorCase{"ShareAboveHalfRoundsUp", {.crystalMine = 4, .solarPlant = 2}, 48, -10, 79, 20, 102},
         FactorCase{"ShortageBeyondProductionClampsToZero",
                    {.metalMine = 3, .crystalMine = 3, .maxTemperature = -40, .satellites = 1},
                    10,

@@ -69,6 +69,23 @@ TEST_F(ReportTest, TableEndsWithTheTotal)
     EXPECT_EQ(run.err, "line 2: Build is Corrupted - FixItPlz\n");
 }
 
+TEST_F(ReportTest, TableColumnsLineUpAroundCyrillicNames)
+{
+    const std::string path =
+        WriteFile("moon.bql", {kHeader, "Temperature=0", "##BUILD##", "3:1:999", "14:1:998", "41:1:997"});
+    EXPECT_EQ(
+        RunWith({path}).out,
+        "#  Item                   Level  Metal  Crystal  Deuterium        Wait M         Wait K        Wait D     "
+        "Build          Total  Stock M  Stock K  Stock D\n"
+        "1  Deuterium Synthesizer      1    225       75          0      00:00:00       00:00:00      00:00:00  "
+        "00:07:12       00:07:12      277      426        0\n"
+        "2  Robotics Factory           1    400      120        200      06:09:01       00:00:00      14:17:09  "
+        "00:12:28       14:24:21      163      449        0\n"
+        "3  Лунная база                1  20000    40000      20000  41d 07:51:01  164d 19:06:01  59d 12:34:18  "
+        "12:00:00  165d 09:30:22    59265        0    35371\n"
+        "Total time: 165d 09:30:22\n");
+}
+
 TEST_F(ReportTest, TemperatureOptionOverridesTheFile)
 {
     // Deuterium per hour at the second synthesizer entry: 14 at T = 0, 13 at T = 40.
