@@ -23,6 +23,8 @@ using goal::Plan;
 // its first bound.
 constexpr int32_t kConstructionShare = 150;
 constexpr int32_t kWarmUpShare = 300;
+// Of what is left after the warm-up.
+constexpr int32_t kExactShare = 500;
 // Candidates in a row without a new best after which a search has converged.
 constexpr uint64_t kWarmUpStall = 3000;
 constexpr uint64_t kWarmUpRestarts = 12;
@@ -183,13 +185,33 @@ GoalResult PlanGoal(const Planet &planet, std::span<const GoalTarget> goal, cons
             kWarmUpRestarts);
         best = improver.Best();
         bestTotal = improver.BestTotal();
-        goal::GoalExactOutcome exact = goal::SearchGoalExactly(problem, budget, bestTotal);
+        // The complete search gets part of what is left; without a proof,
+        // the improvement goes on from the best plan with the rest.
+        const uint64_t used = construction.evaluations + budget.Evaluations();
+        optimize::SearchBudget exactBudget(ShareOf(Remainder(options, used, start), kExactShare), phase);
+        exactBudget.OfferTotal(bestTotal);
+        goal::GoalExactOutcome exact = goal::SearchGoalExactly(problem, exactBudget, bestTotal);
+        result.evaluations += exactBudget.Evaluations();
         if (!exact.best.empty()) {
             best = std::move(exact.best);
             bestTotal = exact.bestTotal;
         }
         result.provenOptimal = exact.complete;
         result.plansTried = exact.plansPlayed;
+        const bool limited = rest.maxEvaluations > 0 || rest.timeLimit.count() > 0;
+        if (!exact.complete && limited) {
+            const uint64_t spent = used + exactBudget.Evaluations();
+            optimize::SearchBudget lastBudget(Remainder(options, spent, start), phase);
+            goal::GoalImprover last(problem, lastBudget, options.seed + 1, best);
+            last.Run(
+                StallLimit(best.size()), [] { return true; }, UINT64_MAX);
+            if (last.BestTotal() < bestTotal) {
+                best = last.Best();
+                bestTotal = last.BestTotal();
+            }
+            result.plansTried += last.CandidatesTried();
+            result.evaluations += lastBudget.Evaluations();
+        }
     } else {
         // With a budget the search starts again from its best each time it
         // stalls; without one it ends there.
