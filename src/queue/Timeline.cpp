@@ -59,9 +59,17 @@ void EvaluateAt(const std::array<int64_t, 3> &costs, const PositionLevels &level
     result.roboticsLevel = levels.roboticsFactory;
     result.naniteLevel = levels.naniteFactory;
     result.inputs = planet;
-    result.economy = FiguresOf(levels.EconomyWith(planet), state);
+    const EconomyFigures &figures = FiguresOf(levels.EconomyWith(planet), state);
+    EvaluateStep(costs, BuildTime(costs[0], costs[1], result.roboticsLevel, result.naniteLevel, planet.economySpeed),
+                 figures, state, messages, result);
+}
+
+void EvaluateStep(const std::array<int64_t, 3> &costs, int64_t buildTime, const EconomyFigures &figures,
+                  TimelineState &state, MessageSink &messages, EntryEvaluation &result)
+{
+    result.economy = figures;
     result.costs = costs;
-    result.buildTime = BuildTime(costs[0], costs[1], result.roboticsLevel, result.naniteLevel, planet.economySpeed);
+    result.buildTime = buildTime;
 
     result.waits[0] = ResourceWait(costs[0], state.stock[0], result.economy.metalPerHour);
     result.waits[1] = ResourceWait(costs[1], state.stock[1], result.economy.crystalPerHour);

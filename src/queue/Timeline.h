@@ -87,6 +87,12 @@ std::optional<EntryEvaluation> AdvanceTimeline(const BuildQueue &queue, int32_t 
 // credits the step's production at `figures`.
 void EvaluateAt(const std::array<int64_t, 3> &costs, const PositionLevels &levels, const PlanetInputs &planet,
                 TimelineState &state, MessageSink &messages, EntryEvaluation &result);
+// The part of EvaluateAt after the build time and the economy figures at the
+// position are known: the waits, the step and the total. For a caller that
+// looks those up instead of computing them again (the goal search); it sets
+// the factory levels and inputs of `result` itself when it needs them.
+void EvaluateStep(const std::array<int64_t, 3> &costs, int64_t buildTime, const EconomyFigures &figures,
+                  TimelineState &state, MessageSink &messages, EntryEvaluation &result);
 void CreditStep(const EconomyFigures &figures, TimelineState &state, EntryEvaluation &result);
 
 // The stock after line `line` (0 .. Count() − 1) when the queue is played

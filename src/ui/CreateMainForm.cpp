@@ -1,6 +1,7 @@
 #include "ui/EditorActions.h"
 #include "ui/FileCommands.h"
 #include "ui/FormBuilders.h"
+#include "ui/GoalCommand.h"
 #include "ui/ItemNames.h"
 #include "ui/Maker.h"
 #include "ui/OptimizeCommand.h"
@@ -149,6 +150,7 @@ void WireEvents(MainForm &form)
     OnEvent(form, form.ChartButton, &QPushButton::clicked, ShowTimelineChart);
     OnEvent(form, form.PlanetButton, &QPushButton::clicked, EditPlanet);
     OnEvent(form, form.TableButton, &QPushButton::clicked, ShowPlanTable);
+    OnEvent(form, form.GoalButton, &QPushButton::clicked, PlanGoalFromDialog);
     OnEvent(form, form.CpButton, &QPushButton::clicked, CopyQueueText);
     OnEvent(form, form.BuildTab, &QPushButton::clicked, ShowBuildingsTab);
     OnEvent(form, form.ResearchTab, &QPushButton::clicked, ShowResearchTab);

@@ -128,6 +128,7 @@ struct MainForm {
     GradientButton *ChartButton = nullptr;
     GradientButton *PlanetButton = nullptr;
     GradientButton *TableButton = nullptr;
+    GradientButton *GoalButton = nullptr;
 
     // About panel.
     Label *WebLabel = nullptr;

@@ -79,6 +79,7 @@ void BuildResourcePanel(MainForm &form)
     form.PlanetButton = MakeGradientButton(panel, "Planet\u2026", 320, 256, 97, 41);
     form.TableButton = MakeGradientButton(panel, "Table", 112, 304, 97, 41);
     form.TableButton->setEnabled(false);
+    form.GoalButton = MakeGradientButton(panel, "Goal\u2026", 8, 304, 97, 41);
 }
 
 } // namespace korvelin

@@ -37,6 +37,7 @@ TEST(QueueFilePlanet, EveryKeyWrittenInOrderAndReadBack)
     // Only what differs from the planet built from nothing is written.
     Planet speedOnly;
     speedOnly.inputs.economySpeed = 2;
+    EXPECT_FALSE(speedOnly.StartsFromNothing());
     EXPECT_EQ(FormatQueueFile({}, "0", speedOnly, "0.7"),
               "[Korvelin_0.7_BuildQueueList]\r\nTemperature=0\r\nSpeed=2\r\n##BUILD##\r\n");
 }

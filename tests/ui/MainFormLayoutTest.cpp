@@ -123,6 +123,7 @@ const Expected kLayout[] = {
     {NAMED(ChartButton), "ResourcePanel", kGradient, "Chart", {216, 256, 97, 41}},
     {NAMED(PlanetButton), "ResourcePanel", kGradient, "Planet\u2026", {320, 256, 97, 41}},
     {NAMED(TableButton), "ResourcePanel", kGradient, "Table", {112, 304, 97, 41}},
+    {NAMED(GoalButton), "ResourcePanel", kGradient, "Goal\u2026", {8, 304, 97, 41}},
     {NAMED(CpButton), "MainGroup", kButton, "Cp", {296, 144, 33, 32}},
     {NAMED(DelButton), "MainGroup", kButton, "Del", {296, 104, 33, 32}},
     {NAMED(DownButton), "MainGroup", kButton, "_", {296, 64, 33, 32}},

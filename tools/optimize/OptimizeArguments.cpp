@@ -2,7 +2,9 @@
 
 #include "ToolStart.h"
 
+#include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <cmath>
 
 namespace korvelin::optimizetool {
@@ -18,6 +20,9 @@ const char *const kOptimizeUsage =
     "Queues of up to 10 entries are searched completely, longer ones as well as the\n"
     "time allows. Prints the total before and after, the time saved and whether the\n"
     "order found is proven the shortest.\n"
+    "With --goal or --economy it plans instead: the fastest queue from the file's\n"
+    "planet to target levels, adding mines, power plants and factories where they\n"
+    "pay for themselves.\n"
     "\n"
     "  --temperature TEXT  maximum temperature (default: the file's Temperature value)\n"
     "  --satellites TEXT   number of solar satellites (default: the file's Satellites\n"
@@ -28,7 +33,14 @@ const char *const kOptimizeUsage =
     "                      file's Stock value, else 500:500:0)\n"
     "  --speed N           economy speed of the server, 1 to 100 (default: the file's\n"
     "                      Speed value, else 1)\n"
+    "  --goal BID=LEVEL,... plan the fastest way to these levels from the file's\n"
+    "                      planet (LEVEL 0 to 999); the file's queue is not used\n"
+    "  --economy           plan the fastest way to the levels the file's queue\n"
+    "                      reaches, adding economy upgrades where they help\n"
     "  --seconds N         longest search time in seconds, a positive number (default: 2)\n"
+    "  --evaluations N     search budget in evaluated entries, a positive whole number;\n"
+    "                      alone it sets no time limit, so the result is the same on\n"
+    "                      every machine\n"
     "  --seed N            seed of the search, 0 to 18446744073709551615 (default: 1);\n"
     "                      the same seed gives the same search\n"
     "  --output OUT.bql    also save the new order to OUT.bql as the window saves a queue\n"
@@ -37,7 +49,8 @@ const char *const kOptimizeUsage =
     "\n"
     "Exit status:\n"
     "  0  done, also when no shorter order exists\n"
-    "  1  the file cannot be read or is rejected, or no order gives every entry its deuterium\n"
+    "  1  the file cannot be read or is rejected, or no order or plan gives every entry\n"
+    "     its deuterium\n"
     "  2  a usage error\n";
 
 namespace {
@@ -58,6 +71,34 @@ bool ParseSeed(const std::string &text, uint64_t &seed)
     return failure == std::errc() && end == text.data() + text.size() && !text.empty();
 }
 
+constexpr int32_t kHighestGoalLevel = 999;
+
+// "BID=LEVEL,...": catalogue BIDs, levels 0 to 999.
+std::string ParseGoal(const std::string &text, std::vector<GoalTarget> &goal)
+{
+    const std::string bad = "--goal needs BID=LEVEL pairs separated by ',', not '" + text + "'";
+    size_t begin = 0;
+    for (;;) {
+        const size_t comma = std::min(text.find(',', begin), text.size());
+        const std::string field = text.substr(begin, comma - begin);
+        const size_t equals = field.find('=');
+        if (equals == std::string::npos)
+            return bad;
+        uint64_t bid = 0;
+        uint64_t level = 0;
+        if (!ParseSeed(field.substr(0, equals), bid) || !ParseSeed(field.substr(equals + 1), level))
+            return bad;
+        if (bid > 1000 || ItemIndexOf(static_cast<int32_t>(bid)) == -1)
+            return "--goal: unknown BID " + field.substr(0, equals);
+        if (level > kHighestGoalLevel)
+            return "--goal: level " + field.substr(equals + 1) + " is not from 0 to 999";
+        goal.push_back({static_cast<int32_t>(bid), static_cast<int32_t>(level)});
+        if (comma == text.size())
+            return {};
+        begin = comma + 1;
+    }
+}
+
 } // namespace
 
 ParsedArguments ParseOptimizeArguments(std::span<const std::string_view> arguments)
@@ -68,8 +109,19 @@ ParsedArguments ParseOptimizeArguments(std::span<const std::string_view> argumen
         {"--output", [&](const std::string &value, std::string &) { options.outputPath = value; }},
         {"--seconds",
          [&](const std::string &value, std::string &error) {
+             options.secondsGiven = true;
              if (!ParseSeconds(value, options.seconds))
                  error = "--seconds needs a positive number, not '" + value + "'";
+         }},
+        {"--evaluations",
+         [&](const std::string &value, std::string &error) {
+             if (!ParseSeed(value, options.evaluations) || options.evaluations == 0)
+                 error = "--evaluations needs a positive whole number, not '" + value + "'";
+         }},
+        {"--goal",
+         [&](const std::string &value, std::string &error) {
+             options.goal.emplace();
+             error = ParseGoal(value, *options.goal);
          }},
         {"--seed",
          [&](const std::string &value, std::string &error) {
@@ -77,8 +129,36 @@ ParsedArguments ParseOptimizeArguments(std::span<const std::string_view> argumen
                  error = "--seed needs a whole number from 0 to 18446744073709551615, not '" + value + "'";
          }},
     };
-    parsed.error = tools::ParseToolArguments(arguments, valueOptions, options);
+    // --economy is the one option without a value.
+    std::vector<std::string_view> rest;
+    bool ended = false;
+    for (const std::string_view argument : arguments) {
+        if (!ended && argument == "--economy") {
+            options.economy = true;
+            continue;
+        }
+        ended = ended || argument == "--";
+        rest.push_back(argument);
+    }
+    parsed.error = tools::ParseToolArguments(rest, valueOptions, options);
+    if (parsed.error.empty() && options.economy && options.goal)
+        parsed.error = "--goal and --economy cannot be used together";
     return parsed;
+}
+
+OptimizeOptions SearchOptionsOf(const ToolOptions &options)
+{
+    OptimizeOptions search;
+    search.seed = options.seed;
+    search.maxEvaluations = options.evaluations;
+    if (options.evaluations > 0 && !options.secondsGiven) {
+        search.timeLimit = std::chrono::milliseconds(0);
+        return search;
+    }
+    // Whole milliseconds, and no further than the clock counts.
+    const double milliseconds = std::min(options.seconds * 1000.0, 1e15);
+    search.timeLimit = std::chrono::milliseconds(std::max<int64_t>(static_cast<int64_t>(milliseconds), 1));
+    return search;
 }
 
 } // namespace korvelin::optimizetool

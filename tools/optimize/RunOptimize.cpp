@@ -1,6 +1,7 @@
 #include "RunOptimize.h"
 
 #include "OptimizeArguments.h"
+#include "RunGoal.h"
 #include "ToolFiles.h"
 #include "ToolStart.h"
 
@@ -10,8 +11,6 @@
 #include "storage/QueueFile.h"
 #include "util/FormatDuration.h"
 
-#include <algorithm>
-#include <chrono>
 #include <string>
 
 namespace korvelin::optimizetool {
@@ -34,13 +33,10 @@ int RunOptimize(std::span<const std::string_view> arguments, std::ostream &out, 
     tools::ToolPlan plan;
     if (const auto status = tools::StartTool({kProgram, kOptimizeUsage}, parsed.error, options, out, err, plan))
         return *status;
+    if (options.goal || options.economy)
+        return RunGoal(options, plan, out, err);
     const BuildQueue &queue = plan.queue;
-    OptimizeOptions search;
-    search.seed = options.seed;
-    // Whole milliseconds, and no further than the clock counts.
-    const double milliseconds = std::min(options.seconds * 1000.0, 1e15);
-    search.timeLimit = std::chrono::milliseconds(std::max<int64_t>(static_cast<int64_t>(milliseconds), 1));
-    const OptimizeResult result = OptimizeOrder(queue.Entries(), plan.planet, search);
+    const OptimizeResult result = OptimizeOrder(queue.Entries(), plan.planet, SearchOptionsOf(options));
 
     if (!result.found) {
         err << kProgram << ": no admissible order: " << NoOrderReason(result, queue.Entries()) << '\n';

@@ -1,0 +1,116 @@
+#pragma once
+// What every part of the goal search shares: the items a plan may hold (the
+// goal's items and the economy items) with their per-level figures looked up
+// once, the one way to play an entry (the timeline's own step), and the lower
+// bound on the time a plan still needs however many economy entries it adds.
+
+#include "goal/GoalPlanner.h"
+#include "optimize/OrderProblem.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace korvelin::goal {
+
+// A plan is a list of problem items; an entry's level follows from how many
+// entries of its item stand before it.
+using Plan = std::vector<int32_t>;
+
+// Levels an economy item may gain beyond its target. The complete search
+// reports no proof when its bound lets a plan reach past them.
+inline constexpr int32_t kMaxAddedLevels = 40;
+
+// The timeline before one position of a plan.
+struct PlanSlot {
+    TimelineState state;
+    PositionLevels levels;
+    std::array<int32_t, kItemCount> counts{}; // entries played, by problem item
+};
+
+class GoalProblem {
+  public:
+    GoalProblem(const Planet &planet, std::span<const GoalTarget> goal);
+
+    // Problem items: the economy items first (as kEconomyItems lists them),
+    // then the goal's other items in catalogue order.
+    int32_t ItemCount() const { return static_cast<int32_t>(items_.size()); }
+    int32_t EconomyCount() const { return static_cast<int32_t>(kEconomyItems.size()); }
+    int32_t Bid(int32_t item) const { return Item(item).bid; }
+    int32_t StartLevel(int32_t item) const { return Item(item).start; }
+    // Entries the goal needs of the item, and the most a plan may hold.
+    int32_t Required(int32_t item) const { return Item(item).required; }
+    int32_t MostEntries(int32_t item) const { return Item(item).most; }
+    int32_t RequiredTotal() const { return requiredTotal_; }
+    const std::array<int64_t, 3> &Costs(int32_t item, int32_t k) const
+    {
+        return costs_[static_cast<size_t>(Item(item).offset + k)];
+    }
+    const Planet &PlanetValue() const { return planet_; }
+
+    PlanSlot StartSlot() const;
+    // Plays the item's next entry: false, with the slot half moved, when the
+    // item has no further entry or the entry costs deuterium where none is
+    // produced.
+    bool Play(int32_t item, PlanSlot &slot) const;
+    bool Complete(const PlanSlot &slot) const;
+    // The walk's total of a plan that reaches the goal, else -1.
+    int64_t TotalOf(std::span<const int32_t> plan) const;
+    // The plan as queue entries, stamped as appended to an empty queue.
+    std::vector<QueueEntry> EntriesOf(std::span<const int32_t> plan) const;
+    // The goal's own entries, each item's levels in rising order.
+    std::vector<QueueEntry> OwnEntries() const;
+    int32_t ItemOfBid(int32_t bid) const;
+
+    // Whether every plan through `slot` certainly needs more than `slack`
+    // further seconds to reach the goal, whatever economy entries it adds.
+    bool RemainingExceeds(const PlanSlot &slot, int64_t slack) const;
+    // Whether some plan within `slack` seconds of the start could hold more
+    // economy levels than MostEntries allows: then a complete search over
+    // those plans proves nothing.
+    bool MayPassEntryLimit(int64_t slack) const;
+    // Deuterium per hour at the synthesizer's highest allowed level, with
+    // nothing taking energy: none of this planet's positions produces more.
+    int64_t HighestDeuteriumRate() const;
+
+  private:
+    struct ItemFigures {
+        int32_t bid = 0;
+        int32_t start = 0;
+        int32_t required = 0;
+        int32_t most = 0;
+        int32_t offset = 0; // into costs_ and cumulative_
+    };
+    const ItemFigures &Item(int32_t item) const { return items_[static_cast<size_t>(item)]; }
+    const EconomyFigures &FiguresOf(const Economy &economy) const;
+    // Cost of entries k .. end − 1 of an item.
+    int64_t CostBetween(int32_t item, int32_t k, int32_t end, size_t kind) const;
+    struct Reach;
+    void FindReach(const PlanSlot &slot, int64_t slack, int64_t allowance, Reach &reach) const;
+
+    Planet planet_;
+    std::vector<ItemFigures> items_;
+    std::vector<std::array<int64_t, 3>> costs_;
+    std::vector<std::array<int64_t, 3>> cumulative_; // costs of the entries before k, per item
+    // Per economy item offset: production per hour at full factor with the
+    // mine or synthesizer at start + k, nothing else built.
+    std::vector<std::array<int64_t, 3>> fullRates_;
+    int32_t requiredTotal_ = 0;
+    PlanSlot startSlot_;
+
+    struct CachedFigures {
+        uint64_t key = ~uint64_t{0};
+        EconomyFigures figures;
+    };
+    mutable std::vector<CachedFigures> figureCache_;
+    // Per entry: its build time at the factory levels it was played at last.
+    struct CachedBuildTime {
+        int32_t robotics = -1;
+        int32_t nanite = -1;
+        int64_t seconds = 0;
+    };
+    mutable std::vector<CachedBuildTime> buildTimes_;
+};
+
+} // namespace korvelin::goal
