@@ -4,7 +4,7 @@
 # build, its install and Debian package, then the core once more under
 # AddressSanitizer and UndefinedBehaviorSanitizer (with one short run of every
 # core benchmark), once more with the software
-# extended type, and cross-built for 64-bit ARM.
+# extended type, cross-built for 64-bit ARM, and as the web edition in a browser.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -33,3 +33,6 @@ cmake --build build-soft -j "$jobs"
 ctest --test-dir build-soft --output-on-failure -j "$jobs"
 
 bash scripts/check-aarch64.sh build/tools/report/korvelin-report build-soft/tools/report/korvelin-report
+
+# The web edition: the same core in WebAssembly, its page and its browser tests.
+bash scripts/test-web.sh
