@@ -98,14 +98,25 @@ PlanSummary SummarizePlan(std::span<const EntryEvaluation> rows, std::span<const
 
 int64_t ShareOfTotal(const PlanSummary &summary, StepCause cause)
 {
-    // In double: the steps may add up to more than any int64_t.
-    double steps = 0;
+    // Whole numbers only: the core holds no floating-point instruction where
+    // it is built with the software extended type. Steps near the top of the
+    // range are scaled down first, so that four of them times 200 still fit;
+    // below 2^54 seconds every share is exact.
+    uint64_t largest = 0;
     for (const int64_t seconds : summary.setBy)
-        steps += static_cast<double>(seconds);
-    const int64_t seconds = summary.setBy[static_cast<size_t>(cause)];
-    if (!(steps > 0) || seconds <= 0)
+        largest = std::max(largest, static_cast<uint64_t>(std::max<int64_t>(seconds, 0)));
+    int shift = 0;
+    while ((largest >> shift) > (uint64_t{1} << 54))
+        ++shift;
+    uint64_t steps = 0;
+    for (const int64_t seconds : summary.setBy)
+        steps += static_cast<uint64_t>(std::max<int64_t>(seconds, 0)) >> shift;
+    const int64_t own = summary.setBy[static_cast<size_t>(cause)];
+    if (steps == 0 || own <= 0)
         return 0;
-    return std::min<int64_t>(static_cast<int64_t>(static_cast<double>(seconds) * 100.0 / steps + 0.5), 100);
+    const uint64_t seconds = static_cast<uint64_t>(own) >> shift;
+    // Rounded half up: (200 × seconds + steps) ÷ (2 × steps).
+    return std::min<int64_t>(static_cast<int64_t>((seconds * 200 + steps) / (steps * 2)), 100);
 }
 
 std::string SummaryText(const PlanSummary &summary)
