@@ -5,58 +5,15 @@
 #include "ui/MainForm.h"
 #include "ui/PlanetInputs.h"
 #include "ui/QueueCommands.h"
+#include "ui/SearchWork.h"
+#include "ui/WorkRunner.h"
 #include "util/FormatDuration.h"
 
-#include <QFuture>
-#include <QtConcurrent/QtConcurrentRun>
-
-#include <atomic>
 #include <vector>
 
 namespace korvelin {
 
 namespace {
-
-// The planner on a worker thread, as the progress box sees it. Everything it
-// reads is copied in.
-class GoalSearchWork : public BackgroundWork {
-  public:
-    GoalSearchWork(Planet planet, std::vector<GoalTarget> goal, std::vector<QueueEntry> current,
-                   OptimizeOptions options)
-    {
-        future_ = QtConcurrent::run([this, planet, goal = std::move(goal), current = std::move(current), options] {
-            const auto progress = [this](const OptimizeProgress &progress) {
-                best_.store(progress.bestTotal);
-                percent_.store(progress.permilleUsed / 10);
-                return !cancelled_.load();
-            };
-            return PlanGoal(planet, goal, options, progress, current);
-        });
-    }
-    ~GoalSearchWork() override
-    {
-        cancelled_.store(true);
-        future_.waitForFinished();
-    }
-
-    bool Finished() const override { return future_.isFinished(); }
-    int Percent() const override { return percent_.load(); }
-    QString Status() const override
-    {
-        const int64_t best = best_.load();
-        if (best < 0)
-            return QStringLiteral("Searching for a plan every entry gets its deuterium in…");
-        return QStringLiteral("Best total so far: ") + QString::fromStdString(FormatDuration(best));
-    }
-    void Cancel() override { cancelled_.store(true); }
-    GoalResult Result() { return future_.result(); }
-
-  private:
-    std::atomic<bool> cancelled_{false};
-    std::atomic<int64_t> best_{-1};
-    std::atomic<int> percent_{0};
-    QFuture<GoalResult> future_;
-};
 
 QString Duration(int64_t seconds)
 {
@@ -94,9 +51,15 @@ void ReplaceQueue(MainForm &form, const std::vector<QueueEntry> &plan)
 void PlanToGoal(MainForm &form, std::span<const GoalTarget> goal, const OptimizeOptions &options)
 {
     const std::vector<QueueEntry> current(form.queue.Entries().begin(), form.queue.Entries().end());
-    GoalSearchWork work(CurrentPlanet(form), std::vector<GoalTarget>(goal.begin(), goal.end()), current, options);
-    form.platform.WaitForWork(QStringLiteral("Goal"), work);
-    const GoalResult result = work.Result();
+    SearchWork<GoalResult> work(QStringLiteral("Searching for a plan every entry gets its deuterium in…"),
+                                [planet = CurrentPlanet(form), goal = std::vector<GoalTarget>(goal.begin(), goal.end()),
+                                 current, options](const OptimizeProgressCallback &progress) {
+                                    return PlanGoal(planet, goal, options, progress, current);
+                                });
+    // A close request during the search cancels it and closes as usual.
+    if (!RunWork(form, QStringLiteral("Goal"), work))
+        return;
+    const GoalResult result = work.TakeResult();
 
     if (!result.found) {
         form.platform.ShowMessage("No admissible plan: " + NoPlanReason(result));

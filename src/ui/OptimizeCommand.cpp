@@ -5,57 +5,15 @@
 #include "ui/MainForm.h"
 #include "ui/PlanetInputs.h"
 #include "ui/QueueCommands.h"
+#include "ui/SearchWork.h"
 #include "ui/WorkRunner.h"
 #include "util/FormatDuration.h"
 
-#include <QFuture>
-#include <QtConcurrent/QtConcurrentRun>
-
-#include <atomic>
 #include <vector>
 
 namespace korvelin {
 
 namespace {
-
-// The search on a worker thread, as the progress box sees it. Everything the
-// search reads is copied in, so the plan may change meanwhile.
-class OrderSearchWork : public BackgroundWork {
-  public:
-    OrderSearchWork(std::vector<QueueEntry> entries, Planet planet)
-    {
-        future_ = QtConcurrent::run([this, entries = std::move(entries), planet] {
-            return OptimizeOrder(entries, planet, OptimizeOptions{}, [this](const OptimizeProgress &progress) {
-                best_.store(progress.bestTotal);
-                percent_.store(progress.permilleUsed / 10);
-                return !cancelled_.load();
-            });
-        });
-    }
-    ~OrderSearchWork() override
-    {
-        cancelled_.store(true);
-        future_.waitForFinished();
-    }
-
-    bool Finished() const override { return future_.isFinished(); }
-    int Percent() const override { return percent_.load(); }
-    QString Status() const override
-    {
-        const int64_t best = best_.load();
-        if (best < 0)
-            return QStringLiteral("Searching for an order every entry gets its deuterium in…");
-        return QStringLiteral("Best total so far: ") + QString::fromStdString(FormatDuration(best));
-    }
-    void Cancel() override { cancelled_.store(true); }
-    OptimizeResult Result() { return future_.result(); }
-
-  private:
-    std::atomic<bool> cancelled_{false};
-    std::atomic<int64_t> best_{-1};
-    std::atomic<int> percent_{0};
-    QFuture<OptimizeResult> future_;
-};
 
 QString Duration(int64_t seconds)
 {
@@ -96,10 +54,13 @@ void OptimizeQueue(MainForm &form)
     if (form.queue.Count() < 2)
         return;
     const std::vector<QueueEntry> entries(form.queue.Entries().begin(), form.queue.Entries().end());
-    OrderSearchWork work(entries, CurrentPlanet(form));
+    SearchWork<OptimizeResult> work(QStringLiteral("Searching for an order every entry gets its deuterium in…"),
+                                    [entries, planet = CurrentPlanet(form)](const OptimizeProgressCallback &progress) {
+                                        return OptimizeOrder(entries, planet, OptimizeOptions{}, progress);
+                                    });
     if (!RunWork(form, QStringLiteral("Optimize"), work))
         return;
-    const OptimizeResult result = work.Result();
+    const OptimizeResult result = work.TakeResult();
 
     if (!result.found) {
         form.platform.ShowMessage("No admissible order: " + NoOrderReason(result, entries));
