@@ -107,6 +107,8 @@ int64_t GoalImprover::Evaluate(int64_t threshold)
         scratch_.resize(candidate_.size() + 1);
     PlanSlot slot = slots_[static_cast<size_t>(first_)];
     rejoinedAt_ = -1;
+    // A removal of the last entry plays nothing: Accept must copy no slot.
+    scratchEnd_ = first_;
     for (int32_t x = first_; x < n; ++x) {
         if (!budget_.Spend() || !problem_.Play(candidate_[static_cast<size_t>(x)], slot))
             return -1;

@@ -84,7 +84,8 @@ void DescribeCurrent(std::span<const QueueEntry> current, const Planet &planet, 
                      GoalResult &result)
 {
     const optimize::OrderProblem queue(current, planet);
-    optimize::Slot walk;
+    // From the planet as it stands: its start levels and stock.
+    optimize::Slot walk = queue.StartSlot();
     optimize::Order order;
     for (int32_t e = 0; e < queue.Count(); ++e) {
         queue.PlayAnyway(e, walk);
