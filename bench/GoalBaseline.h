@@ -14,7 +14,7 @@ inline int64_t ClimbHills(const goal::GoalProblem &problem, goal::Plan plan, uin
                           std::chrono::milliseconds limit)
 {
     const auto end = std::chrono::steady_clock::now() + limit;
-    optimize::SearchRandom random(seed);
+    search::SearchRandom random(seed);
     int64_t total = problem.TotalOf(plan);
     if (total < 0 || plan.empty())
         return total;
@@ -24,7 +24,8 @@ inline int64_t ClimbHills(const goal::GoalProblem &problem, goal::Plan plan, uin
         goal::Plan candidate = plan;
         const auto n = static_cast<uint32_t>(plan.size());
         if (random.Below(2) == 0) {
-            candidate.insert(candidate.begin() + random.Below(n), static_cast<int32_t>(random.Below(7)));
+            candidate.insert(candidate.begin() + random.Below(n),
+                             static_cast<int32_t>(random.Below(static_cast<uint32_t>(goal::kEconomyCount))));
         } else {
             const uint32_t from = random.Below(n);
             const int32_t item = candidate[from];

@@ -1,14 +1,15 @@
 #include "goal/GoalPlanner.h"
 
-#include "goal/GoalExact.h"
-#include "goal/GoalImprove.h"
 #include "goal/GoalProblem.h"
 #include "goal/GoalStart.h"
 #include "optimize/OrderProblem.h"
+#include "search/BranchAndBound.h"
+#include "search/LateAcceptance.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <optional>
 
 namespace korvelin {
 
@@ -52,13 +53,27 @@ OptimizeOptions ShareOf(const OptimizeOptions &options, uint64_t permille)
 }
 
 // Progress of one phase as part of the whole: `from` .. `to` thousandths.
-OptimizeProgressCallback PhaseProgress(const OptimizeProgressCallback &progress, int32_t from, int32_t to)
+// A cancel is remembered, so that no later phase starts.
+OptimizeProgressCallback PhaseProgress(const OptimizeProgressCallback &progress, int32_t from, int32_t to,
+                                       bool &cancelled)
 {
     if (!progress)
         return {};
-    return [&progress, from, to](const OptimizeProgress &phase) {
-        return progress(OptimizeProgress{phase.bestTotal, from + phase.permilleUsed * (to - from) / 1000});
+    return [&progress, from, to, &cancelled](const OptimizeProgress &phase) {
+        if (!progress(OptimizeProgress{phase.bestTotal, from + phase.permilleUsed * (to - from) / 1000}))
+            cancelled = true;
+        return !cancelled;
     };
+}
+
+// Late acceptance looks back further on a longer plan.
+search::ClimbSettings ClimbSettingsFor(size_t planSize, uint64_t stallLimit, uint64_t restarts)
+{
+    search::ClimbSettings settings;
+    settings.historyLength = std::clamp<size_t>(planSize * 2, 20, 200);
+    settings.stallLimit = stallLimit;
+    settings.restarts = restarts;
+    return settings;
 }
 
 OptimizeOptions Remainder(const OptimizeOptions &options, uint64_t evaluationsUsed,
@@ -134,8 +149,9 @@ GoalResult PlanGoal(const Planet &planet, std::span<const GoalTarget> goal, cons
         return result;
     }
 
+    bool cancelled = false;
     Construction construction = goal::ConstructStart(problem, ShareOf(options, kConstructionShare),
-                                                     PhaseProgress(progress, 0, kConstructionShare));
+                                                     PhaseProgress(progress, 0, kConstructionShare, cancelled));
     result.ownOrderTotal = construction.own.found ? construction.total : -1;
     result.startTotal = construction.total;
     const Plan currentPlan = goal::PlanOf(problem, current);
@@ -171,67 +187,68 @@ GoalResult PlanGoal(const Planet &planet, std::span<const GoalTarget> goal, cons
     }
 
     const OptimizeOptions rest = Remainder(options, construction.evaluations, start);
-    const OptimizeProgressCallback phase = PhaseProgress(progress, kConstructionShare, 1000);
-    optimize::SearchBudget budget(rest, phase);
+    const bool limited = rest.maxEvaluations > 0 || rest.timeLimit.count() > 0;
+    const OptimizeProgressCallback phase = PhaseProgress(progress, kConstructionShare, 1000, cancelled);
+    search::SearchBudget budget(rest, phase);
     budget.OfferTotal(construction.total);
-    goal::GoalImprover improver(problem, budget, options.seed, construction.plan);
+    search::LateAcceptance improver(problem, budget, options.seed, construction.plan);
     Plan best = construction.plan;
     int64_t bestTotal = construction.total;
-    const bool small = problem.RequiredTotal() <= options.exactLimit;
-    if (small) {
+    const auto take = [&](const Plan &plan, int64_t total) {
+        if (total >= 0 && total < bestTotal) {
+            best = plan;
+            bestTotal = total;
+        }
+    };
+    // The budget whose end is the end of the whole search.
+    const search::SearchBudget *last = &budget;
+    std::optional<search::SearchBudget> exactBudget;
+    std::optional<search::SearchBudget> lastBudget;
+    if (problem.RequiredTotal() <= options.exactLimit) {
         const uint64_t warmUpEnd = PartOf(rest.maxEvaluations, kWarmUpShare);
         const auto warmUpDeadline = std::chrono::steady_clock::now() + rest.timeLimit * kWarmUpShare / 1000;
-        improver.Run(
-            kWarmUpStall,
-            [&] {
-                return (rest.maxEvaluations == 0 || budget.Evaluations() < warmUpEnd) &&
-                       (rest.timeLimit.count() <= 0 || std::chrono::steady_clock::now() < warmUpDeadline);
-            },
-            kWarmUpRestarts);
-        best = improver.Best();
-        bestTotal = improver.BestTotal();
+        search::ClimbSettings warmUp = ClimbSettingsFor(best.size(), kWarmUpStall, kWarmUpRestarts);
+        warmUp.keepGoing = [&] {
+            return (rest.maxEvaluations == 0 || budget.Evaluations() < warmUpEnd) &&
+                   (rest.timeLimit.count() <= 0 || std::chrono::steady_clock::now() < warmUpDeadline);
+        };
+        improver.Run(warmUp);
+        take(improver.Best(), improver.BestTotal());
         // The complete search gets part of what is left; without a proof,
         // the improvement goes on from the best plan with the rest.
         const uint64_t used = construction.evaluations + budget.Evaluations();
-        optimize::SearchBudget exactBudget(ShareOf(Remainder(options, used, start), kExactShare), phase);
-        exactBudget.OfferTotal(bestTotal);
-        goal::GoalExactOutcome exact = goal::SearchGoalExactly(problem, exactBudget, bestTotal);
-        result.evaluations += exactBudget.Evaluations();
-        if (!exact.best.empty()) {
-            best = std::move(exact.best);
-            bestTotal = exact.bestTotal;
-        }
+        exactBudget.emplace(ShareOf(Remainder(options, used, start), kExactShare), phase);
+        exactBudget->OfferTotal(bestTotal);
+        search::ExactOutcome exact = search::SearchExactly(problem, *exactBudget, bestTotal);
+        result.evaluations += exactBudget->Evaluations();
+        take(exact.best, exact.bestTotal);
         result.provenOptimal = exact.complete;
         result.plansTried = exact.plansPlayed;
-        const bool limited = rest.maxEvaluations > 0 || rest.timeLimit.count() > 0;
-        if (!exact.complete && limited) {
-            const uint64_t spent = used + exactBudget.Evaluations();
-            optimize::SearchBudget lastBudget(Remainder(options, spent, start), phase);
-            goal::GoalImprover last(problem, lastBudget, options.seed + 1, best);
-            last.Run(
-                StallLimit(best.size()), [] { return true; }, UINT64_MAX);
-            if (last.BestTotal() < bestTotal) {
-                best = last.Best();
-                bestTotal = last.BestTotal();
-            }
-            result.plansTried += last.CandidatesTried();
-            result.evaluations += lastBudget.Evaluations();
+        last = &*exactBudget;
+        if (!exact.complete && limited && !cancelled) {
+            const uint64_t spent = used + exactBudget->Evaluations();
+            lastBudget.emplace(Remainder(options, spent, start), phase);
+            search::LateAcceptance climb(problem, *lastBudget, options.seed + 1, best);
+            climb.Run(ClimbSettingsFor(best.size(), StallLimit(best.size()), UINT64_MAX));
+            take(climb.Best(), climb.BestTotal());
+            result.plansTried += climb.CandidatesTried();
+            result.evaluations += lastBudget->Evaluations();
+            last = &*lastBudget;
         }
     } else {
         // With a budget the search starts again from its best each time it
         // stalls; without one it ends there.
-        const bool limited = rest.maxEvaluations > 0 || rest.timeLimit.count() > 0;
-        improver.Run(
-            StallLimit(best.size()), [] { return true; }, limited ? UINT64_MAX : 0);
-        best = improver.Best();
-        bestTotal = improver.BestTotal();
+        improver.Run(ClimbSettingsFor(best.size(), StallLimit(best.size()), limited ? UINT64_MAX : 0));
+        take(improver.Best(), improver.BestTotal());
     }
     result.found = true;
     result.plan = problem.EntriesOf(best);
     result.total = bestTotal;
     result.added = static_cast<int32_t>(best.size()) - problem.RequiredTotal();
     result.plansTried += construction.tried + improver.CandidatesTried();
-    result.stopped = budget.Stopped();
+    // Stopped: cancelled in any phase, or the budget of the whole search ran
+    // out before a proof. A phase's share running out stops only that phase.
+    result.stopped = cancelled || (!result.provenOptimal && last->Stopped());
     result.evaluations += budget.Evaluations();
     return result;
 }

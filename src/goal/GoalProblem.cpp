@@ -11,13 +11,7 @@ namespace korvelin::goal {
 
 namespace {
 
-// The search judges admissibility from the figures and never shows a box.
-class QuietSink : public MessageSink {
-  public:
-    void ShowMessage(std::string_view) override {}
-};
-
-QuietSink quietSink;
+MessageSink &quietSink = search::QuietMessages();
 
 // More entries of one item than a planner could ever play in a budget.
 constexpr int32_t kMostRequired = 1000;
@@ -104,16 +98,16 @@ GoalProblem::GoalProblem(const Planet &planet, std::span<const GoalTarget> goal)
 
     fullRates_.resize(costs_.size());
     buildTimes_.resize(costs_.size());
-    for (int32_t item = 0; item < 3; ++item) {
-        const ItemFigures &figures = Item(item);
+    for (size_t kind = 0; kind < 3; ++kind) {
+        const ItemFigures &figures = Item(kProducerItems[kind]);
         for (int32_t k = 0; k <= figures.most; ++k) {
             // Nothing produces energy, so the factor is full: no position
             // produces more with the mine at this level.
             Economy economy = EconomyOf(PositionLevels{}, planet_.inputs);
             const int32_t level = LevelAfter(figures.start, k - 1);
-            economy.metalMine = item == 0 ? level : 0;
-            economy.crystalMine = item == 1 ? level : 0;
-            economy.deuteriumSynthesizer = item == 2 ? level : 0;
+            economy.metalMine = kind == 0 ? level : 0;
+            economy.crystalMine = kind == 1 ? level : 0;
+            economy.deuteriumSynthesizer = kind == 2 ? level : 0;
             economy.satellites = 0;
             const EconomyFigures rates = EvaluateEconomy(economy);
             fullRates_[static_cast<size_t>(figures.offset + k)] = {rates.metalPerHour, rates.crystalPerHour,
@@ -237,7 +231,8 @@ int64_t GoalProblem::CostBetween(int32_t item, int32_t k, int32_t end, size_t ki
 
 int64_t GoalProblem::HighestDeuteriumRate() const
 {
-    return fullRates_[static_cast<size_t>(Item(2).offset + Item(2).most)][2];
+    const ItemFigures &synthesizer = Item(kDeuteriumItem);
+    return fullRates_[static_cast<size_t>(synthesizer.offset + synthesizer.most)][2];
 }
 
 // How far each economy item can get within the slack: the most entries a
@@ -245,7 +240,7 @@ int64_t GoalProblem::HighestDeuteriumRate() const
 // paid and that a step of s ≥ 1 seconds at r per hour credits at most
 // r·s/3600 + ½. `allowance` bounds the sum of those halves.
 struct GoalProblem::Reach {
-    std::array<int32_t, 7> counts{};
+    std::array<int32_t, kEconomyCount> counts{}; // by economy item
     std::array<int64_t, 3> rates{};
     std::array<int64_t, 3> budgets{};
     int64_t steps = 0; // the most entries a plan through the slot still plays
@@ -258,8 +253,8 @@ void GoalProblem::FindReach(const PlanSlot &slot, int64_t slack, int64_t allowan
     // The mines and the synthesizer: the rate grows with the level, so a
     // level counts as reachable when its price fits what the rate at that
     // level could produce.
-    for (int32_t item = 0; item < 3; ++item) {
-        const size_t kind = static_cast<size_t>(item);
+    for (size_t kind = 0; kind < 3; ++kind) {
+        const int32_t item = kProducerItems[kind];
         const ItemFigures &figures = Item(item);
         const int64_t highest =
             SatAdd(SatAdd(stock[kind], allowance),
@@ -269,7 +264,7 @@ void GoalProblem::FindReach(const PlanSlot &slot, int64_t slack, int64_t allowan
             const int64_t price = CostBetween(item, at(item), end, kind);
             if (price > highest)
                 break;
-            if (item == 2) {
+            if (kind == 2) {
                 // Paid in metal and crystal, whose budgets are known by now.
                 if (CostBetween(item, at(item), end, 0) > reach.budgets[0] ||
                     CostBetween(item, at(item), end, 1) > reach.budgets[1])
@@ -283,16 +278,18 @@ void GoalProblem::FindReach(const PlanSlot &slot, int64_t slack, int64_t allowan
             if (need <= 0 || !NeedsLonger(need, slack, rate))
                 best = end;
         }
-        reach.counts[kind] = best;
+        reach.counts[static_cast<size_t>(item)] = best;
         reach.rates[kind] = std::max<int64_t>(fullRates_[static_cast<size_t>(figures.offset + best)][kind], 0);
         reach.budgets[kind] = SatAdd(SatAdd(stock[kind], allowance), ProducedWithin(reach.rates[kind], slack));
-        if (item == 1) {
+        if (kind == 1) {
             // The synthesizer is paid in metal and crystal; the deuterium
             // budget is not known before it.
             reach.budgets[2] = std::numeric_limits<int64_t>::max();
         }
     }
-    for (int32_t item = 3; item < EconomyCount(); ++item) {
+    for (int32_t item = 0; item < EconomyCount(); ++item) {
+        if (item == kMetalItem || item == kCrystalItem || item == kDeuteriumItem)
+            continue;
         int32_t end = at(item);
         while (end < MostEntries(item)) {
             bool affordable = true;
@@ -370,19 +367,21 @@ bool GoalProblem::RemainingExceeds(const PlanSlot &slot, int64_t slack) const
     const auto fullRate = [&](int32_t item, int32_t end, size_t kind) {
         return std::max<int64_t>(fullRates_[static_cast<size_t>(Item(item).offset + end)][kind], 0);
     };
+    const auto reached = [&](int32_t item) { return reach.counts[static_cast<size_t>(item)]; };
     int32_t synthesizer = -1;
     const int64_t deuterium = SatSub(SatSub(needed[2], slot.state.stock[2]), allowance);
-    for (int32_t end = at(2); end <= reach.counts[2] && synthesizer == -1; ++end) {
-        if (enoughWithin(deuterium, fullRate(2, end, 2)))
+    for (int32_t end = at(kDeuteriumItem); end <= reached(kDeuteriumItem) && synthesizer == -1; ++end) {
+        if (enoughWithin(deuterium, fullRate(kDeuteriumItem, end, 2)))
             synthesizer = end;
     }
     if (synthesizer == -1)
         return true;
     for (size_t kind = 0; kind < 2; ++kind) {
-        const int32_t mine = static_cast<int32_t>(kind);
-        const int64_t goalPrice = SatAdd(needed[kind], CostBetween(2, at(2), synthesizer, kind));
+        const int32_t mine = kProducerItems[kind];
+        const int64_t goalPrice =
+            SatAdd(needed[kind], CostBetween(kDeuteriumItem, at(kDeuteriumItem), synthesizer, kind));
         bool enough = false;
-        for (int32_t end = at(mine); end <= reach.counts[kind] && !enough; ++end) {
+        for (int32_t end = at(mine); end <= reached(mine) && !enough; ++end) {
             const int64_t price = SatAdd(goalPrice, CostBetween(mine, at(mine), end, kind));
             enough = enoughWithin(SatSub(SatSub(price, slot.state.stock[kind]), allowance), fullRate(mine, end, kind));
         }
@@ -391,20 +390,74 @@ bool GoalProblem::RemainingExceeds(const PlanSlot &slot, int64_t slack) const
     }
     // Every step lasts at least its build time, at the highest factory
     // levels the plan can reach.
-    const int32_t robotics = LevelAfter(StartLevel(5), reach.counts[5] - 1);
-    const int32_t nanite = LevelAfter(StartLevel(6), reach.counts[6] - 1);
+    const int32_t robotics = LevelAfter(StartLevel(kRoboticsItem), reached(kRoboticsItem) - 1);
+    const int32_t nanite = LevelAfter(StartLevel(kNaniteItem), reached(kNaniteItem) - 1);
     int64_t floor = 0;
     for (int32_t item = 0; item < ItemCount(); ++item) {
         for (int32_t k = at(item); k < Required(item); ++k) {
             const int32_t ownLevel = LevelAfter(StartLevel(item), k - 1);
-            const int64_t step = BuildTimeAt(Costs(item, k), item == 5 ? ownLevel : robotics,
-                                             item == 6 ? ownLevel : nanite, planet_.inputs);
+            const int64_t step = BuildTimeAt(Costs(item, k), item == kRoboticsItem ? ownLevel : robotics,
+                                             item == kNaniteItem ? ownLevel : nanite, planet_.inputs);
             floor = SatAdd(floor, step);
             if (floor > slack)
                 return true;
         }
     }
     return false;
+}
+
+void GoalProblem::Choices(const PlanSlot &slot, std::span<const int32_t>, std::vector<int32_t> &out) const
+{
+    for (int32_t item = 0; item < ItemCount(); ++item) {
+        if (slot.counts[static_cast<size_t>(item)] < MostEntries(item))
+            out.push_back(item);
+    }
+}
+
+bool GoalProblem::MakeCandidate(const Plan &plan, const PlanSlot &end, search::SearchRandom &random,
+                                search::PlanChange &change) const
+{
+    using Kind = search::PlanChange::Kind;
+    const int32_t n = static_cast<int32_t>(plan.size());
+    if (n == 0)
+        return false;
+    const auto count = [&](int32_t item) { return end.counts[static_cast<size_t>(item)]; };
+    const auto removable = [&](int32_t item) { return item < EconomyCount() && count(item) > Required(item); };
+    const auto economyItem = [&] { return static_cast<int32_t>(random.Below(static_cast<uint32_t>(EconomyCount()))); };
+    switch (random.Below(8)) {
+    case 0:
+    case 1: { // insert one to three economy entries close together; never last
+        change.kind = Kind::Insert;
+        change.insertionCount = 1 + static_cast<int32_t>(random.Below(3));
+        change.first = static_cast<int32_t>(random.Below(static_cast<uint32_t>(n)));
+        std::array<int32_t, kItemCount> counts = end.counts;
+        for (int32_t i = 0; i < change.insertionCount; ++i) {
+            const int32_t item = economyItem();
+            if (counts[static_cast<size_t>(item)]++ >= MostEntries(item))
+                return false;
+            const int32_t spread = std::min(n - change.first, 4);
+            const int32_t at = change.first + static_cast<int32_t>(random.Below(static_cast<uint32_t>(spread)));
+            change.insertions[static_cast<size_t>(i)] = {at, item};
+        }
+        return true;
+    }
+    case 2: { // remove an entry beyond its item's target
+        change.kind = Kind::Erase;
+        change.first = change.position = static_cast<int32_t>(random.Below(static_cast<uint32_t>(n)));
+        return removable(plan[static_cast<size_t>(change.position)]);
+    }
+    case 3: { // turn such an entry into another economy item
+        change.kind = Kind::Replace;
+        change.first = change.position = static_cast<int32_t>(random.Below(static_cast<uint32_t>(n)));
+        const int32_t item = economyItem();
+        const int32_t old = plan[static_cast<size_t>(change.position)];
+        change.element = item;
+        return removable(old) && item != old && count(item) < MostEntries(item);
+    }
+    default: // move a run of entries anywhere: an entry's level follows from its position
+        return search::PickRunMove(
+            n, random, [](const search::RunMove &, int32_t) { return false; }, change);
+    }
 }
 
 } // namespace korvelin::goal

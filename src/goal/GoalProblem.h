@@ -6,6 +6,7 @@
 
 #include "goal/GoalPlanner.h"
 #include "optimize/OrderProblem.h"
+#include "search/PlanChange.h"
 
 #include <array>
 #include <cstdint>
@@ -16,11 +17,35 @@ namespace korvelin::goal {
 
 // A plan is a list of problem items; an entry's level follows from how many
 // entries of its item stand before it.
-using Plan = std::vector<int32_t>;
+using Plan = search::Sequence;
 
 // Levels an economy item may gain beyond its target. The complete search
 // reports no proof when its bound lets a plan reach past them.
 inline constexpr int32_t kMaxAddedLevels = 40;
+
+// The problem item of an economy item: its place in kEconomyItems, which
+// leads the problem's items; −1 for any other item.
+constexpr int32_t EconomyItemOf(int32_t bid)
+{
+    for (size_t item = 0; item < kEconomyItems.size(); ++item) {
+        if (kEconomyItems[item] == bid)
+            return static_cast<int32_t>(item);
+    }
+    return -1;
+}
+
+inline constexpr int32_t kEconomyCount = static_cast<int32_t>(kEconomyItems.size());
+inline constexpr int32_t kMetalItem = EconomyItemOf(bid::kMetalMine);
+inline constexpr int32_t kCrystalItem = EconomyItemOf(bid::kCrystalMine);
+inline constexpr int32_t kDeuteriumItem = EconomyItemOf(bid::kDeuteriumSynthesizer);
+inline constexpr int32_t kSolarItem = EconomyItemOf(bid::kSolarPlant);
+inline constexpr int32_t kRoboticsItem = EconomyItemOf(bid::kRoboticsFactory);
+inline constexpr int32_t kNaniteItem = EconomyItemOf(bid::kNaniteFactory);
+static_assert(kMetalItem >= 0 && kCrystalItem >= 0 && kDeuteriumItem >= 0 && kSolarItem >= 0 && kRoboticsItem >= 0 &&
+                  kNaniteItem >= 0 && EconomyItemOf(bid::kFusionReactor) >= 0,
+              "the bound and the moves name these economy items");
+// The item that produces each resource, in resource order: metal, crystal, deuterium.
+inline constexpr std::array<int32_t, 3> kProducerItems{kMetalItem, kCrystalItem, kDeuteriumItem};
 
 // The timeline before one position of a plan.
 struct PlanSlot {
@@ -31,12 +56,14 @@ struct PlanSlot {
 
 class GoalProblem {
   public:
+    using Slot = PlanSlot;
+
     GoalProblem(const Planet &planet, std::span<const GoalTarget> goal);
 
     // Problem items: the economy items first (as kEconomyItems lists them),
     // then the goal's other items in catalogue order.
     int32_t ItemCount() const { return static_cast<int32_t>(items_.size()); }
-    int32_t EconomyCount() const { return static_cast<int32_t>(kEconomyItems.size()); }
+    int32_t EconomyCount() const { return kEconomyCount; }
     int32_t Bid(int32_t item) const { return Item(item).bid; }
     int32_t StartLevel(int32_t item) const { return Item(item).start; }
     // Entries the goal needs of the item, and the most a plan may hold.
@@ -70,6 +97,19 @@ class GoalProblem {
     // economy levels than MostEntries allows: then a complete search over
     // those plans proves nothing.
     bool MayPassEntryLimit(int64_t slack) const;
+    // The goal as a problem of the search skeleton. A plan may take any item
+    // with an entry left; plans needing more economy levels than the problem
+    // holds are not searched.
+    void Choices(const PlanSlot &slot, std::span<const int32_t> prefix, std::vector<int32_t> &out) const;
+    bool CoversPlansWithin(int64_t total) const { return !MayPassEntryLimit(total); }
+    // The improvement search checks only the total at each position: the
+    // full bound costs more than it saves there.
+    bool ClimbExceeds(const PlanSlot &, int64_t slack) const { return slack < 0; }
+    // Inserts an economy entry, removes one beyond its item's target, turns
+    // one such entry into another economy item, or moves an entry or a run.
+    bool MakeCandidate(const Plan &plan, const PlanSlot &end, search::SearchRandom &random,
+                       search::PlanChange &change) const;
+
     // Deuterium per hour at the synthesizer's highest allowed level, with
     // nothing taking energy: none of this planet's positions produces more.
     int64_t HighestDeuteriumRate() const;

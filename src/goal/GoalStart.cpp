@@ -30,8 +30,8 @@ Construction ConstructStart(const GoalProblem &problem, const OptimizeOptions &o
     for (int32_t extra = 1; extra <= 6 && construction.total < 0; ++extra) {
         for (int32_t solar = 0; solar < extra && construction.total < 0; ++solar) {
             Plan plan = ownPlan;
-            plan.insert(plan.end(), static_cast<size_t>(extra - solar), 2);
-            plan.insert(plan.end(), static_cast<size_t>(solar), 3);
+            plan.insert(plan.end(), static_cast<size_t>(extra - solar), kDeuteriumItem);
+            plan.insert(plan.end(), static_cast<size_t>(solar), kSolarItem);
             const OptimizeResult result =
                 OptimizeOrder(problem.EntriesOf(plan), problem.PlanetValue(), quick, progress);
             construction.evaluations += result.evaluations;

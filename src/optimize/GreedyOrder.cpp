@@ -32,7 +32,7 @@ Order BuildGreedyOrder(const OrderProblem &problem, GreedyRule rule, SearchBudge
             if (!budget.Spend())
                 return {};
             Slot trial = slot;
-            if (!problem.PlayEntry(e, trial)) {
+            if (!problem.Play(e, trial)) {
                 if (firstBlocked == -1 || e < firstBlocked)
                     firstBlocked = e;
                 continue;

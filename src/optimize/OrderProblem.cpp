@@ -1,5 +1,7 @@
 #include "optimize/OrderProblem.h"
 
+#include "search/SearchBudget.h"
+
 #include "rules/UpgradeCost.h"
 #include "util/Extended.h"
 #include "util/Saturating.h"
@@ -13,16 +15,7 @@ namespace korvelin::optimize {
 
 namespace {
 
-// The search judges admissibility from the figures itself and never shows a box.
-class QuietSink : public MessageSink {
-  public:
-    void ShowMessage(std::string_view) override {}
-};
-
-QuietSink quietSink;
-
-// Evaluations between two looks at the clock and the callback.
-constexpr uint64_t kCheckInterval = 4096;
+MessageSink &quietSink = search::QuietMessages();
 
 } // namespace
 
@@ -76,9 +69,10 @@ OrderProblem::OrderProblem(std::span<const QueueEntry> entries, const Planet &pl
     highestRate_[0] = rateWith(all.metalMine, 0, 0).metalPerHour;
     highestRate_[1] = rateWith(0, all.crystalMine, 0).crystalPerHour;
     highestRate_[2] = rateWith(0, 0, all.deuteriumSynthesizer).deuteriumPerHour;
+    startSlot_.left = AllRemaining();
 }
 
-bool OrderProblem::PlayEntry(int32_t e, Slot &slot) const
+bool OrderProblem::Play(int32_t e, Slot &slot) const
 {
     EntryEvaluation evaluation;
     EvaluateAt(Costs(e), slot.levels, planet_.inputs, slot.state, quietSink, evaluation);
@@ -86,6 +80,7 @@ bool OrderProblem::PlayEntry(int32_t e, Slot &slot) const
         return false;
     CreditStep(evaluation.economy, slot.state, evaluation);
     slot.levels.CountEntry(Entry(e).bid);
+    slot.left.Take(*this, e);
     return true;
 }
 
@@ -95,13 +90,14 @@ void OrderProblem::PlayAnyway(int32_t e, Slot &slot) const
     EvaluateAt(Costs(e), slot.levels, planet_.inputs, slot.state, quietSink, evaluation);
     CreditStep(evaluation.economy, slot.state, evaluation);
     slot.levels.CountEntry(Entry(e).bid);
+    slot.left.Take(*this, e);
 }
 
 int64_t OrderProblem::TotalOf(std::span<const int32_t> order) const
 {
     Slot slot = startSlot_;
     for (const int32_t e : order) {
-        if (!PlayEntry(e, slot))
+        if (!Play(e, slot))
             return -1;
     }
     return slot.state.total;
@@ -118,7 +114,7 @@ uint64_t Figure(int64_t value)
 
 } // namespace
 
-void OrderProblem::Remaining::Add(const OrderProblem &problem, int32_t e)
+void Remaining::Add(const OrderProblem &problem, int32_t e)
 {
     count += 1;
     shortestSteps.Add(Figure(problem.ShortestStep(e)));
@@ -126,7 +122,7 @@ void OrderProblem::Remaining::Add(const OrderProblem &problem, int32_t e)
         costs[kind].Add(Figure(problem.Costs(e)[kind]));
 }
 
-void OrderProblem::Remaining::Take(const OrderProblem &problem, int32_t e)
+void Remaining::Take(const OrderProblem &problem, int32_t e)
 {
     count -= 1;
     shortestSteps.Take(Figure(problem.ShortestStep(e)));
@@ -194,73 +190,32 @@ bool OrderProblem::RemainingExceeds(const Remaining &remaining, const std::array
     return false;
 }
 
-SearchBudget::SearchBudget(const OptimizeOptions &options, const OptimizeProgressCallback &progress)
-    : options_(options), progress_(progress), start_(std::chrono::steady_clock::now())
+void OrderProblem::Choices(const Slot &, std::span<const int32_t> prefix, std::vector<int32_t> &out) const
 {
-    nextCheck_ = options_.maxEvaluations > 0 ? std::min(kCheckInterval, options_.maxEvaluations) : kCheckInterval;
+    nextScratch_.assign(itemEntries_.size(), 0);
+    for (const int32_t e : prefix)
+        ++nextScratch_[static_cast<size_t>(ItemOf(e))];
+    for (size_t item = 0; item < itemEntries_.size(); ++item) {
+        if (nextScratch_[item] < itemEntries_[item].size())
+            out.push_back(itemEntries_[item][nextScratch_[item]]);
+    }
 }
 
-void SearchBudget::OfferTotal(int64_t total)
+bool OrderProblem::MakeCandidate(const Order &order, const Slot &, search::SearchRandom &random,
+                                 search::PlanChange &change) const
 {
-    if (total >= 0 && (bestTotal_ < 0 || total < bestTotal_))
-        bestTotal_ = total;
-}
-
-namespace {
-
-// part / whole in thousandths, at most 1000, in integers: the search keeps
-// clear of the host's floating point, like the figures it plays.
-int32_t Permille(uint64_t part, uint64_t whole)
-{
-    if (whole == 0 || part >= whole)
-        return 1000;
-    const uint64_t share =
-        part < std::numeric_limits<uint64_t>::max() / 1000 ? part * 1000 / whole : part / (whole / 1000);
-    return static_cast<int32_t>(std::min<uint64_t>(share, 1000));
-}
-
-} // namespace
-
-bool SearchBudget::Check()
-{
-    if (stopped_)
+    if (ItemCount() < 2)
         return false;
-    int32_t used = 0;
-    if (options_.maxEvaluations > 0) {
-        used = Permille(evaluations_, options_.maxEvaluations);
-        if (evaluations_ >= options_.maxEvaluations)
-            stopped_ = true;
-    }
-    if (options_.timeLimit.count() > 0) {
-        const auto elapsed =
-            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start_);
-        const auto limit = static_cast<uint64_t>(options_.timeLimit.count());
-        const auto spent = static_cast<uint64_t>(std::max<int64_t>(elapsed.count(), 0));
-        used = std::max(used, Permille(spent, limit));
-        if (spent >= limit)
-            stopped_ = true;
-    }
-    if (progress_ && !progress_(OptimizeProgress{bestTotal_, used}))
-        stopped_ = true;
-    nextCheck_ = evaluations_ + kCheckInterval;
-    if (options_.maxEvaluations > 0)
-        nextCheck_ = std::min(nextCheck_, options_.maxEvaluations);
-    return !stopped_;
-}
-
-uint64_t SearchRandom::Next()
-{
-    uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
-uint32_t SearchRandom::Below(uint32_t bound)
-{
-    // Multiply-shift: unbiased enough for choosing moves, and exact in what
-    // it returns for a given state.
-    return static_cast<uint32_t>(((Next() >> 32) * bound) >> 32);
+    // The run may not pass an entry of any of its items.
+    const auto blocks = [&](const search::RunMove &move, int32_t position) {
+        const int32_t item = ItemOf(order[static_cast<size_t>(position)]);
+        for (int32_t r = move.from; r < move.from + move.length; ++r) {
+            if (ItemOf(order[static_cast<size_t>(r)]) == item)
+                return true;
+        }
+        return false;
+    };
+    return search::PickRunMove(static_cast<int32_t>(order.size()), random, blocks, change);
 }
 
 } // namespace korvelin::optimize

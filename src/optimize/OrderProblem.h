@@ -4,9 +4,10 @@
 // bound on the time still to come, and the budget.
 
 #include "optimize/OrderSearch.h"
+#include "search/PlanChange.h"
+#include "search/SearchBudget.h"
 
 #include <array>
-#include <chrono>
 #include <compare>
 #include <cstdint>
 #include <span>
@@ -14,8 +15,11 @@
 
 namespace korvelin::optimize {
 
+using search::SearchBudget;
+using search::SearchRandom;
+
 // An order is a list of input indices.
-using Order = std::vector<int32_t>;
+using Order = search::Sequence;
 
 // A sum of non-negative 64-bit figures that stays exact however many are
 // added, so that adding and taking away an entry always restores it. Two
@@ -38,14 +42,30 @@ struct ExactSum {
     friend auto operator<=>(const ExactSum &, const ExactSum &) = default;
 };
 
+class OrderProblem;
+
+// The count and exact sums of the figures of a set of entries: those an
+// order has still to play.
+struct Remaining {
+    int64_t count = 0;
+    ExactSum shortestSteps;
+    std::array<ExactSum, 3> costs{};
+    void Add(const OrderProblem &problem, int32_t e);
+    void Take(const OrderProblem &problem, int32_t e);
+    friend bool operator==(const Remaining &, const Remaining &) = default;
+};
+
 // The timeline at one position of an order: before the entry there.
 struct Slot {
     TimelineState state;
     PositionLevels levels;
+    Remaining left; // the entries not yet played
 };
 
 class OrderProblem {
   public:
+    using Slot = optimize::Slot;
+
     OrderProblem(std::span<const QueueEntry> entries, const Planet &planet);
 
     int32_t Count() const { return static_cast<int32_t>(entries_.size()); }
@@ -71,7 +91,7 @@ class OrderProblem {
     // Plays entry `e` at the slot's position and moves the slot past it.
     // False, with the slot half moved, when the entry costs deuterium where
     // the deuterium production is 0 or less: no admissible order does that.
-    bool PlayEntry(int32_t e, Slot &slot) const;
+    bool Play(int32_t e, Slot &slot) const;
     // The same without the admissibility check: the walk as Calculate plays it.
     void PlayAnyway(int32_t e, Slot &slot) const;
 
@@ -80,17 +100,27 @@ class OrderProblem {
 
     // Whether the entries not yet played certainly take more than `slack`
     // seconds, judged from their build time floors and from the production
-    // their costs need beyond `stock`. Remaining holds their count and exact
-    // sums of their figures.
-    struct Remaining {
-        int64_t count = 0;
-        ExactSum shortestSteps;
-        std::array<ExactSum, 3> costs{};
-        void Add(const OrderProblem &problem, int32_t e);
-        void Take(const OrderProblem &problem, int32_t e);
-    };
+    // their costs need beyond `stock`.
+    using Remaining = optimize::Remaining;
     bool RemainingExceeds(const Remaining &remaining, const std::array<int64_t, 3> &stock, int64_t slack) const;
     Remaining AllRemaining() const;
+
+    // The order as a problem of the search skeleton: an order is complete
+    // when every entry is played, and each item's entries keep their order.
+    bool Complete(const Slot &slot) const { return slot.left.count == 0; }
+    bool RemainingExceeds(const Slot &slot, int64_t slack) const
+    {
+        return RemainingExceeds(slot.left, slot.state.stock, slack);
+    }
+    bool ClimbExceeds(const Slot &slot, int64_t slack) const { return RemainingExceeds(slot, slack); }
+    // The next entry of every item the prefix has not played out.
+    void Choices(const Slot &slot, std::span<const int32_t> prefix, std::vector<int32_t> &out) const;
+    // Every order is searched: the bound is the only pruning.
+    bool CoversPlansWithin(int64_t) const { return true; }
+    // A move of an entry or a run of entries, never past an entry of the
+    // same item.
+    bool MakeCandidate(const Order &order, const Slot &end, search::SearchRandom &random,
+                       search::PlanChange &change) const;
 
   private:
     std::vector<QueueEntry> entries_;
@@ -103,49 +133,7 @@ class OrderProblem {
     // The most each resource is produced per hour at any position.
     std::array<int64_t, 3> highestRate_{};
     bool anyDeuteriumCost_ = false;
-};
-
-// The time and evaluation budget, the progress callback and cancellation.
-class SearchBudget {
-  public:
-    SearchBudget(const OptimizeOptions &options, const OptimizeProgressCallback &progress);
-
-    // Counts one entry evaluation; false once the search must stop.
-    bool Spend()
-    {
-        if (++evaluations_ < nextCheck_)
-            return !stopped_;
-        return Check();
-    }
-    bool Stopped() const { return stopped_; }
-    uint64_t Evaluations() const { return evaluations_; }
-    void OfferTotal(int64_t total);
-    int64_t BestTotal() const { return bestTotal_; }
-
-  private:
-    bool Check();
-
-    OptimizeOptions options_;
-    // A copy: callers may pass a temporary that is gone before the search ends.
-    OptimizeProgressCallback progress_;
-    std::chrono::steady_clock::time_point start_;
-    uint64_t evaluations_ = 0;
-    uint64_t nextCheck_ = 0;
-    bool stopped_ = false;
-    int64_t bestTotal_ = -1;
-};
-
-// A small fixed generator (SplitMix64), so that a seed gives the same search
-// on every platform and library.
-class SearchRandom {
-  public:
-    explicit SearchRandom(uint64_t seed) : state_(seed) {}
-    uint64_t Next();
-    // Uniform in 0 .. bound − 1; bound > 0.
-    uint32_t Below(uint32_t bound);
-
-  private:
-    uint64_t state_;
+    mutable std::vector<size_t> nextScratch_; // Choices' count of played entries per item
 };
 
 } // namespace korvelin::optimize

@@ -1,10 +1,10 @@
 #include "optimize/OrderSearch.h"
 
 #include "optimize/Admissibility.h"
-#include "optimize/ExactSearch.h"
 #include "optimize/GreedyOrder.h"
-#include "optimize/LocalSearch.h"
 #include "optimize/OrderProblem.h"
+#include "search/BranchAndBound.h"
+#include "search/LateAcceptance.h"
 
 #include <algorithm>
 
@@ -24,6 +24,16 @@ uint64_t StallLimit(int32_t count)
 
 // The short improvement run that gives the complete search a good bound.
 constexpr uint64_t kWarmUpStall = 300;
+
+// Late acceptance looks back a few steps more on a longer queue; an order
+// search ends once it has converged.
+search::ClimbSettings ClimbSettingsFor(int32_t count, uint64_t stallLimit)
+{
+    search::ClimbSettings settings;
+    settings.historyLength = static_cast<size_t>(std::clamp(count / 6, 4, 50));
+    settings.stallLimit = stallLimit;
+    return settings;
+}
 
 struct Start {
     Order order;
@@ -99,25 +109,25 @@ OptimizeResult OptimizeOrder(std::span<const QueueEntry> entries, const Planet &
         // One order only.
         result.provenOptimal = true;
     } else if (n <= options.exactLimit) {
-        LocalSearch warmUp(problem, budget, options.seed, best);
-        warmUp.Run(kWarmUpStall);
+        search::LateAcceptance warmUp(problem, budget, options.seed, best);
+        warmUp.Run(ClimbSettingsFor(n, kWarmUpStall));
         if (warmUp.BestTotal() < bestTotal) {
             best = warmUp.Best();
             bestTotal = warmUp.BestTotal();
         }
-        ExactOutcome exact = SearchExactly(problem, budget, bestTotal);
+        search::ExactOutcome exact = search::SearchExactly(problem, budget, bestTotal);
         if (!exact.best.empty()) {
             best = std::move(exact.best);
             bestTotal = exact.bestTotal;
         }
         result.provenOptimal = exact.complete;
-        result.ordersTried = warmUp.CandidatesTried() + exact.ordersPlayed;
+        result.ordersTried = warmUp.CandidatesTried() + exact.plansPlayed;
     } else {
-        LocalSearch search(problem, budget, options.seed, best);
-        search.Run(StallLimit(n));
-        best = search.Best();
-        bestTotal = search.BestTotal();
-        result.ordersTried = search.CandidatesTried();
+        search::LateAcceptance climb(problem, budget, options.seed, best);
+        climb.Run(ClimbSettingsFor(n, StallLimit(n)));
+        best = climb.Best();
+        bestTotal = climb.BestTotal();
+        result.ordersTried = climb.CandidatesTried();
     }
 
     result.afterTotal = bestTotal;

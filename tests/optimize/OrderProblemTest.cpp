@@ -2,7 +2,7 @@
 // saturated prices add up beyond 64 bits.
 
 #include "optimize/OrderProblem.h"
-#include "optimize/ExactSearch.h"
+#include "search/BranchAndBound.h"
 #include "optimize/GreedyOrder.h"
 
 #include <gtest/gtest.h>
@@ -59,7 +59,7 @@ TEST(OrderProblemTest, BoundNeverExceedsTheTimeLeft)
         std::vector<Slot> slots(1);
         for (int32_t e = 0; e < problem.Count(); ++e) {
             slots.push_back(slots.back());
-            ASSERT_TRUE(problem.PlayEntry(e, slots.back()));
+            ASSERT_TRUE(problem.Play(e, slots.back()));
         }
         OrderProblem::Remaining remaining = problem.AllRemaining();
         for (int32_t e = 0; e < problem.Count(); ++e) {
@@ -81,7 +81,7 @@ TEST(OrderProblemTest, ExactSearchBeatsAnIncumbentByOneSecond)
     const OptimizeProgressCallback none;
     for (const int64_t incumbent : {best + 1, best}) {
         SearchBudget budget(OptimizeOptions{}, none);
-        const ExactOutcome outcome = SearchExactly(problem, budget, incumbent);
+        const search::ExactOutcome outcome = search::SearchExactly(problem, budget, incumbent);
         EXPECT_TRUE(outcome.complete);
         EXPECT_EQ(outcome.bestTotal, incumbent > best ? best : -1) << incumbent;
     }

@@ -1,24 +1,14 @@
 #include "RunGoal.h"
 
-#include "ToolFiles.h"
+#include "SearchOutput.h"
 
 #include "goal/GoalPlanner.h"
-#include "optimize/OptimizeSummary.h"
-#include "storage/QueueFile.h"
-#include "util/FormatDuration.h"
-
-#include <string>
 
 namespace korvelin::optimizetool {
 
 namespace {
 
 constexpr const char *kProgram = "korvelin-optimize";
-
-std::string TotalText(int64_t seconds)
-{
-    return FormatDuration(seconds) + " (" + std::to_string(seconds) + " s)";
-}
 
 // The level every item reaches at the end of the queue.
 std::vector<GoalTarget> QueueGoal(const BuildQueue &queue, const Planet &planet)
@@ -44,36 +34,17 @@ int RunGoal(const ToolOptions &options, const tools::ToolPlan &plan, std::ostrea
         err << kProgram << ": no admissible plan: " << NoPlanReason(result) << '\n';
         return 1;
     }
-    if (options.outputPath) {
-        const std::string bytes = FormatQueueFile(result.plan, plan.temperatureText, planet, plan.versionTag);
-        if (const auto failure = tools::WriteFileAtomically(*options.outputPath, bytes)) {
-            err << kProgram << ": cannot write " << *options.outputPath << ": " << *failure << '\n';
-            return 1;
-        }
-    }
-
+    if (!WritePlanFile(options, plan, result.plan, err))
+        return 1;
     if (options.economy) {
-        const int64_t before = result.currentTotal;
-        out << "before: " << TotalText(before) << (result.currentAdmissible ? "" : ", inadmissible") << '\n';
-        out << "after: " << TotalText(result.total) << '\n';
-        out << "saved: " << FormatDuration(before - result.total) << " (" << ShorterPercentText(before, result.total)
-            << "%)\n";
+        PrintBeforeAfter(out, result.currentTotal, result.currentAdmissible, result.total);
         out << "added: " << result.added << " upgrades\n";
     } else {
         out << "goal: " << GoalText(goal) << '\n';
         out << "plan: " << TotalText(result.total) << ", " << result.plan.size() << " upgrades, " << result.added
             << " added\n";
     }
-    if (result.provenOptimal)
-        out << "search: exact\n";
-    else
-        out << "search: best found, " << result.plansTried << " plans tried\n";
-    out.flush();
-    if (!out) {
-        err << kProgram << ": cannot write standard output\n";
-        return 1;
-    }
-    return 0;
+    return FinishSearch(out, err, result.provenOptimal, result.plansTried, "plans");
 }
 
 } // namespace korvelin::optimizetool

@@ -2,27 +2,18 @@
 
 #include "OptimizeArguments.h"
 #include "RunGoal.h"
-#include "ToolFiles.h"
+#include "SearchOutput.h"
 #include "ToolStart.h"
 
 #include "optimize/OptimizeSummary.h"
 #include "optimize/OrderSearch.h"
 #include "queue/BuildQueue.h"
-#include "storage/QueueFile.h"
-#include "util/FormatDuration.h"
-
-#include <string>
 
 namespace korvelin::optimizetool {
 
 namespace {
 
 constexpr const char *kProgram = "korvelin-optimize";
-
-std::string TotalText(int64_t seconds)
-{
-    return FormatDuration(seconds) + " (" + std::to_string(seconds) + " s)";
-}
 
 } // namespace
 
@@ -42,28 +33,10 @@ int RunOptimize(std::span<const std::string_view> arguments, std::ostream &out, 
         err << kProgram << ": no admissible order: " << NoOrderReason(result, queue.Entries()) << '\n';
         return 1;
     }
-    if (options.outputPath) {
-        const std::string bytes = FormatQueueFile(result.order, plan.temperatureText, plan.planet, plan.versionTag);
-        if (const auto failure = tools::WriteFileAtomically(*options.outputPath, bytes)) {
-            err << kProgram << ": cannot write " << *options.outputPath << ": " << *failure << '\n';
-            return 1;
-        }
-    }
-
-    out << "before: " << TotalText(result.beforeTotal) << (result.inputAdmissible ? "" : ", inadmissible") << '\n';
-    out << "after: " << TotalText(result.afterTotal) << '\n';
-    out << "saved: " << FormatDuration(result.beforeTotal - result.afterTotal) << " ("
-        << ShorterPercentText(result.beforeTotal, result.afterTotal) << "%)\n";
-    if (result.provenOptimal)
-        out << "search: exact\n";
-    else
-        out << "search: best found, " << result.ordersTried << " orders tried\n";
-    out.flush();
-    if (!out) {
-        err << kProgram << ": cannot write standard output\n";
+    if (!WritePlanFile(options, plan, result.order, err))
         return 1;
-    }
-    return 0;
+    PrintBeforeAfter(out, result.beforeTotal, result.inputAdmissible, result.afterTotal);
+    return FinishSearch(out, err, result.provenOptimal, result.ordersTried, "orders");
 }
 
 } // namespace korvelin::optimizetool
