@@ -2,8 +2,8 @@
 // saturated prices add up beyond 64 bits.
 
 #include "optimize/OrderProblem.h"
-#include "search/BranchAndBound.h"
 #include "optimize/GreedyOrder.h"
+#include "search/BranchAndBound.h"
 
 #include <gtest/gtest.h>
 
