@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 
 namespace korvelin {
@@ -29,6 +30,8 @@ constexpr int32_t kExactShare = 500;
 // Candidates in a row without a new best after which a search has converged.
 constexpr uint64_t kWarmUpStall = 3000;
 constexpr uint64_t kWarmUpRestarts = 12;
+// Evaluations of the first independent improvement run; later runs get more.
+constexpr uint64_t kFirstRun = 1'000'000;
 
 uint64_t StallLimit(size_t planSize)
 {
@@ -191,7 +194,6 @@ GoalResult PlanGoal(const Planet &planet, std::span<const GoalTarget> goal, cons
     const OptimizeProgressCallback phase = PhaseProgress(progress, kConstructionShare, 1000, cancelled);
     search::SearchBudget budget(rest, phase);
     budget.OfferTotal(construction.total);
-    search::LateAcceptance improver(problem, budget, options.seed, construction.plan);
     Plan best = construction.plan;
     int64_t bestTotal = construction.total;
     const auto take = [&](const Plan &plan, int64_t total) {
@@ -212,8 +214,10 @@ GoalResult PlanGoal(const Planet &planet, std::span<const GoalTarget> goal, cons
             return (rest.maxEvaluations == 0 || budget.Evaluations() < warmUpEnd) &&
                    (rest.timeLimit.count() <= 0 || std::chrono::steady_clock::now() < warmUpDeadline);
         };
+        search::LateAcceptance improver(problem, budget, options.seed, construction.plan);
         improver.Run(warmUp);
         take(improver.Best(), improver.BestTotal());
+        result.plansTried += improver.CandidatesTried();
         // The complete search gets part of what is left; without a proof,
         // the improvement goes on from the best plan with the rest.
         const uint64_t used = construction.evaluations + budget.Evaluations();
@@ -223,29 +227,33 @@ GoalResult PlanGoal(const Planet &planet, std::span<const GoalTarget> goal, cons
         result.evaluations += exactBudget->Evaluations();
         take(exact.best, exact.bestTotal);
         result.provenOptimal = exact.complete;
-        result.plansTried = exact.plansPlayed;
+        result.plansTried += exact.plansPlayed;
         last = &*exactBudget;
         if (!exact.complete && limited && !cancelled) {
             const uint64_t spent = used + exactBudget->Evaluations();
             lastBudget.emplace(Remainder(options, spent, start), phase);
-            search::LateAcceptance climb(problem, *lastBudget, options.seed + 1, best);
-            climb.Run(ClimbSettingsFor(best.size(), StallLimit(best.size()), UINT64_MAX));
-            take(climb.Best(), climb.BestTotal());
-            result.plansTried += climb.CandidatesTried();
+            const search::RunsOutcome runs =
+                search::ClimbInRuns(problem, *lastBudget, options.seed + 1, construction.plan, {best, bestTotal},
+                                    ClimbSettingsFor(best.size(), StallLimit(best.size()), UINT64_MAX), kFirstRun);
+            take(runs.best, runs.bestTotal);
+            result.plansTried += runs.candidatesTried;
             result.evaluations += lastBudget->Evaluations();
             last = &*lastBudget;
         }
     } else {
         // With a budget the search starts again from its best each time it
         // stalls; without one it ends there.
-        improver.Run(ClimbSettingsFor(best.size(), StallLimit(best.size()), limited ? UINT64_MAX : 0));
-        take(improver.Best(), improver.BestTotal());
+        const search::RunsOutcome runs = search::ClimbInRuns(
+            problem, budget, options.seed, best, {best, bestTotal},
+            ClimbSettingsFor(best.size(), StallLimit(best.size()), limited ? UINT64_MAX : 0), kFirstRun);
+        take(runs.best, runs.bestTotal);
+        result.plansTried += runs.candidatesTried;
     }
     result.found = true;
     result.plan = problem.EntriesOf(best);
     result.total = bestTotal;
     result.added = static_cast<int32_t>(best.size()) - problem.RequiredTotal();
-    result.plansTried += construction.tried + improver.CandidatesTried();
+    result.plansTried += construction.tried;
     // Stopped: cancelled in any phase, or the budget of the whole search ran
     // out before a proof. A phase's share running out stops only that phase.
     result.stopped = cancelled || (!result.provenOptimal && last->Stopped());

@@ -441,10 +441,29 @@ bool GoalProblem::MakeCandidate(const Plan &plan, const PlanSlot &end, search::S
         }
         return true;
     }
-    case 2: { // remove an entry beyond its item's target
+    case 2: { // remove an entry beyond its item's target, or every one
         change.kind = Kind::Erase;
-        change.first = change.position = static_cast<int32_t>(random.Below(static_cast<uint32_t>(n)));
-        return removable(plan[static_cast<size_t>(change.position)]);
+        const int32_t position = static_cast<int32_t>(random.Below(static_cast<uint32_t>(n)));
+        const int32_t item = plan[static_cast<size_t>(position)];
+        if (!removable(item))
+            return false;
+        change.erased.assign(1, position);
+        if (random.Below(4) == 0) {
+            // All of them at once, the latest first: a plan can stand in a
+            // valley that only dropping every added level of an item leaves
+            // (the last power plant: with no energy produced, mines run full).
+            change.erased.clear();
+            int32_t surplus = count(item) - Required(item);
+            for (int32_t x = n - 1; x >= 0 && surplus > 0; --x) {
+                if (plan[static_cast<size_t>(x)] == item) {
+                    change.erased.push_back(x);
+                    --surplus;
+                }
+            }
+            std::reverse(change.erased.begin(), change.erased.end());
+        }
+        change.first = change.erased.front();
+        return true;
     }
     case 3: { // turn such an entry into another economy item
         change.kind = Kind::Replace;

@@ -178,4 +178,44 @@ template <ClimbProblem Problem> class LateAcceptance {
     uint64_t tried_ = 0;
 };
 
+struct RunsOutcome {
+    Sequence best;
+    int64_t bestTotal = -1;
+    uint64_t candidatesTried = 0;
+};
+
+// Independent runs of the climb until a limited budget ends, each with its
+// own seed and `firstRun` evaluations or more (the share doubles every second
+// run), alternately from `start` and from the best plan so far (`best` at
+// first): one run can stay in a poor valley however long it climbs and
+// restarts, several rarely all do, so that results of the same budget stay
+// close. Both plans must be ones the problem plays whole.
+template <ClimbProblem Problem>
+RunsOutcome ClimbInRuns(const Problem &problem, SearchBudget &budget, uint64_t seed, const Sequence &start,
+                        RunsOutcome best, const ClimbSettings &settings, uint64_t firstRun)
+{
+    RunsOutcome outcome = std::move(best);
+    outcome.candidatesTried = 0;
+    for (uint64_t run = 0; run == 0 || (budget.Limited() && !budget.Stopped()); ++run) {
+        const uint64_t share = firstRun << std::min<uint64_t>(run / 2, 20);
+        const uint64_t end = budget.Evaluations() + share;
+        ClimbSettings slice = settings;
+        slice.keepGoing = [&budget, end, &settings] {
+            return budget.Evaluations() < end && (!settings.keepGoing || settings.keepGoing());
+        };
+        if (!budget.Limited())
+            slice.keepGoing = settings.keepGoing;
+        LateAcceptance climb(problem, budget, seed + run, run % 2 == 0 ? start : outcome.best);
+        climb.Run(slice);
+        outcome.candidatesTried += climb.CandidatesTried();
+        if (outcome.bestTotal < 0 || climb.BestTotal() < outcome.bestTotal) {
+            outcome.best = climb.Best();
+            outcome.bestTotal = climb.BestTotal();
+        }
+        if (settings.keepGoing && !settings.keepGoing())
+            break;
+    }
+    return outcome;
+}
+
 } // namespace korvelin::search

@@ -19,8 +19,11 @@ void PlanChange::Apply(Sequence &plan)
         }
         break;
     case Kind::Erase:
-        element = plan[static_cast<size_t>(position)];
-        plan.erase(at(position));
+        erasedElements_.resize(erased.size());
+        for (size_t i = erased.size(); i-- > 0;) {
+            erasedElements_[i] = plan[static_cast<size_t>(erased[i])];
+            plan.erase(at(erased[i]));
+        }
         break;
     case Kind::Replace:
         std::swap(element, plan[static_cast<size_t>(position)]);
@@ -43,7 +46,8 @@ void PlanChange::Undo(Sequence &plan)
             plan.erase(at(insertions[static_cast<size_t>(i)].position));
         break;
     case Kind::Erase:
-        plan.insert(at(position), element);
+        for (size_t i = 0; i < erased.size(); ++i)
+            plan.insert(at(erased[i]), erasedElements_[i]);
         break;
     case Kind::Replace:
         std::swap(element, plan[static_cast<size_t>(position)]);

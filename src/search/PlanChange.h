@@ -1,7 +1,7 @@
 #pragma once
 // The changes the improvement search makes to a plan, in place and undone
 // when refused, so that a long plan is never copied for a candidate: a run
-// of elements moved, up to three elements inserted, one erased or replaced.
+// of elements moved, up to three elements inserted, some erased, one replaced.
 
 #include "search/SearchBudget.h"
 
@@ -33,8 +33,9 @@ struct PlanChange {
     RunMove move;
     std::array<Insertion, 3> insertions{};
     int32_t insertionCount = 0;
-    int32_t position = 0; // of an erasure or replacement
-    int32_t element = 0;  // a replacement's element; Apply swaps in the one it replaced
+    std::vector<int32_t> erased; // positions of an erasure, rising; Apply keeps their elements
+    int32_t position = 0;        // of a replacement
+    int32_t element = 0;         // a replacement's element; Apply swaps in the one it replaced
     // The first position the change touches.
     int32_t first = 0;
 
@@ -45,6 +46,9 @@ struct PlanChange {
 
     void Apply(Sequence &plan);
     void Undo(Sequence &plan);
+
+  private:
+    std::vector<int32_t> erasedElements_;
 };
 
 inline constexpr int32_t kNearWindow = 12;

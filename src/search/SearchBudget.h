@@ -24,6 +24,8 @@ class SearchBudget {
         return Check();
     }
     bool Stopped() const { return stopped_; }
+    // Whether time or evaluations end the search; else only a cancel does.
+    bool Limited() const { return options_.maxEvaluations > 0 || options_.timeLimit.count() > 0; }
     uint64_t Evaluations() const { return evaluations_; }
     void OfferTotal(int64_t total);
     int64_t BestTotal() const { return bestTotal_; }
