@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,12 @@ struct BeforeCase {
     int32_t speed;
     std::vector<QueueEntry> queue;
 };
+
+// A failing row names itself rather than printing its bytes.
+void PrintTo(const BeforeCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 class BeforeFigureTest : public ::testing::TestWithParam<BeforeCase> {
   protected:
