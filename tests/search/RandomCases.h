@@ -123,6 +123,18 @@ inline std::vector<QueueEntry> RandomQueue(CaseRandom &random, const Planet &pla
     return entries;
 }
 
+// The same entries with each item's levels moved by up to three, never below
+// 1: a queue kept from before the planet's start levels changed.
+inline std::vector<QueueEntry> ShiftedLevels(CaseRandom &random, std::vector<QueueEntry> entries)
+{
+    std::array<int32_t, 200> shifts{};
+    for (int32_t &shift : shifts)
+        shift = static_cast<int32_t>(random.Between(-3, 3));
+    for (QueueEntry &entry : entries)
+        entry.level = std::max(1, entry.level + shifts[static_cast<size_t>(entry.bid)]);
+    return entries;
+}
+
 // One to three targets a few levels above the start, now and then at or
 // below it.
 inline std::vector<GoalTarget> RandomGoal(CaseRandom &random, const Planet &planet)

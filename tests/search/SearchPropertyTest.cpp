@@ -103,7 +103,9 @@ TEST(SearchPropertyTest, OrderSearchGivesValidOrdersWithTheTotalsItReports)
         CaseRandom random(cases.Next());
         const Planet planet = test::RandomPlanet(random);
         const int32_t count = static_cast<int32_t>(random.Chance(70) ? random.Between(2, 10) : random.Between(11, 14));
-        const std::vector<QueueEntry> input = test::RandomQueue(random, planet, count);
+        std::vector<QueueEntry> input = test::RandomQueue(random, planet, count);
+        if (random.Chance(5))
+            input = test::ShiftedLevels(random, std::move(input));
         const uint64_t evaluations = static_cast<uint64_t>(random.Between(5'000, 25'000));
         SCOPED_TRACE("order case " + std::to_string(c) + ": " + test::PlanetText(planet) + " queue" +
                      test::EntriesText(input) + " evaluations " + std::to_string(evaluations));
@@ -165,6 +167,8 @@ GoalCase RandomGoalCase(CaseRandom &random)
         goalCase.currentIsPlan = true;
     } else if (random.Chance(15)) {
         goalCase.current = test::RandomQueue(random, goalCase.planet, static_cast<int32_t>(random.Between(1, 8)));
+        if (random.Chance(50))
+            goalCase.current = test::ShiftedLevels(random, std::move(goalCase.current));
     }
     return goalCase;
 }
