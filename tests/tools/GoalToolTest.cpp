@@ -91,6 +91,29 @@ TEST_F(GoalToolTest, EconomyComparesWithTheQueue)
                                         "saved: 06:34:24 (45.6%)", "added: 7 upgrades", "search: exact"}));
 }
 
+TEST_F(GoalToolTest, EconomyBeforeIsTheReportsTotalOnPlanetsWithStartLevels)
+{
+    // The queue as the report plays it, from the file's start levels and stock.
+    const std::vector<std::vector<std::string>> planets = {
+        {"Levels=1:5,4:5", "##BUILD##", "1:6:999", "4:6:998"},
+        {"Levels=1:5,14:1", "##BUILD##", "1:6:999", "2:1:998", "4:1:997"},
+        {"Levels=1:12,2:9,3:6,4:13,14:2", "Stock=20000:10000:3000", "Speed=2", "##BUILD##", "3:7:999", "1:13:998",
+         "14:3:997", "31:1:996"},
+    };
+    for (const std::vector<std::string> &lines : planets) {
+        std::vector<std::string> file{kHeader, "Temperature=30"};
+        file.insert(file.end(), lines.begin(), lines.end());
+        const std::string input = WriteFile("queue.bql", file);
+        const ToolRun run = Optimize({"--economy", "--evaluations", "200000", input});
+        ASSERT_EQ(run.status, 0) << lines[0] << run.err;
+        const std::string before = Lines(run.out).at(0);
+        const std::string report = RunTool(report::RunReport, {input}).out;
+        EXPECT_EQ("before: " + report.substr(report.rfind("Total time: ") + 12),
+                  before.substr(0, before.find(" (")) + "\n")
+            << lines[0];
+    }
+}
+
 TEST_F(GoalToolTest, LargerGoalReportsThePlansTried)
 {
     const std::string input = WriteFile("planet.bql", {kHeader, "Temperature=20", "##BUILD##"});

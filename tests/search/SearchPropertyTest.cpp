@@ -1,0 +1,265 @@
+// Random queues and goals on random planets, through the searches' public
+// entry points only: every answer must be a valid plan whose total the plain
+// walk confirms. The budgets count evaluations, never time, so a failing case
+// fails the same way on every machine; its trace names the case.
+
+#include "PlanWalk.h"
+#include "RandomCases.h"
+
+#include "goal/GoalPlanner.h"
+#include "optimize/OrderSearch.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <sstream>
+#include <vector>
+
+namespace korvelin {
+namespace {
+
+using test::CaseRandom;
+using test::PlanWalk;
+using test::WalkPlan;
+
+constexpr uint64_t kSeed = 0x4B6F7276;
+constexpr int32_t kOrderCases = 1500;
+constexpr int32_t kGoalCases = 320;
+
+OptimizeOptions EvaluationBudget(uint64_t evaluations, uint64_t seed)
+{
+    OptimizeOptions options;
+    options.seed = seed;
+    options.timeLimit = std::chrono::milliseconds(0);
+    options.maxEvaluations = evaluations;
+    return options;
+}
+
+std::vector<QueueEntry> EntriesOf(std::span<const QueueEntry> entries, int32_t bid)
+{
+    std::vector<QueueEntry> of;
+    std::copy_if(entries.begin(), entries.end(), std::back_inserter(of),
+                 [&](const QueueEntry &entry) { return entry.bid == bid; });
+    return of;
+}
+
+// The least total over every order that keeps each item's entries in their
+// queued order, or -1 when none is admissible.
+int64_t BestInterleaving(std::span<const QueueEntry> input, const Planet &planet)
+{
+    std::vector<int32_t> bids;
+    for (const QueueEntry &entry : input)
+        bids.push_back(entry.bid);
+    std::sort(bids.begin(), bids.end());
+    int64_t best = -1;
+    do {
+        std::map<int32_t, size_t> taken;
+        std::vector<QueueEntry> order;
+        for (const int32_t bid : bids)
+            order.push_back(EntriesOf(input, bid)[taken[bid]++]);
+        const PlanWalk walk = WalkPlan(planet, order);
+        if (walk.admissible && (best < 0 || walk.total < best))
+            best = walk.total;
+    } while (std::next_permutation(bids.begin(), bids.end()));
+    return best;
+}
+
+void CheckOrder(std::span<const QueueEntry> input, const Planet &planet, const OptimizeResult &result)
+{
+    const PlanWalk before = WalkPlan(planet, input);
+    EXPECT_EQ(result.beforeTotal, before.total);
+    EXPECT_EQ(result.inputAdmissible, before.admissible);
+    if (before.admissible) {
+        ASSERT_TRUE(result.found);
+        EXPECT_LE(result.afterTotal, result.beforeTotal);
+    }
+    if (result.provenOptimal && input.size() <= 6) {
+        EXPECT_EQ(result.found ? result.afterTotal : -1, BestInterleaving(input, planet));
+    }
+    if (!result.found) {
+        if (result.blockedProven && input.size() <= 6) {
+            EXPECT_EQ(BestInterleaving(input, planet), -1);
+        }
+        return;
+    }
+    ASSERT_EQ(result.order.size(), input.size());
+    EXPECT_TRUE(std::is_permutation(result.order.begin(), result.order.end(), input.begin()));
+    for (const QueueEntry &entry : input) {
+        EXPECT_EQ(EntriesOf(result.order, entry.bid), EntriesOf(input, entry.bid)) << "item " << entry.bid;
+    }
+    const PlanWalk after = WalkPlan(planet, result.order);
+    EXPECT_TRUE(after.admissible);
+    EXPECT_EQ(after.total, result.afterTotal);
+}
+
+TEST(SearchPropertyTest, OrderSearchGivesValidOrdersWithTheTotalsItReports)
+{
+    CaseRandom cases(kSeed);
+    int32_t proven = 0;
+    int32_t improved = 0;
+    int32_t blocked = 0;
+    for (int32_t c = 0; c < kOrderCases && !HasFailure(); ++c) {
+        CaseRandom random(cases.Next());
+        const Planet planet = test::RandomPlanet(random);
+        const int32_t count = static_cast<int32_t>(random.Chance(70) ? random.Between(2, 10) : random.Between(11, 14));
+        std::vector<QueueEntry> input = test::RandomQueue(random, planet, count);
+        if (random.Chance(5))
+            input = test::ShiftedLevels(random, std::move(input));
+        const uint64_t evaluations = static_cast<uint64_t>(random.Between(5'000, 25'000));
+        SCOPED_TRACE("order case " + std::to_string(c) + ": " + test::PlanetText(planet) + " queue" +
+                     test::EntriesText(input) + " evaluations " + std::to_string(evaluations));
+        const OptimizeResult result = OptimizeOrder(input, planet, EvaluationBudget(evaluations, 1 + c));
+        CheckOrder(input, planet, result);
+        proven += result.provenOptimal ? 1 : 0;
+        improved += result.found && result.afterTotal < result.beforeTotal ? 1 : 0;
+        blocked += result.found ? 0 : 1;
+    }
+    // The random cases reach every outcome.
+    EXPECT_GT(proven, kOrderCases / 5);
+    EXPECT_GT(improved, kOrderCases / 10);
+    EXPECT_GT(blocked, kOrderCases / 50);
+}
+
+struct GoalCase {
+    Planet planet;
+    std::vector<GoalTarget> goal;
+    std::vector<QueueEntry> current;
+    bool currentIsPlan = false; // goal and economy items only, each goal item up to its target
+};
+
+// Levels rising by one from the start, in the order the BIDs stand.
+std::vector<QueueEntry> Numbered(const std::vector<int32_t> &bids, const Planet &planet)
+{
+    std::map<int32_t, int32_t> levels;
+    std::vector<QueueEntry> entries;
+    for (const int32_t bid : bids) {
+        auto [level, added] = levels.try_emplace(bid, planet.StartLevel(bid));
+        entries.push_back({bid, ++level->second, 999 - static_cast<int32_t>(entries.size())});
+    }
+    return entries;
+}
+
+// The targets, a later one for the same item replacing an earlier one.
+std::map<int32_t, int32_t> TargetLevels(const std::vector<GoalTarget> &goal)
+{
+    std::map<int32_t, int32_t> targets;
+    for (const GoalTarget &target : goal)
+        targets[target.bid] = target.level;
+    return targets;
+}
+
+GoalCase RandomGoalCase(CaseRandom &random)
+{
+    GoalCase goalCase;
+    goalCase.planet = test::RandomPlanet(random);
+    goalCase.goal = test::RandomGoal(random, goalCase.planet);
+    if (random.Chance(30)) {
+        // The goal's own entries and a few economy ones, shuffled.
+        std::vector<int32_t> bids;
+        for (const auto &[bid, level] : TargetLevels(goalCase.goal))
+            bids.insert(bids.end(), static_cast<size_t>(std::max(0, level - goalCase.planet.StartLevel(bid))), bid);
+        for (int64_t extra = random.Between(0, 4); extra > 0; --extra)
+            bids.push_back(random.Pick<int32_t>(kEconomyItems));
+        for (size_t i = bids.size(); i > 1; --i)
+            std::swap(bids[i - 1], bids[static_cast<size_t>(random.Between(0, static_cast<int64_t>(i) - 1))]);
+        goalCase.current = Numbered(bids, goalCase.planet);
+        goalCase.currentIsPlan = true;
+    } else if (random.Chance(15)) {
+        goalCase.current = test::RandomQueue(random, goalCase.planet, static_cast<int32_t>(random.Between(1, 8)));
+        if (random.Chance(50))
+            goalCase.current = test::ShiftedLevels(random, std::move(goalCase.current));
+    }
+    return goalCase;
+}
+
+void CheckGoal(const GoalCase &goalCase, const GoalResult &result)
+{
+    const Planet &planet = goalCase.planet;
+    const std::map<int32_t, int32_t> targets = TargetLevels(goalCase.goal);
+    const auto reaches = [&](std::span<const QueueEntry> entries) {
+        return std::all_of(targets.begin(), targets.end(), [&](const auto &target) {
+            const auto built = static_cast<int32_t>(EntriesOf(entries, target.first).size());
+            return planet.StartLevel(target.first) + built >= target.second;
+        });
+    };
+    const PlanWalk current = WalkPlan(planet, goalCase.current);
+    EXPECT_EQ(result.currentTotal, current.total);
+    EXPECT_EQ(result.currentAdmissible, current.admissible);
+    EXPECT_EQ(result.currentReachesGoal, reaches(goalCase.current));
+    if (goalCase.currentIsPlan && current.admissible) {
+        ASSERT_TRUE(result.found);
+        EXPECT_LE(result.total, current.total);
+    }
+    if (!result.found)
+        return;
+
+    std::map<int32_t, int32_t> levels;
+    int32_t own = 0;
+    for (const auto &[bid, level] : targets)
+        own += std::max(0, level - planet.StartLevel(bid));
+    for (const QueueEntry &entry : result.plan) {
+        auto [level, added] = levels.try_emplace(entry.bid, planet.StartLevel(entry.bid));
+        ASSERT_EQ(entry.level, ++level->second) << "item " << entry.bid;
+        if (!IsEconomyItem(entry.bid)) {
+            ASSERT_TRUE(targets.contains(entry.bid)) << "item " << entry.bid;
+            EXPECT_LE(entry.level, targets.at(entry.bid));
+        }
+    }
+    EXPECT_TRUE(reaches(result.plan));
+    EXPECT_EQ(result.added, static_cast<int32_t>(result.plan.size()) - own);
+    const PlanWalk plan = WalkPlan(planet, result.plan);
+    EXPECT_TRUE(plan.admissible);
+    EXPECT_EQ(plan.total, result.total);
+}
+
+// The goal's own entries are one plan: a proven plan is never slower than
+// their best order.
+void CheckAgainstOwnOrder(const GoalCase &goalCase, const GoalResult &result)
+{
+    std::vector<int32_t> bids;
+    for (const auto &[bid, level] : TargetLevels(goalCase.goal))
+        bids.insert(bids.end(), static_cast<size_t>(std::max(0, level - goalCase.planet.StartLevel(bid))), bid);
+    const std::vector<QueueEntry> own = Numbered(bids, goalCase.planet);
+    const OptimizeResult order = OptimizeOrder(own, goalCase.planet, EvaluationBudget(200'000, 1));
+    if (order.found && order.provenOptimal) {
+        ASSERT_TRUE(result.found);
+        EXPECT_LE(result.total, order.afterTotal);
+    }
+}
+
+TEST(SearchPropertyTest, GoalPlannerGivesValidPlansWithTheTotalsItReports)
+{
+    CaseRandom cases(kSeed + 1);
+    int32_t proven = 0;
+    int32_t withAdded = 0;
+    int32_t blocked = 0;
+    for (int32_t c = 0; c < kGoalCases && !HasFailure(); ++c) {
+        CaseRandom random(cases.Next());
+        const GoalCase goalCase = RandomGoalCase(random);
+        // Most budgets end the improvement after a few thousand candidates,
+        // some let it run long enough for many restarts.
+        const uint64_t evaluations =
+            static_cast<uint64_t>(random.Chance(10) ? random.Between(20'000, 40'000) : random.Between(3'000, 6'000));
+        std::ostringstream trace;
+        trace << "goal case " << c << ": " << test::PlanetText(goalCase.planet) << " goal";
+        for (const GoalTarget &target : goalCase.goal)
+            trace << ' ' << target.bid << '=' << target.level;
+        trace << " current" << test::EntriesText(goalCase.current) << " evaluations " << evaluations;
+        SCOPED_TRACE(trace.str());
+        const GoalResult result =
+            PlanGoal(goalCase.planet, goalCase.goal, EvaluationBudget(evaluations, 1 + c), {}, goalCase.current);
+        CheckGoal(goalCase, result);
+        if (result.provenOptimal)
+            CheckAgainstOwnOrder(goalCase, result);
+        proven += result.provenOptimal ? 1 : 0;
+        withAdded += result.found && result.added > 0 ? 1 : 0;
+        blocked += result.found ? 0 : 1;
+    }
+    EXPECT_GT(proven, kGoalCases / 10);
+    EXPECT_GT(withAdded, kGoalCases / 5);
+    EXPECT_GT(blocked, 0);
+}
+
+} // namespace
+} // namespace korvelin
