@@ -1,0 +1,87 @@
+#include "report/PlanCheck.h"
+
+#include "rules/ItemCatalogue.h"
+#include "rules/Production.h"
+
+#include <algorithm>
+#include <array>
+
+namespace korvelin::report {
+
+namespace {
+
+constexpr std::array<int32_t, 3> kStores{bid::kMetalStorage, bid::kCrystalStorage, bid::kDeuteriumTank};
+constexpr std::array<const char *, 3> kResourceNames{"metal", "crystal", "deuterium"};
+constexpr std::array<const char *, 3> kStoreNames{"the metal storage", "the crystal storage", "the deuterium tank"};
+
+} // namespace
+
+std::vector<PlanProblem> CheckPlan(const BuildQueue &queue, const Planet &planet, std::span<const EntryEvaluation> rows)
+{
+    std::vector<PlanProblem> problems;
+    // The highest level reached of every item before the entry at hand.
+    std::array<int32_t, kItemCount> reached = planet.startLevels;
+    const auto reachedOf = [&](int32_t bid) {
+        const int32_t index = ItemIndexOf(bid);
+        return index > 0 ? reached[static_cast<size_t>(index - 1)] : 0;
+    };
+    std::array<int64_t, 3> stock = planet.startStock;
+    const size_t count = std::min(static_cast<size_t>(queue.Count()), rows.size());
+    for (size_t line = 0; line < count; ++line) {
+        const QueueEntry &entry = queue.At(static_cast<int32_t>(line));
+        PlanProblem problem;
+        problem.line = static_cast<int32_t>(line);
+        problem.entry = entry;
+        for (const Requirement &need : RequirementsOf(entry.bid)) {
+            if (reachedOf(need.bid) < need.level)
+                problem.missing.push_back(need);
+        }
+        if (!problem.missing.empty())
+            problems.push_back(problem);
+        const EntryEvaluation &row = rows[line];
+        for (size_t r = 0; r < 3; ++r) {
+            const int64_t capacity = StorageCapacity(kStores[r], reachedOf(kStores[r]));
+            if (row.costs[r] > capacity && stock[r] < row.costs[r]) {
+                PlanProblem store = problem;
+                store.kind = PlanProblem::Kind::Store;
+                store.missing.clear();
+                store.resource = static_cast<int32_t>(r);
+                store.price = row.costs[r];
+                store.capacity = capacity;
+                problems.push_back(store);
+            }
+        }
+        stock = row.stockAfter;
+        const int32_t index = ItemIndexOf(entry.bid);
+        if (index > 0) {
+            int32_t &level = reached[static_cast<size_t>(index - 1)];
+            level = std::max(level, entry.level);
+        }
+    }
+    return problems;
+}
+
+std::string PlanProblemReason(const PlanProblem &problem)
+{
+    std::string text;
+    if (problem.kind == PlanProblem::Kind::Requirement) {
+        text = "needs ";
+        for (size_t i = 0; i < problem.missing.size(); ++i) {
+            if (i > 0)
+                text += ", ";
+            text += ItemLabel(problem.missing[i].bid) + " " + std::to_string(problem.missing[i].level);
+        }
+        return text;
+    }
+    const auto r = static_cast<size_t>(problem.resource);
+    return "costs " + std::to_string(problem.price) + " " + kResourceNames[r] + "; " + kStoreNames[r] + " holds " +
+           std::to_string(problem.capacity);
+}
+
+std::string PlanProblemLine(const PlanProblem &problem)
+{
+    return std::to_string(int64_t{problem.line} + 1) + ". " + ItemLabel(problem.entry.bid) + " (" +
+           std::to_string(problem.entry.level) + "): " + PlanProblemReason(problem);
+}
+
+} // namespace korvelin::report
