@@ -1,0 +1,56 @@
+// The plan kept across reloads and tabs: the stored plan first, then a share
+// link's plan as one undoable change; after each change the plan is stored
+// once the edits pause, and always as the page goes away.
+
+import type { PlanDocument } from './document';
+import type { PlanView } from './planView';
+import { showMessages } from './dialogs';
+import { PlanStore, linkedPlan } from './persist';
+
+export function keepPlan(doc: PlanDocument, view: PlanView, beforeLeaving: () => void): void {
+  let refusal = '';
+  const store = new PlanStore((plan) => {
+    // Another tab stored a newer plan: this tab takes it, and its own is one
+    // Undo away, so neither overwrites the other unseen.
+    const { accepted } = doc.loadBytes(plan.file, 'Plan from another tab', plan.satellites);
+    if (accepted) view.say('The plan was changed in another tab; Undo brings back the one this tab showed.');
+  });
+  const keep = () => {
+    const message = store.write(doc.plan.fileBytes());
+    if (message !== refusal) view.say(message);
+    refusal = message;
+  };
+
+  const stored = store.read();
+  if (stored) {
+    const { accepted, messages } = doc.loadBytes(stored.file, 'Open', stored.satellites);
+    doc.plan.clearHistory();
+    if (!accepted || messages.length) void showMessages(messages, 'Stored plan');
+  }
+  const linked = linkedPlan();
+  if (linked) {
+    // The fragment is dropped once read, so that a reload shows the plan as
+    // edited since; a link that cannot be read changes nothing.
+    history.replaceState(null, '', location.pathname + location.search);
+    const result = linked.plan
+      ? doc.loadBytes(linked.plan.file, 'Open share link', linked.plan.satellites)
+      : { accepted: false, messages: ['The link does not hold a plan; the plan is as it was.'] };
+    if (result.accepted) view.say('Opened the plan of the share link; Undo brings back the plan you had.');
+    if (!result.accepted || result.messages.length) void showMessages(result.messages, 'Share link');
+  }
+
+  let timer: ReturnType<typeof setTimeout> | undefined;
+  view.onRefresh(() => {
+    clearTimeout(timer);
+    timer = setTimeout(keep, 300);
+  });
+  const leave = () => {
+    beforeLeaving();
+    clearTimeout(timer);
+    keep();
+  };
+  addEventListener('pagehide', leave);
+  document.addEventListener('visibilitychange', () => {
+    if (document.visibilityState === 'hidden') leave();
+  });
+}
