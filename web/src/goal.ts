@@ -46,7 +46,6 @@ function questionText(core: Core, r: GoalOutcome): string {
 export async function planGoal(core: Core, doc: PlanDocument, runner: OptimizeRunner, goal: string): Promise<void> {
   const box = new SearchBox();
   const { outcome: reply, figures } = await runner.search(box, 'Goal', 'goal', goal);
-  runner.last = figures;
   const outcome = reply as GoalOutcome | null;
   if (!outcome) {
     await box.tell(figures.cancelled ? 'The search was cancelled before it found a plan; the plan is as it was.'
