@@ -6,6 +6,7 @@
 
 #include "queue/BuildQueue.h"
 #include "queue/Timeline.h"
+#include "report/PlanRows.h"
 #include "rules/Planet.h"
 
 #include <cstdint>
@@ -72,6 +73,8 @@ struct PlanState {
     Planet planet;
 };
 
+inline constexpr size_t kMaxWalkMessages = 1000;
+
 class WebPlan {
   public:
     int32_t Count() const { return queue_.Count(); }
@@ -120,10 +123,15 @@ class WebPlan {
     LoadOutcome Load(const std::string &bytes);
 
     // Plays the whole queue, as "Calculate" and korvelin-report do; the rows
-    // stay until the next walk.
+    // stay until the next walk. A walk after entries were only appended plays
+    // just the new ones, so a click on a plan of a million lines answers at
+    // once.
     void Walk();
     int64_t Total() const { return rows_.empty() ? 0 : rows_.back().total; }
-    const std::vector<std::string> &Messages() const { return messages_; }
+    // The walk's messages, the first kMaxWalkMessages of them and then one
+    // that counts the rest: a damaged plan of a million lines must not bury
+    // the page under a million of them.
+    std::vector<std::string> Messages() const;
     // The walk's rows as korvelin-report --format csv writes them.
     std::string ReportCsv() const;
     // The line under the table: the total, the waits' shares, the marks.
@@ -147,7 +155,13 @@ class WebPlan {
     BuildQueue queue_;
     Planet planet_;
     std::vector<EntryEvaluation> rows_;
+    std::vector<report::PlanRow> planRows_;
     std::vector<std::string> messages_;
+    uint64_t moreMessages_ = 0;
+    // What the rows were walked from, and the clock after the last of them.
+    std::vector<QueueEntry> walked_;
+    Planet walkedPlanet_;
+    TimelineState walkState_;
     PlanState checkpoint_;
     std::vector<std::pair<std::string, PlanState>> undo_;
     std::vector<std::pair<std::string, PlanState>> redo_;

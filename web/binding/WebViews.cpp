@@ -25,15 +25,19 @@ class DiscardMessages : public MessageSink {
 
 class LineMessages : public MessageSink {
   public:
-    explicit LineMessages(std::vector<std::string> &lines) : lines_(lines) {}
+    LineMessages(std::vector<std::string> &lines, uint64_t &more) : lines_(lines), more_(more) {}
     void ShowMessage(std::string_view text) override
     {
-        lines_.push_back("line " + std::to_string(line) + ": " + std::string(text));
+        if (lines_.size() < kMaxWalkMessages)
+            lines_.push_back("line " + std::to_string(line) + ": " + std::string(text));
+        else
+            ++more_;
     }
     int64_t line = 0;
 
   private:
     std::vector<std::string> &lines_;
+    uint64_t &more_;
 };
 
 // The rows first .. first + count − 1 that exist.
@@ -47,19 +51,44 @@ std::pair<size_t, size_t> Window(size_t size, int32_t first, int32_t count)
 
 void WebPlan::Walk()
 {
-    rows_.clear();
-    messages_.clear();
-    rows_.reserve(static_cast<size_t>(queue_.Count()));
+    const std::span<const QueueEntry> entries = queue_.Entries();
+    size_t from = walked_.size();
+    const bool appended = from > 0 && rows_.size() == from && entries.size() >= from && walkedPlanet_ == planet_ &&
+                          std::equal(walked_.begin(), walked_.end(), entries.begin());
+    if (!appended) {
+        from = 0;
+        rows_.clear();
+        planRows_.clear();
+        messages_.clear();
+        moreMessages_ = 0;
+        ResetTimeline(walkState_, planet_.startStock);
+    }
+    rows_.reserve(entries.size());
     const PlanetInputs inputs = planet_.inputs;
     const PlanetInputSource source = [inputs] { return inputs; };
-    TimelineState state;
-    ResetTimeline(state, planet_.startStock);
-    LineMessages messages(messages_);
-    for (int32_t i = 0; i < queue_.Count(); ++i) {
+    LineMessages messages(messages_, moreMessages_);
+    for (size_t i = from; i < entries.size(); ++i) {
         messages.line = static_cast<int64_t>(i) + 1;
-        if (const auto evaluation = AdvanceTimeline(queue_, i, state, source, messages))
+        if (const auto evaluation = AdvanceTimeline(queue_, static_cast<int32_t>(i), walkState_, source, messages))
             rows_.push_back(*evaluation);
     }
+    // The new rows' marks; each row starts where the one before it ended.
+    const size_t known = planRows_.size();
+    std::vector<report::PlanRow> added = report::MakePlanRows(std::span<const EntryEvaluation>(rows_).subspan(known));
+    for (report::PlanRow &row : added) {
+        row.start = planRows_.empty() ? 0 : rows_[planRows_.size() - 1].total;
+        planRows_.push_back(std::move(row));
+    }
+    walked_.assign(entries.begin(), entries.end());
+    walkedPlanet_ = planet_;
+}
+
+std::vector<std::string> WebPlan::Messages() const
+{
+    std::vector<std::string> out = messages_;
+    if (moreMessages_ > 0)
+        out.push_back("… and " + std::to_string(moreMessages_) + " more messages");
+    return out;
 }
 
 std::string WebPlan::ReportCsv() const
@@ -71,23 +100,17 @@ std::string WebPlan::ReportCsv() const
 
 std::string WebPlan::SummaryText() const
 {
-    const std::vector<report::PlanRow> planRows = report::MakePlanRows(rows_);
-    return report::SummaryText(report::SummarizePlan(rows_, planRows));
+    return report::SummaryText(report::SummarizePlan(rows_, planRows_));
 }
 
 std::vector<TableRowView> WebPlan::TableRows(int32_t first, int32_t count, bool englishNames) const
 {
-    const auto [begin, end] = Window(rows_.size(), first, count);
-    // The start of a row is where the one before it ended, so the window
-    // starts one row early.
-    const size_t from = begin > 0 ? begin - 1 : 0;
-    const std::vector<report::PlanRow> planRows =
-        report::MakePlanRows(std::span<const EntryEvaluation>(rows_).subspan(from, end - from));
+    const auto [begin, end] = Window(std::min(rows_.size(), planRows_.size()), first, count);
     std::vector<TableRowView> out;
     out.reserve(end - begin);
     for (size_t i = begin; i < end; ++i) {
         const EntryEvaluation &r = rows_[i];
-        const report::PlanRow &p = planRows[i - from];
+        const report::PlanRow &p = planRows_[i];
         TableRowView v;
         v.line = r.index + 1;
         v.name = NameOf(r.bid, englishNames);

@@ -27,17 +27,21 @@ export function keepPlan(doc: PlanDocument, view: PlanView, beforeLeaving: () =>
     doc.plan.clearHistory();
     if (!accepted || messages.length) void showMessages(messages, 'Stored plan');
   }
-  const linked = linkedPlan();
-  if (linked) {
-    // The fragment is dropped once read, so that a reload shows the plan as
-    // edited since; a link that cannot be read changes nothing.
+  // The fragment is dropped once read, so that a reload shows the plan as
+  // edited since; a link that cannot be read changes nothing. A link pasted
+  // into the open page arrives as a new fragment.
+  const openLink = () => {
+    const linked = linkedPlan();
+    if (!linked) return;
     history.replaceState(null, '', location.pathname + location.search);
     const result = linked.plan
       ? doc.loadBytes(linked.plan.file, 'Open share link', linked.plan.satellites)
       : { accepted: false, messages: ['The link does not hold a plan; the plan is as it was.'] };
     if (result.accepted) view.say('Opened the plan of the share link; Undo brings back the plan you had.');
     if (!result.accepted || result.messages.length) void showMessages(result.messages, 'Share link');
-  }
+  };
+  openLink();
+  addEventListener('hashchange', openLink);
 
   let timer: ReturnType<typeof setTimeout> | undefined;
   view.onRefresh(() => {

@@ -65,8 +65,6 @@ export function tableRowHtml(row: TableRow, index: number, selected: number): st
 }
 
 export function renderMessages(list: HTMLElement, messages: string[]): void {
-  // A damaged plan of a million lines must not become a million list items.
-  const shown = messages.length > 1000 ? [...messages.slice(0, 1000), `… and ${messages.length - 1000} more`] : messages;
-  list.innerHTML = shown.map((m) => `<li>${escapeHtml(m)}</li>`).join('');
+  list.innerHTML = messages.map((m) => `<li>${escapeHtml(m)}</li>`).join('');
   list.hidden = messages.length === 0;
 }
