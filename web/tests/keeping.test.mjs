@@ -6,12 +6,12 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync, spawnSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import {
   clickItems, closePage, dialogText, freshPage, nativeReport, openFile, planBytes, planTotal, queueCount, ready, root, searchAnswer,
-  startBrowser,
+  site, startBrowser,
 } from './helpers.mjs';
 import { longPlanFile } from './longplan.mjs';
 
@@ -195,4 +195,12 @@ test('a goal on a planet with start levels gets the complete search and its proo
   assert.match(native, /search: exact/);
   assert.equal(await planTotal(page), BigInt(/plan: .*\((\d+) s\)/.exec(native)[1]));
   await closePage(page);
+});
+
+test('the page, its worker and the core carry one build stamp', () => {
+  const names = readdirSync(site).filter((name) => /^(korvelin|searchWorker)-/.test(name)).sort();
+  const stamp = /^korvelin-([0-9a-f]{12})\.js$/.exec(names[0])?.[1];
+  assert.deepEqual(names, [`korvelin-${stamp}.js`, `korvelin-${stamp}.wasm`, `searchWorker-${stamp}.js`]);
+  assert.ok(readFileSync(join(site, 'main.js'), 'utf8').includes(stamp));
+  assert.ok(readFileSync(join(site, 'index.html'), 'utf8').includes(`href="korvelin-${stamp}.wasm"`));
 });
