@@ -1,14 +1,52 @@
 #include "PlanLimits.h"
 
+#include "rules/ItemCatalogue.h"
 #include "rules/Planet.h"
+#include "rules/UpgradeCost.h"
 #include "util/ParseInt.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <limits>
 
 namespace korvelin::web {
 
-FieldRange RangeOf(PlanetField field)
+namespace {
+
+class NoMessages : public MessageSink {
+  public:
+    void ShowMessage(std::string_view) override {}
+};
+
+// Levels beyond this are no game's; the search stops here for items whose
+// costs never saturate.
+constexpr int32_t kHighestLevel = 999;
+
+} // namespace
+
+int32_t MaxStartLevel(int32_t bid)
+{
+    static const std::array<int32_t, kItemCount> highest = [] {
+        std::array<int32_t, kItemCount> levels{};
+        NoMessages quiet;
+        for (const CatalogueItem &item : ItemCatalogue()) {
+            int32_t level = 0;
+            while (level < kHighestLevel) {
+                const auto costs = UpgradeCosts(item.bid, level + 2, quiet);
+                if (std::find(costs.begin(), costs.end(), std::numeric_limits<int64_t>::max()) != costs.end())
+                    break;
+                ++level;
+            }
+            levels[static_cast<size_t>(ItemIndexOf(item.bid) - 1)] = level;
+        }
+        return levels;
+    }();
+    const int32_t index = ItemIndexOf(bid);
+    return index == -1 ? 0 : highest[static_cast<size_t>(index - 1)];
+}
+
+FieldRange RangeOf(PlanetField field, int32_t bid)
 {
     switch (field) {
     case PlanetField::Temperature:
@@ -22,7 +60,7 @@ FieldRange RangeOf(PlanetField field)
     case PlanetField::DeuteriumStock:
         return {0, kMaxStartStock};
     case PlanetField::StartLevel:
-        return {0, kMaxStartLevel};
+        return {0, MaxStartLevel(bid)};
     }
     return {};
 }
@@ -48,18 +86,18 @@ std::string FieldName(PlanetField field)
     return {};
 }
 
-std::string RangeMessage(PlanetField field, std::string_view itemName)
+std::string RangeMessage(PlanetField field, int32_t bid)
 {
-    const FieldRange range = RangeOf(field);
+    const FieldRange range = RangeOf(field, bid);
     std::string name = FieldName(field);
-    if (!itemName.empty())
-        name = std::string(itemName) + " start level";
+    if (const int32_t index = ItemIndexOf(bid); field == PlanetField::StartLevel && index != -1)
+        name = std::string(EnglishName(index)) + " start level";
     return name + " must be a whole number from " + std::to_string(range.min) + " to " + std::to_string(range.max) +
            ".";
 }
 
 std::optional<int64_t> ReadField(PlanetField field, std::string_view text, std::string &message, bool strict,
-                                 std::string_view itemName)
+                                 int32_t bid)
 {
     int64_t value = 0;
     bool whole = false;
@@ -76,9 +114,9 @@ std::optional<int64_t> ReadField(PlanetField field, std::string_view text, std::
         value = ParseWideInt(text);
         whole = true;
     }
-    const FieldRange range = RangeOf(field);
+    const FieldRange range = RangeOf(field, bid);
     if (!whole || value < range.min || value > range.max) {
-        message = RangeMessage(field, itemName);
+        message = RangeMessage(field, bid);
         return std::nullopt;
     }
     return value;

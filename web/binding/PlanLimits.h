@@ -19,14 +19,15 @@ struct FieldRange {
     int64_t max = 0;
 };
 
-// The walk's figures stay exact up to these: past a start level of about
-// 100 the upgrade costs saturate, and a stock past 10^15 leaves no room for a
-// long plan's production.
-inline constexpr int64_t kMaxStartLevel = 99;
+// The walk's figures stay exact up to these: a stock past 10^15 leaves no
+// room for a long plan's production. A start level is supported while the
+// item's next level still costs less than the 64-bit figures saturate at.
 inline constexpr int64_t kMaxStartStock = 1'000'000'000'000'000;
 inline constexpr int64_t kMaxSatellites = 1'000'000'000;
 
-FieldRange RangeOf(PlanetField field);
+// `bid` picks the item for a start level.
+FieldRange RangeOf(PlanetField field, int32_t bid = 0);
+int32_t MaxStartLevel(int32_t bid);
 std::string FieldName(PlanetField field);
 
 // The value of `text` when it is a whole number in the field's range.
@@ -34,9 +35,9 @@ std::string FieldName(PlanetField field);
 // `strict` refuses anything after the digits, as a form does; a file's value
 // is read as the desktop reads it, up to the first other character.
 std::optional<int64_t> ReadField(PlanetField field, std::string_view text, std::string &message, bool strict = true,
-                                 std::string_view itemName = {});
+                                 int32_t bid = 0);
 
 // "Satellites must be a whole number from 0 to 1000000000."
-std::string RangeMessage(PlanetField field, std::string_view itemName = {});
+std::string RangeMessage(PlanetField field, int32_t bid = 0);
 
 } // namespace korvelin::web

@@ -35,8 +35,8 @@ std::string CheckLoadedPlanet(const Planet &planet)
     }
     for (const CatalogueItem &item : ItemCatalogue()) {
         const int32_t level = planet.StartLevel(item.bid);
-        if (level < 0 || level > kMaxStartLevel)
-            return RangeMessage(PlanetField::StartLevel, EnglishName(ItemIndexOf(item.bid)));
+        if (level < 0 || level > MaxStartLevel(item.bid))
+            return RangeMessage(PlanetField::StartLevel, item.bid);
     }
     return message;
 }
@@ -91,10 +91,11 @@ std::string WebPlan::SetField(const std::string &field, const std::string &text)
             return message;
         }
     }
-    const int32_t index = ItemIndexOf(std::atoi(field.c_str()));
+    const int32_t bid = std::atoi(field.c_str());
+    const int32_t index = ItemIndexOf(bid);
     if (index == -1)
         return "Unknown field: " + field;
-    const auto value = ReadField(PlanetField::StartLevel, text, message, true, EnglishName(index));
+    const auto value = ReadField(PlanetField::StartLevel, text, message, true, bid);
     if (!value)
         return message;
     std::array<int32_t, kItemCount> levels = planet_.startLevels;

@@ -2,7 +2,7 @@
 // Every change goes through `change`, which records one undo step and tells
 // the views once.
 
-import type { Core, CorePlan, LoadResult } from './core';
+import type { Core, CorePlan, LoadResult, PlanetForm } from './core';
 
 export class PlanDocument {
   readonly plan: CorePlan;
@@ -34,8 +34,19 @@ export class PlanDocument {
   // it, and then nothing changed.
   setField(field: string, text: string): string {
     let refusal = '';
-    this.change('Planet', () => (refusal = this.plan.setField(field, text)) === '');
+    this.change('Planet', () => {
+      const before = this.fieldValue(field);
+      refusal = this.plan.setField(field, text);
+      // "007" for 7 is taken but changes nothing, and leaves no undo step.
+      return refusal === '' && this.fieldValue(field) !== before;
+    });
     return refusal;
+  }
+
+  // A Planet form field as the core holds it; an item's BID names its start level.
+  fieldValue(field: string): string {
+    const form = this.plan.form();
+    return field in form ? form[field as keyof PlanetForm] : String(this.plan.startLevel(Number(field)));
   }
 
   canUndo(): boolean {

@@ -40,9 +40,8 @@ export class PlanetFormView {
 
   // The planet as the core holds it.
   show(): void {
-    const form = this.doc.plan.form();
     for (const { field, input } of this.inputs) {
-      const value = field in form ? form[field as keyof PlanetForm] : String(this.doc.plan.startLevel(Number(field)));
+      const value = this.doc.fieldValue(field);
       if (input.value !== value) input.value = value;
     }
   }
@@ -52,21 +51,16 @@ export class PlanetFormView {
   // then; the field keeps the plan's value.
   commitPending(): void {
     for (const entry of this.inputs) {
-      if (entry.input.value !== this.valueOf(entry.field)) void this.commit(entry, false);
+      if (entry.input.value !== this.doc.fieldValue(entry.field)) void this.commit(entry, false);
     }
-  }
-
-  private valueOf(field: string): string {
-    const form = this.doc.plan.form();
-    return field in form ? form[field as keyof PlanetForm] : String(this.doc.plan.startLevel(Number(field)));
   }
 
   private async commit(entry: { field: string; input: HTMLInputElement }, tell = true): Promise<void> {
     const { field, input } = entry;
-    if (input.value === this.valueOf(field)) return;
+    if (input.value === this.doc.fieldValue(field)) return;
     const refusal = this.doc.setField(field, input.value.trim());
     if (!refusal) return;
-    input.value = this.valueOf(field);
+    input.value = this.doc.fieldValue(field);
     if (tell) await showMessage(refusal, 'Planet');
   }
 }

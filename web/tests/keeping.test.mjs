@@ -123,7 +123,7 @@ test('a value out of range is refused with its field and range, and the plan is 
     { field: page.getByLabel('Satellites'), value: '-3', message: /^Satellites .* from 0 to/ },
     { field: page.getByLabel('Economy speed'), value: '250', message: /^Economy speed .* from 1 to 100\.$/ },
     { field: page.getByLabel('Metal', { exact: true }), value: '1000000000000001', message: /^Metal stock .* from 0 to 1000000000000000\.$/ },
-    { field: page.getByRole('spinbutton', { name: 'Metal Mine' }), value: '100', message: /^Metal Mine start level .* from 0 to 99\.$/ },
+    { field: page.getByRole('spinbutton', { name: 'Metal Mine' }), value: '100', message: /^Metal Mine start level must be a whole number from 0 to 9\d\.$/ },
     { field: page.getByLabel('Max temperature'), value: '4000000000', message: /^Max temperature .* from -2147483648 to 2147483647\.$/ },
   ];
   for (const c of cases) {
