@@ -57,6 +57,50 @@ test('a stock past 2^32 comes back exactly through Save, undo, reload and a shar
   await closePage(page);
 });
 
+test('Built up to here late in a long plan keeps its stock and total through reload and undo', async () => {
+  const page = await freshPage(browser.context, browser.url);
+  const file = readFileSync(join(dataDir, 'realistic-growth.bql'));
+  await openFile(page, 'growth.bql', file);
+  const lines = await queueCount(page);
+  await page.locator('#queue').focus();
+  await page.keyboard.press('End');
+  await page.keyboard.press('ArrowUp');
+  await page.getByRole('button', { name: 'Built up to here' }).click();
+  const built = await planBytes(page);
+  assert.match(built.toString('latin1'), /\r\nStock=\d+:\d{10,}:\d+\r\n/, 'a stock past 2^32');
+  const summary = await page.locator('#summary').textContent();
+  await page.getByRole('button', { name: 'Undo' }).click();
+  assert.ok((await planBytes(page)).equals(file), 'Undo brings the whole plan back');
+  assert.equal(await queueCount(page), lines);
+  await page.getByRole('button', { name: 'Redo' }).click();
+  await kept(page);
+  await page.reload();
+  await ready(page);
+  assert.ok((await planBytes(page)).equals(built));
+  assert.equal(await page.locator('#summary').textContent(), summary);
+  await closePage(page);
+});
+
+test('a file whose planet is out of range is refused by name and changes nothing', async (t) => {
+  const page = await freshPage(browser.context, browser.url);
+  await clickItems(page, ['Metal Mine']);
+  const before = await planBytes(page);
+  const cases = [
+    { line: 'Satellites=99999999999999', message: /Satellites must be a whole number from 0 to/ },
+    { line: 'Stock=-5:0:0', message: /Metal stock must be a whole number from 0 to/ },
+    { line: 'Levels=1:200', message: /Metal Mine start level must be a whole number from 0 to/ },
+  ];
+  for (const c of cases) {
+    await t.test(c.line, async () => {
+      await openFile(page, 'bad.bql', planFile([c.line]));
+      assert.match(await dialogText(page), c.message);
+      await page.getByRole('button', { name: 'OK' }).click();
+      assert.ok((await planBytes(page)).equals(before));
+    });
+  }
+  await closePage(page);
+});
+
 test('a saturated total shows as korvelin-report shows it', async () => {
   const path = join(dataDir, 'huge-levels.bql');
   const page = await freshPage(browser.context, browser.url);
