@@ -8,17 +8,17 @@ import { showMessages } from './dialogs';
 import { PlanStore, linkedPlan } from './persist';
 
 export function keepPlan(doc: PlanDocument, view: PlanView, beforeLeaving: () => void): void {
-  let refusal = '';
   const store = new PlanStore((plan) => {
     // Another tab stored a newer plan: this tab takes it, and its own is one
     // Undo away, so neither overwrites the other unseen.
     const { accepted } = doc.loadBytes(plan.file, 'Plan from another tab', plan.satellites);
     if (accepted) view.say('The plan was changed in another tab; Undo brings back the one this tab showed.');
   });
+  // A plan the browser does not keep says so after every change, so the
+  // line is never taken for one about an earlier plan.
   const keep = () => {
     const message = store.write(doc.plan.fileBytes());
-    if (message !== refusal) view.say(message);
-    refusal = message;
+    if (message) view.say(message);
   };
 
   const stored = store.read();
