@@ -1,10 +1,11 @@
-// The names the page sees. Strings cross as UTF-8; a file's bytes come in as
-// a Uint8Array so that no decoding touches them.
+// The names the page sees. Results cross as value objects and arrays; 64-bit
+// figures as BigInt or as the text the core formats, never as doubles.
+// Strings cross as UTF-8; a file's bytes come in as a Uint8Array so that no
+// decoding touches them.
 #include "WebPlan.h"
 #include "WebSearch.h"
 
 #include "optimize/OptimizeSummary.h"
-#include "rules/ItemCatalogue.h"
 #include "util/FormatDuration.h"
 #include "util/Version.h"
 
@@ -16,11 +17,11 @@ using emscripten::val;
 namespace korvelin::web {
 namespace {
 
-val ToArray(const std::vector<std::string> &texts)
+template <typename T> val ToArray(const std::vector<T> &items)
 {
     val array = val::array();
-    for (const std::string &text : texts)
-        array.call<void>("push", text);
+    for (size_t i = 0; i < items.size(); ++i)
+        array.set(i, val(items[i]));
     return array;
 }
 
@@ -33,16 +34,8 @@ val LoadBytes(WebPlan &plan, const val &bytes)
     val result = val::object();
     result.set("accepted", outcome.accepted);
     result.set("messages", ToArray(outcome.messages));
-    if (outcome.hasTemperature)
-        result.set("temperature", outcome.temperature);
-    if (outcome.hasSatellites)
-        result.set("satellites", outcome.satellites);
+    result.set("hasSatellites", outcome.hasSatellites);
     return result;
-}
-
-val WalkMessages(const WebPlan &plan)
-{
-    return ToArray(plan.Messages());
 }
 
 // The page's Save and Save CSV take bytes, so that what downloads is exactly
@@ -65,54 +58,75 @@ val CsvBytes(const WebPlan &plan)
     return Bytes(plan.ReportCsv());
 }
 
-val Search(const val &request, const val &progress)
+val TableRowsOf(const WebPlan &plan, int32_t first, int32_t count, bool english)
 {
-    SearchRequest r;
-    r.snapshot = request["snapshot"].as<std::string>();
-    r.planetFile = request["planet"].as<std::string>();
-    r.satellitesText = request["satellites"].as<std::string>();
-    r.seed = request["seed"].as<uint32_t>();
-    r.timeLimitMs = request["timeLimitMs"].as<double>();
-    r.maxEvaluations = request["maxEvaluations"].as<double>();
-    r.exactLimit = request["exactLimit"].as<int32_t>();
-    const SearchOutcome outcome = RunOrderSearch(r, [&progress](double best, int32_t permille) {
+    return ToArray(plan.TableRows(first, count, english));
+}
+
+val QueueLinesOf(const WebPlan &plan, int32_t first, int32_t count, bool english)
+{
+    return ToArray(plan.QueueLines(first, count, english));
+}
+
+val ItemRowsOf(const WebPlan &plan, bool english)
+{
+    return ToArray(plan.ItemRows(english));
+}
+
+val MessagesOf(const WebPlan &plan)
+{
+    return ToArray(plan.Messages());
+}
+
+// The chart's series: days, the three stocks and the three productions, at
+// most `points` samples evenly over the rows (the last one always), as
+// Float64Arrays for drawing only.
+val ChartSeries(const WebPlan &plan, int32_t points)
+{
+    const auto &rows = plan.Rows();
+    const size_t n = rows.size();
+    const size_t step = points > 1 && n > static_cast<size_t>(points) ? (n + points - 2) / (points - 1) : 1;
+    std::vector<size_t> picked;
+    for (size_t i = 0; i < n; i += step)
+        picked.push_back(i);
+    if (n > 0 && picked.back() != n - 1)
+        picked.push_back(n - 1);
+    val series = val::array();
+    for (int s = 0; s < 7; ++s) {
+        std::vector<double> values(picked.size());
+        for (size_t k = 0; k < picked.size(); ++k) {
+            const EntryEvaluation &r = rows[picked[k]];
+            const int64_t v = s == 0   ? r.total
+                              : s <= 3 ? r.stockAfter[static_cast<size_t>(s - 1)]
+                              : s == 4 ? r.economy.metalPerHour
+                              : s == 5 ? r.economy.crystalPerHour
+                                       : r.economy.deuteriumPerHour;
+            values[k] = s == 0 ? static_cast<double>(v) / 86400.0 : static_cast<double>(v);
+        }
+        val array = val::global("Float64Array").new_(values.size());
+        array.call<void>("set", val(emscripten::typed_memory_view(values.size(), values.data())));
+        series.call<void>("push", array);
+    }
+    return series;
+}
+
+std::string TotalText(const WebPlan &plan)
+{
+    return FormatDuration(plan.Total());
+}
+
+val Search(const SearchRequest &request, const val &progress)
+{
+    return val(RunOrderSearch(request, [&progress](int64_t best, int32_t permille) {
         return progress.isUndefined() || progress(best, permille).as<bool>();
-    });
-    val result = val::object();
-    result.set("found", outcome.found);
-    result.set("provenOptimal", outcome.provenOptimal);
-    result.set("inputAdmissible", outcome.inputAdmissible);
-    result.set("beforeTotal", outcome.beforeTotal);
-    result.set("afterTotal", outcome.afterTotal);
-    result.set("evaluations", outcome.evaluations);
-    result.set("order", outcome.order);
-    result.set("reason", outcome.reason);
-    return result;
+    }));
 }
 
-std::string Duration(double seconds)
+val Goal(const GoalRequest &request, const val &progress)
 {
-    return FormatDuration(static_cast<int64_t>(seconds));
-}
-
-val StartTextsFor(const WebPlan &plan)
-{
-    const StartTexts texts = plan.StartTextsOf();
-    val result = val::object();
-    result.set("levels", texts.levels);
-    result.set("stock", texts.stock);
-    result.set("speed", texts.speed);
-    return result;
-}
-
-double PlanTotal(const WebPlan &plan)
-{
-    return static_cast<double>(plan.Total());
-}
-
-std::string PercentText(double before, double after)
-{
-    return ShorterPercentText(static_cast<int64_t>(before), static_cast<int64_t>(after));
+    return val(RunGoalSearch(request, [&progress](int64_t best, int32_t permille) {
+        return progress.isUndefined() || progress(best, permille).as<bool>();
+    }));
 }
 
 std::string Version()
@@ -127,16 +141,91 @@ EMSCRIPTEN_BINDINGS(korvelin)
 {
     using namespace korvelin;
     using namespace korvelin::web;
+    emscripten::value_object<PlanetForm>("PlanetForm")
+        .field("temperature", &PlanetForm::temperature)
+        .field("satellites", &PlanetForm::satellites)
+        .field("speed", &PlanetForm::speed)
+        .field("metal", &PlanetForm::metal)
+        .field("crystal", &PlanetForm::crystal)
+        .field("deuterium", &PlanetForm::deuterium);
+    emscripten::value_object<ItemRowView>("ItemRow")
+        .field("bid", &ItemRowView::bid)
+        .field("name", &ItemRowView::name)
+        .field("level", &ItemRowView::level)
+        .field("metal", &ItemRowView::metal)
+        .field("crystal", &ItemRowView::crystal)
+        .field("deuterium", &ItemRowView::deuterium)
+        .field("time", &ItemRowView::time)
+        .field("extra", &ItemRowView::extra)
+        .field("capacity", &ItemRowView::capacity);
+    emscripten::value_object<QueueLineView>("QueueLine")
+        .field("name", &QueueLineView::name)
+        .field("level", &QueueLineView::level);
+    emscripten::value_object<TableRowView>("TableRow")
+        .field("line", &TableRowView::line)
+        .field("name", &TableRowView::name)
+        .field("level", &TableRowView::level)
+        .field("start", &TableRowView::start)
+        .field("end", &TableRowView::end)
+        .field("waitMetal", &TableRowView::waitMetal)
+        .field("waitCrystal", &TableRowView::waitCrystal)
+        .field("waitDeuterium", &TableRowView::waitDeuterium)
+        .field("build", &TableRowView::build)
+        .field("step", &TableRowView::step)
+        .field("cause", &TableRowView::cause)
+        .field("metal", &TableRowView::metal)
+        .field("crystal", &TableRowView::crystal)
+        .field("deuterium", &TableRowView::deuterium)
+        .field("metalPerHour", &TableRowView::metalPerHour)
+        .field("crystalPerHour", &TableRowView::crystalPerHour)
+        .field("deuteriumPerHour", &TableRowView::deuteriumPerHour)
+        .field("energy", &TableRowView::energy)
+        .field("factor", &TableRowView::factor)
+        .field("mark", &TableRowView::mark);
+    emscripten::value_object<SearchRequest>("SearchRequest")
+        .field("order", &SearchRequest::order)
+        .field("planet", &SearchRequest::planet)
+        .field("seed", &SearchRequest::seed)
+        .field("timeLimitMs", &SearchRequest::timeLimitMs)
+        .field("maxEvaluations", &SearchRequest::maxEvaluations)
+        .field("exactLimit", &SearchRequest::exactLimit);
+    emscripten::value_object<SearchOutcome>("SearchOutcome")
+        .field("found", &SearchOutcome::found)
+        .field("provenOptimal", &SearchOutcome::provenOptimal)
+        .field("inputAdmissible", &SearchOutcome::inputAdmissible)
+        .field("beforeTotal", &SearchOutcome::beforeTotal)
+        .field("afterTotal", &SearchOutcome::afterTotal)
+        .field("evaluations", &SearchOutcome::evaluations)
+        .field("order", &SearchOutcome::order)
+        .field("reason", &SearchOutcome::reason);
+    emscripten::value_object<GoalRequest>("GoalRequest")
+        .field("order", &GoalRequest::order)
+        .field("planet", &GoalRequest::planet)
+        .field("goal", &GoalRequest::goal)
+        .field("seed", &GoalRequest::seed)
+        .field("timeLimitMs", &GoalRequest::timeLimitMs)
+        .field("maxEvaluations", &GoalRequest::maxEvaluations)
+        .field("exactLimit", &GoalRequest::exactLimit);
+    emscripten::value_object<GoalOutcome>("GoalOutcome")
+        .field("found", &GoalOutcome::found)
+        .field("provenOptimal", &GoalOutcome::provenOptimal)
+        .field("total", &GoalOutcome::total)
+        .field("added", &GoalOutcome::added)
+        .field("entries", &GoalOutcome::entries)
+        .field("currentTotal", &GoalOutcome::currentTotal)
+        .field("currentAdmissible", &GoalOutcome::currentAdmissible)
+        .field("currentReachesGoal", &GoalOutcome::currentReachesGoal)
+        .field("evaluations", &GoalOutcome::evaluations)
+        .field("order", &GoalOutcome::order)
+        .field("reason", &GoalOutcome::reason);
+
     emscripten::class_<WebPlan>("Plan")
         .constructor<>()
         .function("count", &WebPlan::Count)
-        .function("bidAt", &WebPlan::BidAt)
-        .function("levelAt", &WebPlan::LevelAt)
         .function("queuedLevel", &WebPlan::QueuedLevel)
-        .function("setPlanetTexts", &WebPlan::SetPlanetTexts)
-        .function("temperatureText", &WebPlan::TemperatureText)
-        .function("setStartTexts", &WebPlan::SetStartTexts)
-        .function("startTexts", &StartTextsFor)
+        .function("startLevel", &WebPlan::StartLevel)
+        .function("form", &WebPlan::Form)
+        .function("setField", &WebPlan::SetField)
         .function("builtUpTo", &WebPlan::BuiltUpTo)
         .function("append", &WebPlan::Append)
         .function("remove", &WebPlan::Remove)
@@ -144,23 +233,32 @@ EMSCRIPTEN_BINDINGS(korvelin)
         .function("canMoveDown", &WebPlan::CanMoveDown)
         .function("moveUp", &WebPlan::MoveUp)
         .function("moveDown", &WebPlan::MoveDown)
-        .function("snapshot", &WebPlan::Snapshot)
-        .function("restore", &WebPlan::Restore)
+        .function("order", &WebPlan::Order)
+        .function("applyOrder", &WebPlan::ApplyOrder)
+        .function("checkpoint", &WebPlan::Checkpoint)
+        .function("commit", &WebPlan::Commit)
+        .function("undo", &WebPlan::Undo)
+        .function("redo", &WebPlan::Redo)
+        .function("canUndo", &WebPlan::CanUndo)
+        .function("canRedo", &WebPlan::CanRedo)
+        .function("clearHistory", &WebPlan::ClearHistory)
         .function("fileText", &WebPlan::FileText)
         .function("fileBytes", &FileBytes)
         .function("load", &LoadBytes)
-        .function("compactText", &WebPlan::CompactText)
         .function("walk", &WebPlan::Walk)
-        .function("total", &PlanTotal)
-        .function("walkMessages", &WalkMessages)
-        .function("reportCsv", &WebPlan::ReportCsv)
+        .function("total", &WebPlan::Total)
+        .function("totalText", &TotalText)
+        .function("walkMessages", &MessagesOf)
         .function("csvBytes", &CsvBytes)
-        .function("tableText", &WebPlan::TableText)
+        .function("chartSeries", &ChartSeries)
         .function("summaryText", &WebPlan::SummaryText)
-        .function("itemRowsText", &WebPlan::ItemRowsText)
-        .function("queueLinesText", &WebPlan::QueueLinesText);
+        .function("tableRows", &TableRowsOf)
+        .function("queueLines", &QueueLinesOf)
+        .function("itemRows", &ItemRowsOf);
     emscripten::function("search", &Search);
-    emscripten::function("formatDuration", &Duration);
+    emscripten::function("planGoal", &Goal);
+    emscripten::function("goalEntryCount", &GoalEntryCount);
+    emscripten::function("formatDuration", &FormatDuration);
+    emscripten::function("shorterPercentText", &ShorterPercentText);
     emscripten::function("version", &Version);
-    emscripten::function("shorterPercentText", &PercentText);
 }

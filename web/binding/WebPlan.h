@@ -1,10 +1,12 @@
 #pragma once
-// The plan as the page holds it: the queue and the planet's texts, with every
-// figure the page shows computed here by the core. The page keeps no rule of
-// the game; it passes texts and indices in and shows what comes back.
+// The plan as the page holds it: the queue and the whole planet as numbers,
+// its edits, its undo history, and every figure the page shows computed here
+// by the core. The page keeps no rule of the game; it passes typed values
+// and indices in and shows what comes back.
 
 #include "queue/BuildQueue.h"
 #include "queue/Timeline.h"
+#include "report/PlanRows.h"
 #include "rules/Planet.h"
 
 #include <cstdint>
@@ -19,36 +21,74 @@ namespace korvelin::web {
 struct LoadOutcome {
     bool accepted = false;
     std::vector<std::string> messages;
-    bool hasTemperature = false;
-    std::string temperature;
     bool hasSatellites = false;
-    std::string satellites;
 };
 
-// The planet's start in the form's words: "bid:level,…" for the start levels
-// that are not 0, "metal:crystal:deuterium", the economy speed.
-struct StartTexts {
-    std::string levels;
-    std::string stock;
+// The planet's fields as the form shows them, each exactly as the core holds
+// it: a stock past 2^53 too.
+struct PlanetForm {
+    std::string temperature;
+    std::string satellites;
     std::string speed;
+    std::string metal;
+    std::string crystal;
+    std::string deuterium;
 };
+
+// One item button: the next level the button queues and its figures.
+struct ItemRowView {
+    int32_t bid = 0;
+    std::string name;
+    int32_t level = 0;
+    std::string metal;
+    std::string crystal;
+    std::string deuterium;
+    std::string time;
+    std::string extra;     // the capacity ("12k") or energy; empty for neither
+    bool capacity = false; // `extra` is a storage capacity
+};
+
+struct QueueLineView {
+    std::string name;
+    int32_t level = 0;
+};
+
+// One row of the plan table, its cells as the window shows them.
+struct TableRowView {
+    int32_t line = 0;
+    std::string name;
+    int32_t level = 0;
+    std::string start, end, waitMetal, waitCrystal, waitDeuterium, build, step, cause;
+    std::string metal, crystal, deuterium, metalPerHour, crystalPerHour, deuteriumPerHour, energy, factor;
+    std::string mark; // why the row is marked, in words; empty when it is not
+};
+
+// The entries with their stamps as text, "bid level order" per entry: how
+// an order travels to the search worker and back.
+std::string OrderText(std::span<const QueueEntry> entries);
+
+// A plan value: what one undo step brings back.
+struct PlanState {
+    std::vector<QueueEntry> entries;
+    Planet planet;
+};
+
+inline constexpr size_t kMaxWalkMessages = 1000;
 
 class WebPlan {
   public:
     int32_t Count() const { return queue_.Count(); }
-    int32_t BidAt(int32_t index) const { return queue_.At(index).bid; }
-    int32_t LevelAt(int32_t index) const { return queue_.At(index).level; }
     int32_t QueuedLevel(int32_t bid) const { return queue_.QueuedLevel(bid); }
+    int32_t StartLevel(int32_t bid) const { return planet_.StartLevel(bid); }
 
-    // The planet inputs as typed; read with ParseInt at every walk.
-    void SetPlanetTexts(const std::string &maxTemperature, const std::string &satellites);
-    const std::string &TemperatureText() const { return temperatureText_; }
-    // The start as the Planet form gives it, in the form's ranges: levels 0
-    // to 999, stock 0 to 2,000,000,000, speed 1 to 100. The entries of an
-    // item whose start level changed are renumbered, so the plan keeps its
-    // shape, as the window's Planet form does.
-    void SetStartTexts(const std::string &levels, const std::string &stock, const std::string &speed);
-    StartTexts StartTextsOf() const;
+    PlanetForm Form() const;
+    // One field of the Planet form, as typed. An empty string when it is
+    // taken; otherwise the refusal, naming the field and its range, and the
+    // plan is unchanged. `field` is "temperature", "satellites", "speed",
+    // "metal", "crystal", "deuterium" or an item's BID for its start level;
+    // the entries of an item whose start level changed are renumbered, so the
+    // plan keeps its shape, as the window's Planet form does.
+    std::string SetField(const std::string &field, const std::string &text);
     // "Built up to here" on `line`: lines 0 .. line are built, so each item's
     // start level rises by its entries among them, the start stock becomes
     // the walk's stock after the line, and they leave the queue.
@@ -62,48 +102,71 @@ class WebPlan {
     bool CanMoveDown(int32_t index) const;
     bool MoveUp(int32_t index);
     bool MoveDown(int32_t index);
+    // The entries of a search's answer (WebPlan::OrderText); false for text
+    // this core did not write.
+    bool ApplyOrder(const std::string &order);
+    std::string Order() const { return OrderText(queue_.Entries()); }
 
-    // The entries with their stamps, for undo; Restore puts back exactly
-    // what Snapshot gave.
-    std::string Snapshot() const;
-    bool Restore(const std::string &snapshot);
+    // Undo: Checkpoint before an edit, Commit once it changed the plan.
+    void Checkpoint();
+    void Commit(const std::string &label);
+    std::string Undo(); // the step's label; empty with nothing to undo
+    std::string Redo();
+    bool CanUndo() const { return !undo_.empty(); }
+    bool CanRedo() const { return !redo_.empty(); }
+    void ClearHistory();
 
     // The queue file, as the desktop's Save writes it.
     std::string FileText() const;
-    // Reads a queue file's bytes; on acceptance the queue is replaced.
+    // Reads a queue file's bytes; on acceptance the plan is the file's,
+    // planet and all.
     LoadOutcome Load(const std::string &bytes);
-    std::string CompactText() const;
 
     // Plays the whole queue, as "Calculate" and korvelin-report do; the rows
-    // stay until the next walk.
+    // stay until the next walk. A walk after entries were only appended plays
+    // just the new ones, so a click on a plan of a million lines answers at
+    // once.
     void Walk();
     int64_t Total() const { return rows_.empty() ? 0 : rows_.back().total; }
-    const std::vector<std::string> &Messages() const { return messages_; }
+    // The walk's messages, the first kMaxWalkMessages of them and then one
+    // that counts the rest: a damaged plan of a million lines must not bury
+    // the page under a million of them.
+    std::vector<std::string> Messages() const;
     // The walk's rows as korvelin-report --format csv writes them.
     std::string ReportCsv() const;
-    // One line per row, tab-separated cells for the table (see the page).
-    std::string TableText(bool englishNames) const;
     // The line under the table: the total, the waits' shares, the marks.
     std::string SummaryText() const;
-    // The item rows: one line per item with a row, tab-separated.
-    std::string ItemRowsText(bool englishNames) const;
-    std::string QueueLinesText(bool englishNames) const;
+    // Rows first .. first + count − 1 of the table and the queue, as many as
+    // there are: the page draws only the lines in view.
+    std::vector<TableRowView> TableRows(int32_t first, int32_t count, bool englishNames) const;
+    std::vector<QueueLineView> QueueLines(int32_t first, int32_t count, bool englishNames) const;
+    std::vector<ItemRowView> ItemRows(bool englishNames) const;
+    const std::vector<EntryEvaluation> &Rows() const { return rows_; }
 
     const BuildQueue &Queue() const { return queue_; }
-    PlanetInputs Inputs() const;
-    Planet CurrentPlanet() const;
+    const Planet &CurrentPlanet() const { return planet_; }
 
   private:
+    PlanState State() const;
+    void SetState(const PlanState &state);
+    void SetStartLevels(const std::array<int32_t, kItemCount> &levels);
+    void TrimHistory();
+
     BuildQueue queue_;
-    Planet start_; // start levels, stock and speed; the inputs come from the texts
-    std::string temperatureText_;
-    std::string satellitesText_;
+    Planet planet_;
     std::vector<EntryEvaluation> rows_;
+    std::vector<report::PlanRow> planRows_;
     std::vector<std::string> messages_;
+    uint64_t moreMessages_ = 0;
+    // What the rows were walked from, and the clock after the last of them.
+    std::vector<QueueEntry> walked_;
+    Planet walkedPlanet_;
+    TimelineState walkState_;
+    PlanState checkpoint_;
+    std::vector<std::pair<std::string, PlanState>> undo_;
+    std::vector<std::pair<std::string, PlanState>> redo_;
 };
 
-// Entries with their stamps as text: "bid level order" per line.
-std::string SnapshotOf(std::span<const QueueEntry> entries);
 std::string NameOf(int32_t bid, bool englishNames);
 std::string CurrentVersionTag();
 

@@ -1,49 +1,108 @@
 #include "WebSearch.h"
 
 #include "WebPlan.h"
+#include "goal/GoalPlanner.h"
 #include "optimize/OptimizeSummary.h"
+#include "util/ParseInt.h"
+
+#include <sstream>
 
 namespace korvelin::web {
 
-bool LoadPlanet(WebPlan &plan, const std::string &planetFile, const std::string &satellitesText)
+namespace {
+
+bool LoadPlan(WebPlan &plan, const std::string &planet, const std::string &order)
 {
-    if (!plan.Load(planetFile).accepted)
-        return false;
-    // The satellites as typed, whatever the file says.
-    plan.SetPlanetTexts(plan.TemperatureText(), satellitesText);
-    return true;
+    return plan.Load(planet).accepted && plan.ApplyOrder(order);
 }
+
+OptimizeOptions OptionsOf(uint32_t seed, double timeLimitMs, double maxEvaluations, int32_t exactLimit)
+{
+    OptimizeOptions options;
+    options.seed = seed;
+    options.timeLimit = std::chrono::milliseconds(static_cast<int64_t>(timeLimitMs));
+    options.maxEvaluations = static_cast<uint64_t>(maxEvaluations);
+    options.exactLimit = exactLimit;
+    return options;
+}
+
+// "bid:level,…" as the Goal dialog sends it.
+std::vector<GoalTarget> ParseGoal(const std::string &text)
+{
+    std::vector<GoalTarget> goal;
+    std::istringstream in(text);
+    std::string field;
+    while (std::getline(in, field, ',')) {
+        const size_t colon = field.find(':');
+        if (colon == std::string::npos)
+            continue;
+        goal.push_back({ParseInt(field.substr(0, colon)), ParseInt(field.substr(colon + 1))});
+    }
+    return goal;
+}
+
+} // namespace
 
 SearchOutcome RunOrderSearch(const SearchRequest &request, const SearchProgress &progress)
 {
     SearchOutcome outcome;
     WebPlan plan;
-    if (!LoadPlanet(plan, request.planetFile, request.satellitesText) || !plan.Restore(request.snapshot))
+    if (!LoadPlan(plan, request.planet, request.order))
         return outcome;
-
-    OptimizeOptions options;
-    options.seed = request.seed;
-    options.timeLimit = std::chrono::milliseconds(static_cast<int64_t>(request.timeLimitMs));
-    options.maxEvaluations = static_cast<uint64_t>(request.maxEvaluations);
-    options.exactLimit = request.exactLimit;
     const auto entries = plan.Queue().Entries();
-    const OptimizeResult result =
-        OptimizeOrder(entries, plan.CurrentPlanet(), options, [&progress](const OptimizeProgress &p) {
-            return !progress || progress(static_cast<double>(p.bestTotal), p.permilleUsed);
-        });
-
+    const OptimizeResult result = OptimizeOrder(
+        entries, plan.CurrentPlanet(),
+        OptionsOf(request.seed, request.timeLimitMs, request.maxEvaluations, request.exactLimit),
+        [&progress](const OptimizeProgress &p) { return !progress || progress(p.bestTotal, p.permilleUsed); });
     outcome.found = result.found;
     outcome.provenOptimal = result.provenOptimal;
     outcome.inputAdmissible = result.inputAdmissible;
-    outcome.beforeTotal = static_cast<double>(result.beforeTotal);
-    outcome.afterTotal = static_cast<double>(result.afterTotal);
+    outcome.beforeTotal = result.beforeTotal;
+    outcome.afterTotal = result.afterTotal;
     outcome.evaluations = static_cast<double>(result.evaluations);
-    if (result.found) {
-        outcome.order = SnapshotOf(result.order);
-    } else {
+    if (result.found)
+        outcome.order = OrderText(result.order);
+    else
         outcome.reason = NoOrderReason(result, entries);
-    }
     return outcome;
+}
+
+GoalOutcome RunGoalSearch(const GoalRequest &request, const SearchProgress &progress)
+{
+    GoalOutcome outcome;
+    WebPlan plan;
+    if (!LoadPlan(plan, request.planet, request.order))
+        return outcome;
+    const std::vector<GoalTarget> goal = ParseGoal(request.goal);
+    const GoalResult r = PlanGoal(
+        plan.CurrentPlanet(), goal,
+        OptionsOf(request.seed, request.timeLimitMs, request.maxEvaluations, request.exactLimit),
+        [&progress](const OptimizeProgress &p) { return !progress || progress(p.bestTotal, p.permilleUsed); },
+        plan.Queue().Entries());
+    outcome.found = r.found;
+    outcome.provenOptimal = r.provenOptimal;
+    outcome.total = r.total;
+    outcome.added = r.added;
+    outcome.entries = static_cast<int32_t>(r.plan.size());
+    outcome.currentTotal = r.currentTotal;
+    outcome.currentAdmissible = r.currentAdmissible;
+    outcome.currentReachesGoal = r.currentReachesGoal;
+    outcome.evaluations = static_cast<double>(r.evaluations);
+    if (r.found)
+        outcome.order = OrderText(r.plan);
+    else
+        outcome.reason = NoPlanReason(r);
+    return outcome;
+}
+
+int32_t GoalEntryCount(const std::string &planet, const std::string &goal)
+{
+    WebPlan plan;
+    plan.Load(planet);
+    int64_t count = 0;
+    for (const GoalTarget &target : NormalizeGoal(ParseGoal(goal)))
+        count += std::max(0, target.level - plan.CurrentPlanet().StartLevel(target.bid));
+    return static_cast<int32_t>(std::min<int64_t>(count, INT32_MAX));
 }
 
 } // namespace korvelin::web

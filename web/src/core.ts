@@ -1,80 +1,127 @@
 // The WebAssembly core as the page sees it. Every figure, text and file byte
-// comes from here; the page only shows them.
+// comes from here as a typed value; the page only shows them. 64-bit figures
+// are BigInt or the core's own text.
 
 export interface LoadResult {
   accepted: boolean;
   messages: string[];
-  temperature?: string;
-  satellites?: string;
+  hasSatellites: boolean;
 }
 
-export interface StartTexts {
-  levels: string;
-  stock: string;
+// The Planet form's fields, each as the core holds it.
+export interface PlanetForm {
+  temperature: string;
+  satellites: string;
   speed: string;
+  metal: string;
+  crystal: string;
+  deuterium: string;
+}
+
+export type PlanetFieldName = keyof PlanetForm;
+
+export interface ItemRow {
+  bid: number;
+  name: string;
+  level: number;
+  metal: string;
+  crystal: string;
+  deuterium: string;
+  time: string;
+  extra: string;
+  capacity: boolean;
+}
+
+export interface QueueLine {
+  name: string;
+  level: number;
+}
+
+export interface TableRow {
+  line: number;
+  name: string;
+  level: number;
+  start: string;
+  end: string;
+  waitMetal: string;
+  waitCrystal: string;
+  waitDeuterium: string;
+  build: string;
+  step: string;
+  cause: string;
+  metal: string;
+  crystal: string;
+  deuterium: string;
+  metalPerHour: string;
+  crystalPerHour: string;
+  deuteriumPerHour: string;
+  energy: string;
+  factor: string;
+  mark: string;
 }
 
 export interface CorePlan {
   count(): number;
-  bidAt(index: number): number;
-  levelAt(index: number): number;
   queuedLevel(bid: number): number;
-  setPlanetTexts(temperature: string, satellites: string): void;
-  temperatureText(): string;
-  // The planet's start, where the core plans from one.
-  setStartTexts?(levels: string, stock: string, speed: string): void;
-  startTexts?(): StartTexts;
-  builtUpTo?(index: number): boolean;
+  startLevel(bid: number): number;
+  form(): PlanetForm;
+  // A field of the Planet form, or an item's BID for its start level: an
+  // empty string when taken, else the refusal naming the field and range.
+  setField(field: string, text: string): string;
+  builtUpTo(index: number): boolean;
   append(bid: number): number;
   remove(index: number): number;
   canMoveUp(index: number): boolean;
   canMoveDown(index: number): boolean;
   moveUp(index: number): boolean;
   moveDown(index: number): boolean;
-  snapshot(): string;
-  restore(snapshot: string): boolean;
+  order(): string;
+  applyOrder(order: string): boolean;
+  checkpoint(): void;
+  commit(label: string): void;
+  undo(): string;
+  redo(): string;
+  canUndo(): boolean;
+  canRedo(): boolean;
+  clearHistory(): void;
   fileText(): string;
   fileBytes(): Uint8Array;
   load(bytes: Uint8Array): LoadResult;
-  compactText(): string;
   walk(): void;
-  total(): number;
+  total(): bigint;
+  totalText(): string;
   walkMessages(): string[];
-  reportCsv(): string;
   csvBytes(): Uint8Array;
-  tableText(english: boolean): string;
+  chartSeries(points: number): Float64Array[];
   summaryText(): string;
-  itemRowsText(english: boolean): string;
-  queueLinesText(english: boolean): string;
+  tableRows(first: number, count: number, english: boolean): TableRow[];
+  queueLines(first: number, count: number, english: boolean): QueueLine[];
+  itemRows(english: boolean): ItemRow[];
   delete(): void;
 }
 
-// The planet a search plays on travels as the plan's queue file text (its
-// key lines), with the satellite count as typed.
-export interface SearchBase {
+// The planet a search plays on travels as the plan's queue file text.
+interface SearchBase {
+  order: string;
   planet: string;
-  satellites: string;
   seed: number;
   timeLimitMs: number;
   maxEvaluations: number;
   exactLimit: number;
 }
 
-export interface SearchRequest extends SearchBase {
-  snapshot: string;
-}
+export type SearchRequest = SearchBase;
 
 export interface GoalRequest extends SearchBase {
   goal: string; // "bid:level,…"
-  current: string; // a snapshot of the queue as it stands
 }
 
 export interface SearchOutcome {
   found: boolean;
   provenOptimal: boolean;
   inputAdmissible: boolean;
-  beforeTotal: number;
-  afterTotal: number;
+  beforeTotal: bigint;
+  afterTotal: bigint;
   evaluations: number;
   order: string;
   reason: string;
@@ -83,10 +130,10 @@ export interface SearchOutcome {
 export interface GoalOutcome {
   found: boolean;
   provenOptimal: boolean;
-  total: number;
+  total: bigint;
   added: number;
   entries: number;
-  currentTotal: number;
+  currentTotal: bigint;
   currentAdmissible: boolean;
   currentReachesGoal: boolean;
   evaluations: number;
@@ -94,21 +141,31 @@ export interface GoalOutcome {
   reason: string;
 }
 
+export type Progress = (bestTotal: bigint, permille: number) => boolean;
+
 export interface Core {
   Plan: new () => CorePlan;
-  search(request: SearchRequest, progress: (bestTotal: number, permille: number) => boolean): SearchOutcome;
-  planGoal(request: GoalRequest, progress: (bestTotal: number, permille: number) => boolean): GoalOutcome;
-  formatDuration(seconds: number): string;
+  search(request: SearchRequest, progress: Progress): SearchOutcome;
+  planGoal(request: GoalRequest, progress: Progress): GoalOutcome;
+  goalEntryCount(planet: string, goal: string): number;
+  formatDuration(seconds: bigint): string;
+  shorterPercentText(before: bigint, after: bigint): string;
   version(): string;
-  shorterPercentText(before: number, after: number): string;
 }
 
 type Factory = (options?: object) => Promise<Core>;
 
+// The build's stamp, set by the bundler: the page, its worker and the core
+// carry it in their file names, so a page only ever runs with its own build.
+declare const KORVELIN_BUILD: string;
+export const build = KORVELIN_BUILD;
+
 export async function loadCore(): Promise<Core> {
   // Built by emscripten beside the bundles; kept out of the bundle so that
   // the wasm file is found next to it.
-  const url = new URL('./korvelin.js', import.meta.url).href;
+  const url = new URL(`./korvelin-${build}.js`, import.meta.url).href;
   const factory = (await import(/* @vite-ignore */ url)).default as Factory;
-  return factory();
+  return factory({
+    locateFile: (path: string) => new URL(path.replace(/\.wasm$/, `-${build}.wasm`), import.meta.url).href,
+  });
 }

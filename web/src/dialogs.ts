@@ -1,9 +1,7 @@
 // The page's modal boxes: a message with OK, and the search's progress box
 // that turns into the Yes/No question when the search ends.
 
-function byId<T extends HTMLElement>(id: string): T {
-  return document.getElementById(id) as T;
-}
+import { byId } from './dom';
 
 export function showMessage(text: string, title = 'Korvelin'): Promise<void> {
   const box = byId<HTMLDialogElement>('message-box');

@@ -7,10 +7,7 @@ import type { PlanDocument } from './document';
 import { SearchBox } from './dialogs';
 import { buildingButtons, researchButtons } from './items';
 import type { OptimizeRunner } from './optimize';
-
-function byId<T extends HTMLElement = HTMLElement>(id: string): T {
-  return document.getElementById(id) as T;
-}
+import { byId } from './dom';
 
 // Resolves with "bid:level,…" for Plan, or nothing for Cancel.
 export function askForGoal(doc: PlanDocument, names: Map<number, string>): Promise<string | null> {
@@ -38,7 +35,7 @@ export function askForGoal(doc: PlanDocument, names: Map<number, string>): Promi
 }
 
 function questionText(core: Core, r: GoalOutcome): string {
-  const d = (s: number) => core.formatDuration(s);
+  const d = (s: bigint) => core.formatDuration(s);
   if (r.currentReachesGoal) {
     return `Total time: ${d(r.currentTotal)} \u2192 ${d(r.total)} (${core.shorterPercentText(r.currentTotal, r.total)}% shorter), ` +
       `${r.added} upgrades added. Replace the queue?`;
@@ -49,10 +46,10 @@ function questionText(core: Core, r: GoalOutcome): string {
 export async function planGoal(core: Core, doc: PlanDocument, runner: OptimizeRunner, goal: string): Promise<void> {
   const box = new SearchBox();
   const { outcome: reply, figures } = await runner.search(box, 'Goal', 'goal', goal);
-  runner.last = figures;
   const outcome = reply as GoalOutcome | null;
   if (!outcome) {
-    await box.tell('The search was cancelled before it found a plan; the plan is as it was.');
+    await box.tell(figures.cancelled ? 'The search was cancelled before it found a plan; the plan is as it was.'
+      : 'The search could not start: this page is older than the site. Reload it to search.');
     return;
   }
   if (!outcome.found) {
@@ -65,5 +62,5 @@ export async function planGoal(core: Core, doc: PlanDocument, runner: OptimizeRu
       : 'No faster way to the goal was found.');
     return;
   }
-  if (await box.ask(questionText(core, outcome))) doc.change('Plan Goal', () => doc.plan.restore(outcome.order));
+  if (await box.ask(questionText(core, outcome))) doc.change('Plan Goal', () => doc.plan.applyOrder(outcome.order));
 }

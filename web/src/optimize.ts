@@ -1,9 +1,10 @@
 // "Optimize": runs the order search in the worker behind the progress box,
 // then offers the new order as one undoable step, with the window's texts.
 
-import type { Core, SearchOutcome } from './core';
+import { build, type Core, type SearchOutcome } from './core';
 import type { PlanDocument } from './document';
 import { SearchBox } from './dialogs';
+import { searchTimeMs } from './persist';
 import type { Outcome, StartMessage, WorkerReply } from './searchWorker';
 
 export interface SearchFigures {
@@ -15,16 +16,16 @@ export interface SearchFigures {
 
 export class OptimizeRunner {
   private worker: Worker | null = null;
-  timeLimitMs = 2000;
+  private readonly timeLimitMs = searchTimeMs();
   // Each slice sets the search up again; a quarter second wastes little
   // of it and still lets Cancel answer at once.
   sliceMs = 250;
-  last: SearchFigures | null = null;
 
   constructor(private readonly core: Core, private readonly doc: PlanDocument) {}
 
   private ensureWorker(): Worker {
-    this.worker ??= new Worker(new URL('./searchWorker.js', import.meta.url), { type: 'module' });
+    // The worker of this page's own build, never a newer one the server has.
+    this.worker ??= new Worker(new URL(`./searchWorker-${build}.js`, import.meta.url), { type: 'module' });
     return this.worker;
   }
 
@@ -35,18 +36,27 @@ export class OptimizeRunner {
     const worker = this.ensureWorker();
     const plan = this.doc.plan;
     let cancelAt = 0;
+    const begin = performance.now();
     return new Promise((resolve) => {
       let settled = false;
       const finish = (outcome: Outcome | null, figures: SearchFigures) => {
         if (settled) return;
         settled = true;
+        // The search's figures for the browser's performance tools.
+        performance.measure('korvelin-search', { start: begin, detail: { ...figures, proven: outcome?.provenOptimal ?? false } });
         worker.onmessage = null;
+        worker.onerror = null;
         resolve({ outcome, figures });
+      };
+      // A page older than the site finds no worker of its build.
+      worker.onerror = () => {
+        this.worker = null;
+        finish(null, { evaluations: 0, searchMs: 0, cancelled: false, answerMs: 0 });
       };
       worker.onmessage = (event: MessageEvent<WorkerReply>) => {
         const reply = event.data;
         if (reply.type === 'progress') {
-          const text = reply.bestTotal < 0
+          const text = reply.bestTotal < 0n
             ? `Searching for ${kind === 'goal' ? 'a plan' : 'an order'} every entry gets its deuterium in…`
             : `Best total so far: ${this.core.formatDuration(reply.bestTotal)}`;
           box.update(text, reply.permille);
@@ -71,10 +81,9 @@ export class OptimizeRunner {
       });
       const start: StartMessage = {
         type: 'start',
-        snapshot: plan.snapshot(),
+        order: plan.order(),
         kind,
         planet: plan.fileText(),
-        satellites: this.doc.planet.satellites,
         goal,
         timeLimitMs: this.timeLimitMs,
         maxEvaluations: 0,
@@ -88,9 +97,9 @@ export class OptimizeRunner {
     const box = new SearchBox();
     const { outcome: reply, figures } = await this.search(box, 'Optimize', 'order');
     const outcome = reply as SearchOutcome | null;
-    this.last = figures;
     if (!outcome) {
-      await box.tell('The search was cancelled before it found an order; the plan is as it was.');
+      await box.tell(figures.cancelled ? 'The search was cancelled before it found an order; the plan is as it was.'
+        : 'The search could not start: this page is older than the site. Reload it to search.');
       return;
     }
     if (!outcome.found) {
@@ -105,6 +114,6 @@ export class OptimizeRunner {
       `${this.core.formatDuration(outcome.afterTotal)} ` +
       `(${this.core.shorterPercentText(outcome.beforeTotal, outcome.afterTotal)}% shorter). Apply the new order?`;
     if (!outcome.inputAdmissible) question = 'The current order needs deuterium where none is produced. ' + question;
-    if (await box.ask(question)) this.doc.change('Apply Order', () => this.doc.plan.restore(outcome.order));
+    if (await box.ask(question)) this.doc.change('Apply Order', () => this.doc.plan.applyOrder(outcome.order));
   }
 }

@@ -7,9 +7,8 @@ import { loadCore, type Core, type GoalOutcome, type SearchOutcome } from './cor
 export interface StartMessage {
   type: 'start';
   kind: 'order' | 'goal';
-  snapshot: string;
+  order: string;
   planet: string; // the plan's queue file text: the planet the search plays on
-  satellites: string;
   goal: string; // "bid:level,…" for the goal planner
   timeLimitMs: number;
   maxEvaluations: number;
@@ -19,7 +18,7 @@ export interface StartMessage {
 export type Outcome = SearchOutcome | GoalOutcome;
 
 export type WorkerReply =
-  | { type: 'progress'; bestTotal: number; permille: number }
+  | { type: 'progress'; bestTotal: bigint; permille: number }
   | { type: 'done'; outcome: Outcome; cancelled: boolean; evaluations: number; searchMs: number };
 
 const exactLimit = 10;
@@ -35,16 +34,23 @@ function nextTurn(): Promise<void> {
 }
 
 // The best total an outcome holds, or nothing without a plan.
-function totalOf(outcome: Outcome): number | null {
+function totalOf(outcome: Outcome): bigint | null {
   if (!outcome.found) return null;
   return 'afterTotal' in outcome ? outcome.afterTotal : outcome.total;
 }
 
-function slice(core: Core, start: StartMessage, current: string, seed: number, timeLimitMs: number,
-  maxEvaluations: number, progress: (best: number, permille: number) => boolean): Outcome {
-  const common = { planet: start.planet, satellites: start.satellites, seed, timeLimitMs, maxEvaluations, exactLimit };
-  if (start.kind === 'goal') return core.planGoal({ ...common, goal: start.goal, current }, progress);
-  return core.search({ ...common, snapshot: current }, progress);
+function slice(core: Core, start: StartMessage, order: string, seed: number, timeLimitMs: number,
+  maxEvaluations: number, progress: (best: bigint, permille: number) => boolean): Outcome {
+  const common = { order, planet: start.planet, seed, timeLimitMs, maxEvaluations, exactLimit };
+  if (start.kind === 'goal') return core.planGoal({ ...common, goal: start.goal }, progress);
+  return core.search(common, progress);
+}
+
+// How many entries the search orders: a goal's are the levels still to
+// build from the planet's start, as the desktop counts them.
+function sizeOf(core: Core, start: StartMessage): number {
+  if (start.kind === 'goal') return core.goalEntryCount(start.planet, start.goal);
+  return start.order.split('\n').filter((l) => l).length;
 }
 
 async function run(start: StartMessage): Promise<void> {
@@ -52,11 +58,9 @@ async function run(start: StartMessage): Promise<void> {
   cancelled = false;
   const begin = performance.now();
   const share = () => Math.min(1000, Math.round(((performance.now() - begin) / start.timeLimitMs) * 1000));
-  const entries = start.kind === 'goal' ? start.goal.split(',').reduce((n, t) => n + Number(t.split(':')[1] ?? 0), 0)
-    : start.snapshot.split('\n').filter((l) => l).length;
   // A complete search of a small problem proves its answer only in one piece.
-  const sliced = entries > exactLimit;
-  let current = start.snapshot;
+  const sliced = sizeOf(core, start) > exactLimit;
+  let current = start.order;
   let best: Outcome | null = null;
   let first: Outcome | null = null;
   let evaluations = 0;
@@ -73,7 +77,7 @@ async function run(start: StartMessage): Promise<void> {
         const now = performance.now();
         if (now - lastPost > 50) {
           lastPost = now;
-          const shown = bestTotal !== null && (total < 0 || bestTotal < total) ? bestTotal : total;
+          const shown = bestTotal !== null && (total < 0n || bestTotal < total) ? bestTotal : total;
           post({ type: 'progress', bestTotal: shown, permille: sliced ? share() : permille });
         }
         return true;
@@ -91,7 +95,7 @@ async function run(start: StartMessage): Promise<void> {
       current = outcome.order;
     }
     if (outcome.provenOptimal || !sliced) break;
-    post({ type: 'progress', bestTotal: totalOf(best) ?? -1, permille: share() });
+    post({ type: 'progress', bestTotal: totalOf(best) ?? -1n, permille: share() });
     await nextTurn();
     if (cancelled) break;
   }

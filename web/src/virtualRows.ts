@@ -1,9 +1,10 @@
 // A long list drawn as only the rows in view, between two spacers of the
-// right height, so a plan of thousands of entries redraws as fast as a short
-// one. Rows have one fixed height (set in the style sheet).
+// right height, so a plan of a million entries redraws as fast as a short
+// one: the rows in view are the only ones asked of the core. Rows have one
+// fixed height (set in the style sheet).
 
 export class VirtualRows {
-  private lines: string[] = [];
+  private count = 0;
   private frame = 0;
   // Kept from the resize observer: reading it during a redraw would force a
   // layout of the whole page in the middle of the click.
@@ -15,7 +16,8 @@ export class VirtualRows {
     private readonly body: HTMLElement,
     private readonly rowHeight: number,
     private readonly spacer: (height: number) => string,
-    private readonly row: (line: string, index: number) => string,
+    // The HTML of rows first .. last − 1.
+    private readonly rows: (first: number, last: number) => string,
     private readonly headerHeight = 0,
   ) {
     new ResizeObserver(() => {
@@ -31,29 +33,28 @@ export class VirtualRows {
     });
   }
 
-  setLines(lines: string[]): void {
-    this.lines = lines;
+  setCount(count: number): void {
+    this.count = count;
     this.draw();
   }
 
   // Scrolls just enough to show row `index`.
   reveal(index: number): void {
-    if (index < 0 || index >= this.lines.length) return;
+    if (index < 0 || index >= this.count) return;
     const top = index * this.rowHeight;
     const view = this.viewHeight - this.headerHeight;
     if (top < this.scrollTop) this.scrollTop = this.scroller.scrollTop = top;
     else if (top + this.rowHeight > this.scrollTop + view) this.scrollTop = this.scroller.scrollTop = top + this.rowHeight - view;
-    this.draw();
   }
 
-  private draw(): void {
+  draw(): void {
     this.frame = 0;
-    const count = this.lines.length;
+    const count = this.count;
     const visible = Math.ceil(this.viewHeight / this.rowHeight) + 1;
     const first = Math.max(0, Math.min(count - visible, Math.floor(this.scrollTop / this.rowHeight) - 5));
     const last = Math.min(count, first + visible + 10);
     let html = first > 0 ? this.spacer(first * this.rowHeight) : '';
-    for (let i = Math.max(0, first); i < last; ++i) html += this.row(this.lines[i], i);
+    if (last > first) html += this.rows(first, last);
     if (last < count) html += this.spacer((count - last) * this.rowHeight);
     this.body.innerHTML = html;
   }

@@ -36,11 +36,16 @@ export async function freshPage(context, url) {
     });
     await page.goto(url);
     await ready(page);
-    const count = await page.evaluate(() => window.korvelin.doc.plan.count());
+    const count = await queueCount(page);
     if (count === 0) return page;
     console.error(`fresh page attempt ${attempt}: ${count} entries came back`);
     if (attempt === 3) throw new Error('the stored plan does not go away');
   }
+}
+
+export async function queueCount(page) {
+  const text = await page.locator('#queue-count').textContent();
+  return Number(/\d+/.exec(text)?.[0] ?? 0);
 }
 
 export async function ready(page) {
@@ -66,8 +71,15 @@ export async function clickItems(page, names) {
   for (const name of names) await page.getByRole('button', { name: new RegExp(`^${name} level`) }).click();
 }
 
+// The plan as Save writes it.
 export async function planBytes(page) {
-  return Buffer.from(await page.evaluate(() => Array.from(window.korvelin.doc.plan.fileBytes())));
+  return download(page, 'Save');
+}
+
+// The plan's total in seconds: the last row of Save CSV.
+export async function planTotal(page) {
+  const lines = (await download(page, 'Save CSV')).toString().trim().split('\n');
+  return lines.length > 1 ? BigInt(lines[lines.length - 1].split(',')[11]) : 0n;
 }
 
 export async function dialogText(page) {
