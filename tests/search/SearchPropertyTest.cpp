@@ -149,6 +149,24 @@ std::map<int32_t, int32_t> TargetLevels(const std::vector<GoalTarget> &goal)
     return targets;
 }
 
+// The goal's own entries, item by item.
+std::vector<int32_t> OwnBids(const GoalCase &goalCase)
+{
+    std::vector<int32_t> bids;
+    for (const auto &[bid, level] : TargetLevels(goalCase.goal))
+        bids.insert(bids.end(), static_cast<size_t>(std::max(0, level - goalCase.planet.StartLevel(bid))), bid);
+    return bids;
+}
+
+bool ReachesGoal(const GoalCase &goalCase, std::span<const QueueEntry> entries)
+{
+    const std::map<int32_t, int32_t> targets = TargetLevels(goalCase.goal);
+    return std::all_of(targets.begin(), targets.end(), [&](const auto &target) {
+        const auto built = static_cast<int32_t>(EntriesOf(entries, target.first).size());
+        return goalCase.planet.StartLevel(target.first) + built >= target.second;
+    });
+}
+
 GoalCase RandomGoalCase(CaseRandom &random)
 {
     GoalCase goalCase;
@@ -156,9 +174,7 @@ GoalCase RandomGoalCase(CaseRandom &random)
     goalCase.goal = test::RandomGoal(random, goalCase.planet);
     if (random.Chance(30)) {
         // The goal's own entries and a few economy ones, shuffled.
-        std::vector<int32_t> bids;
-        for (const auto &[bid, level] : TargetLevels(goalCase.goal))
-            bids.insert(bids.end(), static_cast<size_t>(std::max(0, level - goalCase.planet.StartLevel(bid))), bid);
+        std::vector<int32_t> bids = OwnBids(goalCase);
         for (int64_t extra = random.Between(0, 4); extra > 0; --extra)
             bids.push_back(random.Pick<int32_t>(kEconomyItems));
         for (size_t i = bids.size(); i > 1; --i)
@@ -177,16 +193,10 @@ void CheckGoal(const GoalCase &goalCase, const GoalResult &result)
 {
     const Planet &planet = goalCase.planet;
     const std::map<int32_t, int32_t> targets = TargetLevels(goalCase.goal);
-    const auto reaches = [&](std::span<const QueueEntry> entries) {
-        return std::all_of(targets.begin(), targets.end(), [&](const auto &target) {
-            const auto built = static_cast<int32_t>(EntriesOf(entries, target.first).size());
-            return planet.StartLevel(target.first) + built >= target.second;
-        });
-    };
     const PlanWalk current = WalkPlan(planet, goalCase.current);
     EXPECT_EQ(result.currentTotal, current.total);
     EXPECT_EQ(result.currentAdmissible, current.admissible);
-    EXPECT_EQ(result.currentReachesGoal, reaches(goalCase.current));
+    EXPECT_EQ(result.currentReachesGoal, ReachesGoal(goalCase, goalCase.current));
     if (goalCase.currentIsPlan && current.admissible) {
         ASSERT_TRUE(result.found);
         EXPECT_LE(result.total, current.total);
@@ -206,25 +216,70 @@ void CheckGoal(const GoalCase &goalCase, const GoalResult &result)
             EXPECT_LE(entry.level, targets.at(entry.bid));
         }
     }
-    EXPECT_TRUE(reaches(result.plan));
+    EXPECT_TRUE(ReachesGoal(goalCase, result.plan));
     EXPECT_EQ(result.added, static_cast<int32_t>(result.plan.size()) - own);
     const PlanWalk plan = WalkPlan(planet, result.plan);
     EXPECT_TRUE(plan.admissible);
     EXPECT_EQ(plan.total, result.total);
 }
 
-// The goal's own entries are one plan: a proven plan is never slower than
-// their best order.
-void CheckAgainstOwnOrder(const GoalCase &goalCase, const GoalResult &result)
+// The least total of every plan with at most two economy entries beyond the
+// goal's own, or -1 when none is admissible.
+int64_t BestPlanWithTwoAdded(const GoalCase &goalCase)
 {
+    const std::vector<int32_t> own = OwnBids(goalCase);
+    std::vector<int32_t> alphabet(kEconomyItems.begin(), kEconomyItems.end());
+    for (const auto &[bid, level] : TargetLevels(goalCase.goal)) {
+        if (!IsEconomyItem(bid))
+            alphabet.push_back(bid);
+    }
+    int64_t best = -1;
     std::vector<int32_t> bids;
-    for (const auto &[bid, level] : TargetLevels(goalCase.goal))
-        bids.insert(bids.end(), static_cast<size_t>(std::max(0, level - goalCase.planet.StartLevel(bid))), bid);
-    const std::vector<QueueEntry> own = Numbered(bids, goalCase.planet);
+    const auto descend = [&](auto &self) -> void {
+        // Only plans that can still take all of the goal's own entries.
+        int64_t missing = 0;
+        for (const int32_t bid : alphabet) {
+            missing += std::max<int64_t>(0, std::count(own.begin(), own.end(), bid) -
+                                                std::count(bids.begin(), bids.end(), bid));
+        }
+        if (missing > static_cast<int64_t>(own.size() + 2 - bids.size()))
+            return;
+        if (missing == 0) {
+            const PlanWalk walk = WalkPlan(goalCase.planet, Numbered(bids, goalCase.planet));
+            if (walk.admissible && (best < 0 || walk.total < best))
+                best = walk.total;
+        }
+        if (bids.size() >= own.size() + 2)
+            return;
+        for (const int32_t bid : alphabet) {
+            if (!IsEconomyItem(bid) &&
+                std::count(bids.begin(), bids.end(), bid) >= std::count(own.begin(), own.end(), bid))
+                continue;
+            bids.push_back(bid);
+            self(self);
+            bids.pop_back();
+        }
+    };
+    descend(descend);
+    return best;
+}
+
+// A proven plan is never slower than the best order of the goal's own
+// entries, nor, for the smallest goals, than any plan with two more.
+void CheckProof(const GoalCase &goalCase, const GoalResult &result)
+{
+    const std::vector<QueueEntry> own = Numbered(OwnBids(goalCase), goalCase.planet);
     const OptimizeResult order = OptimizeOrder(own, goalCase.planet, EvaluationBudget(200'000, 1));
     if (order.found && order.provenOptimal) {
         ASSERT_TRUE(result.found);
         EXPECT_LE(result.total, order.afterTotal);
+    }
+    if (!own.empty() && own.size() <= 2) {
+        const int64_t brute = BestPlanWithTwoAdded(goalCase);
+        if (brute >= 0) {
+            ASSERT_TRUE(result.found);
+            EXPECT_LE(result.total, brute);
+        }
     }
 }
 
@@ -251,7 +306,7 @@ TEST(SearchPropertyTest, GoalPlannerGivesValidPlansWithTheTotalsItReports)
             PlanGoal(goalCase.planet, goalCase.goal, EvaluationBudget(evaluations, 1 + c), {}, goalCase.current);
         CheckGoal(goalCase, result);
         if (result.provenOptimal)
-            CheckAgainstOwnOrder(goalCase, result);
+            CheckProof(goalCase, result);
         proven += result.provenOptimal ? 1 : 0;
         withAdded += result.found && result.added > 0 ? 1 : 0;
         blocked += result.found ? 0 : 1;
