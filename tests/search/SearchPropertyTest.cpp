@@ -111,7 +111,8 @@ TEST(SearchPropertyTest, OrderSearchGivesValidOrdersWithTheTotalsItReports)
             input = test::ShiftedLevels(random, std::move(input));
         const uint64_t evaluations = static_cast<uint64_t>(random.Between(5'000, 25'000));
         SCOPED_TRACE("order case " + std::to_string(c) + ": " + test::PlanetText(planet) + " queue" +
-                     test::EntriesText(input) + " evaluations " + std::to_string(evaluations));
+                     test::EntriesText(input) + " evaluations " + std::to_string(evaluations) + " seed " +
+                     std::to_string(1 + c));
         const OptimizeResult result = OptimizeOrder(input, planet, EvaluationBudget(evaluations, 1 + c));
         CheckOrder(input, planet, result);
         proven += result.provenOptimal ? 1 : 0;
@@ -303,7 +304,8 @@ TEST(SearchPropertyTest, GoalPlannerGivesValidPlansWithTheTotalsItReports)
         trace << "goal case " << c << ": " << test::PlanetText(goalCase.planet) << " goal";
         for (const GoalTarget &target : goalCase.goal)
             trace << ' ' << target.bid << '=' << target.level;
-        trace << " current" << test::EntriesText(goalCase.current) << " evaluations " << evaluations;
+        trace << " current" << test::EntriesText(goalCase.current) << " evaluations " << evaluations << " seed "
+              << 1 + c;
         SCOPED_TRACE(trace.str());
         const GoalResult result =
             PlanGoal(goalCase.planet, goalCase.goal, EvaluationBudget(evaluations, 1 + c), {}, goalCase.current);
