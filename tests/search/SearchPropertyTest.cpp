@@ -12,8 +12,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <sstream>
+#include <string>
 #include <vector>
 
 namespace korvelin {
