@@ -117,6 +117,12 @@ TEST(SearchPropertyTest, OrderSearchGivesValidOrdersWithTheTotalsItReports)
                      std::to_string(1 + c));
         const OptimizeResult result = OptimizeOrder(input, planet, EvaluationBudget(evaluations, 1 + c));
         CheckOrder(input, planet, result);
+        if (c % 16 == 0) {
+            // No state outlives a search: the same run gives the same order.
+            const OptimizeResult again = OptimizeOrder(input, planet, EvaluationBudget(evaluations, 1 + c));
+            EXPECT_EQ(again.order, result.order);
+            EXPECT_EQ(again.evaluations, result.evaluations);
+        }
         proven += result.provenOptimal ? 1 : 0;
         improved += result.found && result.afterTotal < result.beforeTotal ? 1 : 0;
         blocked += result.found ? 0 : 1;
@@ -312,6 +318,12 @@ TEST(SearchPropertyTest, GoalPlannerGivesValidPlansWithTheTotalsItReports)
         const GoalResult result =
             PlanGoal(goalCase.planet, goalCase.goal, EvaluationBudget(evaluations, 1 + c), {}, goalCase.current);
         CheckGoal(goalCase, result);
+        if (c % 16 == 0) {
+            const GoalResult again =
+                PlanGoal(goalCase.planet, goalCase.goal, EvaluationBudget(evaluations, 1 + c), {}, goalCase.current);
+            EXPECT_EQ(again.plan, result.plan);
+            EXPECT_EQ(again.evaluations, result.evaluations);
+        }
         if (result.provenOptimal)
             CheckProof(goalCase, result);
         proven += result.provenOptimal ? 1 : 0;
