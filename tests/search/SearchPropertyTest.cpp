@@ -12,8 +12,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <sstream>
+#include <string>
 #include <vector>
 
 namespace korvelin {
@@ -74,15 +76,18 @@ void CheckOrder(std::span<const QueueEntry> input, const Planet &planet, const O
         ASSERT_TRUE(result.found);
         EXPECT_LE(result.afterTotal, result.beforeTotal);
     }
-    if (result.provenOptimal && input.size() <= 6) {
-        EXPECT_EQ(result.found ? result.afterTotal : -1, BestInterleaving(input, planet));
-    }
-    if (!result.found) {
-        if (result.blockedProven && input.size() <= 6) {
-            EXPECT_EQ(BestInterleaving(input, planet), -1);
+    if (input.size() <= 6) {
+        // Few enough entries to try every order: a small queue without an
+        // order has a proven blocked entry.
+        const int64_t best = BestInterleaving(input, planet);
+        EXPECT_EQ(result.found, best >= 0);
+        EXPECT_EQ(result.blockedProven, best < 0);
+        if (result.provenOptimal) {
+            EXPECT_EQ(result.afterTotal, best);
         }
-        return;
     }
+    if (!result.found)
+        return;
     ASSERT_EQ(result.order.size(), input.size());
     EXPECT_TRUE(std::is_permutation(result.order.begin(), result.order.end(), input.begin()));
     for (const QueueEntry &entry : input) {
@@ -108,9 +113,16 @@ TEST(SearchPropertyTest, OrderSearchGivesValidOrdersWithTheTotalsItReports)
             input = test::ShiftedLevels(random, std::move(input));
         const uint64_t evaluations = static_cast<uint64_t>(random.Between(5'000, 25'000));
         SCOPED_TRACE("order case " + std::to_string(c) + ": " + test::PlanetText(planet) + " queue" +
-                     test::EntriesText(input) + " evaluations " + std::to_string(evaluations));
+                     test::EntriesText(input) + " evaluations " + std::to_string(evaluations) + " seed " +
+                     std::to_string(1 + c));
         const OptimizeResult result = OptimizeOrder(input, planet, EvaluationBudget(evaluations, 1 + c));
         CheckOrder(input, planet, result);
+        if (c % 16 == 0) {
+            // No state outlives a search: the same run gives the same order.
+            const OptimizeResult again = OptimizeOrder(input, planet, EvaluationBudget(evaluations, 1 + c));
+            EXPECT_EQ(again.order, result.order);
+            EXPECT_EQ(again.evaluations, result.evaluations);
+        }
         proven += result.provenOptimal ? 1 : 0;
         improved += result.found && result.afterTotal < result.beforeTotal ? 1 : 0;
         blocked += result.found ? 0 : 1;
@@ -149,6 +161,24 @@ std::map<int32_t, int32_t> TargetLevels(const std::vector<GoalTarget> &goal)
     return targets;
 }
 
+// The goal's own entries, item by item.
+std::vector<int32_t> OwnBids(const GoalCase &goalCase)
+{
+    std::vector<int32_t> bids;
+    for (const auto &[bid, level] : TargetLevels(goalCase.goal))
+        bids.insert(bids.end(), static_cast<size_t>(std::max(0, level - goalCase.planet.StartLevel(bid))), bid);
+    return bids;
+}
+
+bool ReachesGoal(const GoalCase &goalCase, std::span<const QueueEntry> entries)
+{
+    const std::map<int32_t, int32_t> targets = TargetLevels(goalCase.goal);
+    return std::all_of(targets.begin(), targets.end(), [&](const auto &target) {
+        const auto built = static_cast<int32_t>(EntriesOf(entries, target.first).size());
+        return goalCase.planet.StartLevel(target.first) + built >= target.second;
+    });
+}
+
 GoalCase RandomGoalCase(CaseRandom &random)
 {
     GoalCase goalCase;
@@ -156,9 +186,7 @@ GoalCase RandomGoalCase(CaseRandom &random)
     goalCase.goal = test::RandomGoal(random, goalCase.planet);
     if (random.Chance(30)) {
         // The goal's own entries and a few economy ones, shuffled.
-        std::vector<int32_t> bids;
-        for (const auto &[bid, level] : TargetLevels(goalCase.goal))
-            bids.insert(bids.end(), static_cast<size_t>(std::max(0, level - goalCase.planet.StartLevel(bid))), bid);
+        std::vector<int32_t> bids = OwnBids(goalCase);
         for (int64_t extra = random.Between(0, 4); extra > 0; --extra)
             bids.push_back(random.Pick<int32_t>(kEconomyItems));
         for (size_t i = bids.size(); i > 1; --i)
@@ -177,16 +205,10 @@ void CheckGoal(const GoalCase &goalCase, const GoalResult &result)
 {
     const Planet &planet = goalCase.planet;
     const std::map<int32_t, int32_t> targets = TargetLevels(goalCase.goal);
-    const auto reaches = [&](std::span<const QueueEntry> entries) {
-        return std::all_of(targets.begin(), targets.end(), [&](const auto &target) {
-            const auto built = static_cast<int32_t>(EntriesOf(entries, target.first).size());
-            return planet.StartLevel(target.first) + built >= target.second;
-        });
-    };
     const PlanWalk current = WalkPlan(planet, goalCase.current);
     EXPECT_EQ(result.currentTotal, current.total);
     EXPECT_EQ(result.currentAdmissible, current.admissible);
-    EXPECT_EQ(result.currentReachesGoal, reaches(goalCase.current));
+    EXPECT_EQ(result.currentReachesGoal, ReachesGoal(goalCase, goalCase.current));
     if (goalCase.currentIsPlan && current.admissible) {
         ASSERT_TRUE(result.found);
         EXPECT_LE(result.total, current.total);
@@ -206,25 +228,70 @@ void CheckGoal(const GoalCase &goalCase, const GoalResult &result)
             EXPECT_LE(entry.level, targets.at(entry.bid));
         }
     }
-    EXPECT_TRUE(reaches(result.plan));
+    EXPECT_TRUE(ReachesGoal(goalCase, result.plan));
     EXPECT_EQ(result.added, static_cast<int32_t>(result.plan.size()) - own);
     const PlanWalk plan = WalkPlan(planet, result.plan);
     EXPECT_TRUE(plan.admissible);
     EXPECT_EQ(plan.total, result.total);
 }
 
-// The goal's own entries are one plan: a proven plan is never slower than
-// their best order.
-void CheckAgainstOwnOrder(const GoalCase &goalCase, const GoalResult &result)
+// The least total of every plan with at most two economy entries beyond the
+// goal's own, or -1 when none is admissible.
+int64_t BestPlanWithTwoAdded(const GoalCase &goalCase)
 {
+    const std::vector<int32_t> own = OwnBids(goalCase);
+    std::vector<int32_t> alphabet(kEconomyItems.begin(), kEconomyItems.end());
+    for (const auto &[bid, level] : TargetLevels(goalCase.goal)) {
+        if (!IsEconomyItem(bid))
+            alphabet.push_back(bid);
+    }
+    int64_t best = -1;
     std::vector<int32_t> bids;
-    for (const auto &[bid, level] : TargetLevels(goalCase.goal))
-        bids.insert(bids.end(), static_cast<size_t>(std::max(0, level - goalCase.planet.StartLevel(bid))), bid);
-    const std::vector<QueueEntry> own = Numbered(bids, goalCase.planet);
+    const auto descend = [&](auto &self) -> void {
+        // Only plans that can still take all of the goal's own entries.
+        int64_t missing = 0;
+        for (const int32_t bid : alphabet) {
+            missing += std::max<int64_t>(0, std::count(own.begin(), own.end(), bid) -
+                                                std::count(bids.begin(), bids.end(), bid));
+        }
+        if (missing > static_cast<int64_t>(own.size() + 2 - bids.size()))
+            return;
+        if (missing == 0) {
+            const PlanWalk walk = WalkPlan(goalCase.planet, Numbered(bids, goalCase.planet));
+            if (walk.admissible && (best < 0 || walk.total < best))
+                best = walk.total;
+        }
+        if (bids.size() >= own.size() + 2)
+            return;
+        for (const int32_t bid : alphabet) {
+            if (!IsEconomyItem(bid) &&
+                std::count(bids.begin(), bids.end(), bid) >= std::count(own.begin(), own.end(), bid))
+                continue;
+            bids.push_back(bid);
+            self(self);
+            bids.pop_back();
+        }
+    };
+    descend(descend);
+    return best;
+}
+
+// A proven plan is never slower than the best order of the goal's own
+// entries, nor, for the smallest goals, than any plan with two more.
+void CheckProof(const GoalCase &goalCase, const GoalResult &result)
+{
+    const std::vector<QueueEntry> own = Numbered(OwnBids(goalCase), goalCase.planet);
     const OptimizeResult order = OptimizeOrder(own, goalCase.planet, EvaluationBudget(200'000, 1));
     if (order.found && order.provenOptimal) {
         ASSERT_TRUE(result.found);
         EXPECT_LE(result.total, order.afterTotal);
+    }
+    if (!own.empty() && own.size() <= 2) {
+        const int64_t brute = BestPlanWithTwoAdded(goalCase);
+        if (brute >= 0) {
+            ASSERT_TRUE(result.found);
+            EXPECT_LE(result.total, brute);
+        }
     }
 }
 
@@ -245,13 +312,20 @@ TEST(SearchPropertyTest, GoalPlannerGivesValidPlansWithTheTotalsItReports)
         trace << "goal case " << c << ": " << test::PlanetText(goalCase.planet) << " goal";
         for (const GoalTarget &target : goalCase.goal)
             trace << ' ' << target.bid << '=' << target.level;
-        trace << " current" << test::EntriesText(goalCase.current) << " evaluations " << evaluations;
+        trace << " current" << test::EntriesText(goalCase.current) << " evaluations " << evaluations << " seed "
+              << 1 + c;
         SCOPED_TRACE(trace.str());
         const GoalResult result =
             PlanGoal(goalCase.planet, goalCase.goal, EvaluationBudget(evaluations, 1 + c), {}, goalCase.current);
         CheckGoal(goalCase, result);
+        if (c % 16 == 0) {
+            const GoalResult again =
+                PlanGoal(goalCase.planet, goalCase.goal, EvaluationBudget(evaluations, 1 + c), {}, goalCase.current);
+            EXPECT_EQ(again.plan, result.plan);
+            EXPECT_EQ(again.evaluations, result.evaluations);
+        }
         if (result.provenOptimal)
-            CheckAgainstOwnOrder(goalCase, result);
+            CheckProof(goalCase, result);
         proven += result.provenOptimal ? 1 : 0;
         withAdded += result.found && result.added > 0 ? 1 : 0;
         blocked += result.found ? 0 : 1;
