@@ -49,6 +49,19 @@ TEST_F(ReportTest, WorkedStartAsCsv)
                                                  "2,1,2,90,22,0,161,0,0,0,161,269,353,463,0,53,10,0,0,-11,100\n");
 }
 
+TEST_F(ReportTest, CheckListsTheBrokenLimitsAndExitsOneForAny)
+{
+    const std::string broken = WriteFile("broken.bql", {kHeader, "Temperature=0", "Levels=1:21", "Stock=0:0:0",
+                                                        "##BUILD##", "1:22:999", "108:1:998", "31:1:997"});
+    const ReportRun run = RunWith({"--check", broken});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "1. Metal Mine (22): costs 299273 metal; the metal storage holds 100000\n"
+                       "2. Computer (1): needs Research Lab 1\n");
+    const std::string sound = WriteFile("sound.bql", {kHeader, "Temperature=0", "##BUILD##", "31:1:999", "108:1:998"});
+    EXPECT_EQ(RunWith({"--check", sound}).status, 0);
+    EXPECT_EQ(RunWith({"--check", sound}).out, "");
+}
+
 TEST_F(ReportTest, TableEndsWithTheTotal)
 {
     const std::string path = WriteFile("start.bql", {kHeader, "Temperature=0", "##BUILD##", "1:1:999", "14:1:998"});

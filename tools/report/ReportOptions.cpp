@@ -2,6 +2,8 @@
 
 #include "ToolStart.h"
 
+#include <vector>
+
 namespace korvelin::report {
 
 // GNU layout ("Usage:", "  or:", option table, "Exit status:"), which help2man
@@ -22,13 +24,18 @@ const char *const kReportUsage =
     "  --speed N           economy speed of the server, 1 to 100 (default: the file's\n"
     "                      Speed value, else 1)\n"
     "  --format table|csv  output for a person (default) or for a spreadsheet\n"
+    "  --check             list instead each entry that starts before the levels its\n"
+    "                      item needs, or whose price passes what its store holds\n"
+    "                      while the stock before it is smaller: one line each,\n"
+    "                      \"12. Plasma (1): needs Energy 8, Laser 10, Ion 5\"\n"
     "  --output FILE       write the figures to FILE instead of standard output\n"
     "  --help              show this help and exit\n"
     "  --version           show the version and exit\n"
     "\n"
     "Exit status:\n"
-    "  0  done\n"
-    "  1  the file cannot be read or its header is rejected, or the output cannot be written\n"
+    "  0  done (with --check: no entry breaks a limit)\n"
+    "  1  the file cannot be read or its header is rejected, or the output cannot be written;\n"
+    "     with --check also: some entry breaks a limit\n"
     "  2  a usage error\n";
 
 ParsedArguments ParseReportArguments(std::span<const std::string_view> arguments)
@@ -47,7 +54,18 @@ ParsedArguments ParseReportArguments(std::span<const std::string_view> arguments
                  error = "unknown format '" + value + "' (use table or csv)";
          }},
     };
-    parsed.error = tools::ParseToolArguments(arguments, valueOptions, options);
+    // --check is the one option without a value.
+    std::vector<std::string_view> rest;
+    bool ended = false;
+    for (const std::string_view argument : arguments) {
+        if (!ended && argument == "--check") {
+            options.check = true;
+            continue;
+        }
+        ended = ended || argument == "--";
+        rest.push_back(argument);
+    }
+    parsed.error = tools::ParseToolArguments(rest, valueOptions, options);
     return parsed;
 }
 

@@ -14,6 +14,8 @@ enum class ReportFormat { Table, Csv };
 struct ReportOptions : tools::ToolBasics {
     ReportFormat format = ReportFormat::Table;
     std::optional<std::string> outputPath;
+    // Lists the entries that break the technology tree or a store instead.
+    bool check = false;
 };
 
 struct ParsedArguments {

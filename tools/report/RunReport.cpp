@@ -3,6 +3,7 @@
 #include "ReportOptions.h"
 #include "ToolFiles.h"
 #include "ToolStart.h"
+#include "report/PlanCheck.h"
 #include "report/ReportWriter.h"
 
 #include "queue/BuildQueue.h"
@@ -31,8 +32,17 @@ class LineMessages : public MessageSink {
     std::ostream &err_;
 };
 
-void WriteRows(std::ostream &out, ReportFormat format, std::span<const EntryEvaluation> rows)
+void WriteRows(std::ostream &out, const ReportOptions &options, const tools::ToolPlan &plan,
+               std::span<const EntryEvaluation> rows, bool &problems)
 {
+    if (options.check) {
+        for (const PlanProblem &problem : CheckPlan(plan.queue, plan.planet, rows)) {
+            out << PlanProblemLine(problem) << '\n';
+            problems = true;
+        }
+        return;
+    }
+    const ReportFormat format = options.format;
     if (format == ReportFormat::Csv)
         WriteCsv(out, rows);
     else
@@ -62,22 +72,23 @@ int RunReport(std::span<const std::string_view> arguments, std::ostream &out, st
             rows.push_back(*evaluation);
     }
 
+    bool problems = false;
     if (!options.outputPath) {
-        WriteRows(out, options.format, rows);
+        WriteRows(out, options, plan, rows, problems);
         out.flush();
         if (!out) {
             err << kProgram << ": cannot write standard output\n";
             return 1;
         }
-        return 0;
+        return problems ? 1 : 0;
     }
     std::ostringstream text;
-    WriteRows(text, options.format, rows);
+    WriteRows(text, options, plan, rows, problems);
     if (const auto failure = tools::WriteFileAtomically(*options.outputPath, text.str())) {
         err << kProgram << ": cannot write " << *options.outputPath << ": " << *failure << '\n';
         return 1;
     }
-    return 0;
+    return problems ? 1 : 0;
 }
 
 } // namespace korvelin::report
