@@ -166,7 +166,7 @@ TEST_F(FileCommandsTest, TemperatureValueIsSingleByteTextCutToTheEditLength)
     Open(path);
     EXPECT_EQ(form->MaxTemperatureEdit->text(), QStringLiteral("М-5 x"));
 
-    WriteBytes(path, kHeader + "Temperature=" + std::string(1u << 20, '7') + "\r\n##BUILD##\r\n");
+    WriteBytes(path, kHeader + "Temperature=-5" + std::string(1u << 20, 'x') + "\r\n##BUILD##\r\n");
     Open(path);
     EXPECT_EQ(form->MaxTemperatureEdit->text().size(), form->MaxTemperatureEdit->maxLength());
 }
