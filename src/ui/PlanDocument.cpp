@@ -1,5 +1,6 @@
 #include "ui/PlanDocument.h"
 
+#include "plan/InputRanges.h"
 #include "rules/ItemCatalogue.h"
 
 #include <QUndoCommand>
@@ -192,16 +193,19 @@ void PlanDocument::ChangePlanet(const Planet &planet)
     undoStack_.push(new ReplaceStep(*this, std::move(after), QStringLiteral("Planet")));
 }
 
-void PlanDocument::BuiltUpToHere(int32_t line, const std::array<int64_t, 3> &stockAfter)
+std::optional<std::string> PlanDocument::BuiltUpToHere(int32_t line, const std::array<int64_t, 3> &stockAfter)
 {
     if (line < 0 || line >= queue_.Count())
-        return;
+        return std::nullopt;
     PlanSnapshot after = PlanSnapshot::Of(*this);
     for (const CatalogueItem &item : ItemCatalogue())
         after.planet.SetStartLevel(item.bid, queue_.LevelBefore(item.bid, line + 1));
     after.planet.startStock = stockAfter;
+    if (auto error = CheckPlanet(after.planet))
+        return "Built up to here would leave the planet out of range. " + *error;
     after.entries.erase(after.entries.begin(), after.entries.begin() + line + 1);
     undoStack_.push(new ReplaceStep(*this, std::move(after), QStringLiteral("Built up to here")));
+    return std::nullopt;
 }
 
 void PlanDocument::SetTemperatureText(const QString &text)

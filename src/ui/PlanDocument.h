@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 
 namespace korvelin {
 
@@ -69,8 +70,9 @@ class PlanDocument : public QObject {
     void ChangePlanet(const Planet &planet);
     // Entries 0 .. line are built: each item's start level rises by its
     // entries among them, the start stock becomes `stockAfter` (the walk's
-    // stock after that line) and those entries leave the queue.
-    void BuiltUpToHere(int32_t line, const std::array<int64_t, 3> &stockAfter);
+    // stock after that line) and those entries leave the queue. A planet
+    // outside the supported ranges is refused: the message, and no step.
+    std::optional<std::string> BuiltUpToHere(int32_t line, const std::array<int64_t, 3> &stockAfter);
 
     // What the user typed into the temperature or satellite edit: part of
     // the plan that a save writes, but not an undo step.
