@@ -1,5 +1,6 @@
 #include "ui/FileCommands.h"
 
+#include "plan/QuestionTexts.h"
 #include "storage/QueueFile.h"
 #include "storage/QueueText.h"
 #include "ui/MainForm.h"
@@ -136,7 +137,7 @@ bool MaybeSavePlan(MainForm &form)
     if (!form.document.IsModified())
         return true;
     QuestionRequest question;
-    question.text = QStringLiteral("Save changes to the plan?");
+    question.text = QString::fromStdString(SaveChangesQuestion());
     question.buttons = {Answer::Save, Answer::Discard, Answer::Cancel};
     question.defaultAnswer = Answer::Save;
     question.escapeAnswer = Answer::Cancel;

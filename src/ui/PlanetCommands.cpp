@@ -80,7 +80,8 @@ void EditPlanet(MainForm &form)
         else
             planet.startStock[static_cast<size_t>(target.kind) - 1] = value;
     }
-    form.document.ChangePlanet(planet);
+    if (const auto error = form.document.ChangePlanet(planet))
+        form.platform.ShowMessage(*error);
 }
 
 void BuildUpToHere(MainForm &form, int32_t line)

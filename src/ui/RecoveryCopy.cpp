@@ -1,5 +1,6 @@
 #include "ui/RecoveryCopy.h"
 
+#include "plan/QuestionTexts.h"
 #include "ui/FileCommands.h"
 #include "ui/MainForm.h"
 #include "ui/QueueFileIO.h"
@@ -150,7 +151,7 @@ void RecoveryCopy::OfferLeftCopy()
         if (!leftLock)
             continue; // its instance is running
         QuestionRequest question;
-        question.text = QStringLiteral("Korvelin did not close normally. Restore the unsaved plan?");
+        question.text = QString::fromStdString(RestoreCopyQuestion());
         question.buttons = {Answer::Restore, Answer::Discard};
         question.defaultAnswer = Answer::Restore;
         // Dismissing the box must not throw the plan away.
