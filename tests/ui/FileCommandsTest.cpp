@@ -167,6 +167,21 @@ TEST_F(FileCommandsTest, OpenTakesTheFilesWholePlanet)
     EXPECT_EQ(form->SatelliteCountEdit->text(), QStringLiteral("0"));
 }
 
+// A typed number past its range is refused on the notice line, and the plan
+// keeps the last number that fitted: nothing wraps into another value.
+TEST_F(FileCommandsTest, TypedSatellitesPastTheRangeAreRefusedNotWrapped)
+{
+    form->SatelliteCountEdit->setText(QStringLiteral("12"));
+    form->SatelliteCountEdit->setText(QStringLiteral("99999999999999"));
+    EXPECT_EQ(platform.notices, QStringList{QStringLiteral(
+                                    "Satellites must be a whole number from 0 to 1000000000, not 99999999999999")});
+    EXPECT_EQ(form->SatelliteCountEdit->text(), QStringLiteral("12"));
+    EXPECT_TRUE(platform.messages.empty());
+    const QString saved = PathOf(QStringLiteral("saved.bql"));
+    Save(saved);
+    EXPECT_EQ(ReadBytes(saved), kHeader + "Temperature=0\r\nSatellites=12\r\n##BUILD##\r\n");
+}
+
 TEST_F(FileCommandsTest, RelativePathOpensFromTheCurrentFolder)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
