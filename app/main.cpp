@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
 
@@ -26,6 +27,12 @@ int main(int argc, char *argv[])
                                  QStringLiteral("[FILE.bql]"));
     parser.process(application);
 
+    // Relative to the folder the program was started in, whatever folder is
+    // current by the time the file is opened.
+    QStringList files;
+    for (const QString &file : parser.positionalArguments())
+        files.append(QFileInfo(file).absoluteFilePath());
+
     korvelin::ApplyDesktopLook(application);
     if (!korvelin::ExtendedPrecisionWorks()) {
         QMessageBox::critical(nullptr, QStringLiteral("Korvelin"),
@@ -41,7 +48,7 @@ int main(int argc, char *argv[])
     // Asked before a plan named here is opened, so that plan never replaces
     // the unsaved one unasked.
     korvelin::StartRecovery(*form, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
+    if (!files.isEmpty())
         korvelin::OpenQueueFilePath(*form, files.first());
     return korvelin::RunMessageLoop();
 }

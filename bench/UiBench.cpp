@@ -30,6 +30,7 @@ namespace {
 class QuietPlatform : public Platform {
   public:
     void ShowMessage(std::string_view) override { ++messages; }
+    void ShowNotice(const QString &) override {}
     void ShowErrorBox(const QString &) override {}
     std::optional<QString> ShowFileDialog(const FileDialogRequest &) override { return std::nullopt; }
     void SetClipboardText(const QString &) override {}

@@ -62,6 +62,14 @@ struct QueueFileContents {
     std::vector<int32_t> firstUnknownBids;
     // More build lines than a queue can index; the entries are incomplete.
     bool tooManyEntries = false;
+    // The first value outside its supported range (a start level, stock,
+    // speed, satellites or temperature, or a build line's level beyond 32
+    // bits), as the message that refuses the file. A refused file changes
+    // nothing, as a rejected header doesn't.
+    std::optional<std::string> outOfRange;
+
+    // The header matched and every value is inside its range.
+    bool Accepted() const { return headerAccepted && !outOfRange; }
 };
 
 // The BuildQueue indexes entries with int32.
@@ -95,11 +103,14 @@ class QueueFileParser {
 
     struct NumberField {
         uint32_t magnitude = 0;
+        uint64_t wide = 0; // the magnitude without the wrap, stopping past 32 bits
         bool negative = false;
         bool started = false;
         bool ended = false;
+        std::string shown; // the first characters, for a message
         void Add(char c);
         int32_t Value() const;
+        bool FitsInt32() const;
     };
 
     void AddByte(char c);
@@ -126,6 +137,8 @@ class QueueFileParser {
     // value.
     enum class Key { None, Temperature, Levels, Stock, Satellites, Speed };
     void EndKeyValue(Key key);
+    void Refuse(std::string_view line, const std::string &message);
+    uint64_t buildLine_ = 0;
     bool sawEquals_ = false;
     Key capturing_ = Key::None;
     std::string value_;
@@ -137,7 +150,7 @@ class QueueFileParser {
 
 QueueFileContents ParseQueueFile(std::string_view bytes, std::string_view versionTag);
 
-// The messages a load shows, in order: the rejection alone, or one
+// The messages a load shows, in order: the rejection or the refusal alone, or one
 // "Unknown BID: " per skipped line up to kMaxUnknownBidMessages and then one
 // box that counts the rest.
 std::vector<std::string> LoadMessages(const QueueFileContents &contents, std::string_view versionTag);

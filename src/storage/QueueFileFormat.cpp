@@ -1,5 +1,6 @@
 #include "storage/QueueFile.h"
 
+#include "plan/LevelList.h"
 #include "util/ParseInt.h"
 
 #include <algorithm>
@@ -31,20 +32,9 @@ namespace {
 
 void AppendPlanetLines(std::string &out, const Planet &planet)
 {
-    const auto &catalogue = ItemCatalogue();
-    if (!std::all_of(planet.startLevels.begin(), planet.startLevels.end(), [](int32_t level) { return level == 0; })) {
+    if (const std::string levels = FormatLevelList(planet.startLevels); !levels.empty()) {
         out += "Levels=";
-        bool first = true;
-        for (size_t i = 0; i < catalogue.size(); ++i) {
-            if (planet.startLevels[i] == 0)
-                continue;
-            if (!first)
-                out += ',';
-            first = false;
-            AppendNumber(out, catalogue[i].bid);
-            out += ':';
-            AppendNumber(out, planet.startLevels[i]);
-        }
+        out += levels;
         out += kLineEnd;
     }
     if (planet.startStock != kDefaultStartStock) {
@@ -107,6 +97,10 @@ std::vector<std::string> LoadMessages(const QueueFileContents &contents, std::st
     std::vector<std::string> messages;
     if (!contents.headerAccepted) {
         messages.push_back("Config file is corrupted or not version " + std::string(versionTag));
+        return messages;
+    }
+    if (contents.outOfRange) {
+        messages.push_back(*contents.outOfRange);
         return messages;
     }
     // At most kMaxUnknownBidMessages boxes: all of them exact when they fit,

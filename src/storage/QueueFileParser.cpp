@@ -1,5 +1,7 @@
 #include "storage/QueueFile.h"
 
+#include "plan/InputRanges.h"
+#include "plan/LevelList.h"
 #include "rules/ItemCatalogue.h"
 #include "util/ParseInt.h"
 
@@ -34,6 +36,8 @@ void QueueFileParser::NumberField::Add(char c)
 {
     if (ended)
         return;
+    if (shown.size() < 24)
+        shown += c;
     const bool first = !started;
     started = true;
     if (first && (c == '-' || c == '+')) {
@@ -46,6 +50,13 @@ void QueueFileParser::NumberField::Add(char c)
     }
     // Unsigned arithmetic wraps at 32 bits by definition, as ParseInt does.
     magnitude = magnitude * 10u + static_cast<uint32_t>(c - '0');
+    if (wide <= UINT32_MAX)
+        wide = wide * 10u + static_cast<uint64_t>(c - '0');
+}
+
+bool QueueFileParser::NumberField::FitsInt32() const
+{
+    return wide <= (negative ? uint64_t{1} << 31 : uint64_t{INT32_MAX});
 }
 
 int32_t QueueFileParser::NumberField::Value() const
@@ -169,22 +180,33 @@ void QueueFileParser::EndKeyValue(Key key)
     case Key::None:
         break;
     case Key::Temperature:
+        if (const auto checked = ReadTextInRange(kTemperatureField, kTemperatureRange, value_); checked.error)
+            Refuse("its Temperature line", *checked.error);
         contents_.temperature = std::move(value_);
         break;
     case Key::Satellites:
+        if (const auto checked = ReadTextInRange(kSatellitesField, kSatellitesRange, value_); checked.error)
+            Refuse("its Satellites line", *checked.error);
         contents_.satellites = std::move(value_);
         break;
-    case Key::Speed:
-        contents_.economySpeed = ClampEconomySpeed(ParseInt(value_));
+    case Key::Speed: {
+        const CheckedNumber speed = ReadTextInRange(kSpeedField, kSpeedRange, value_);
+        if (speed.error)
+            Refuse("its Speed line", *speed.error);
+        contents_.economySpeed = ClampEconomySpeed(speed.value);
         break;
+    }
     case Key::Stock: {
         // Missing fields read as 0; a long plan's stock outgrows 32 bits, so
         // each field is read wide.
         std::array<int64_t, 3> stock{};
         std::string_view rest = value_;
-        for (int64_t &amount : stock) {
+        for (size_t kind = 0; kind < stock.size(); ++kind) {
             const auto [field, after] = SplitAt(rest, ':');
-            amount = ParseWideInt(field);
+            const CheckedNumber amount = ReadTextInRange(StockField(kind), kStockRange, field);
+            if (amount.error)
+                Refuse("its Stock line", *amount.error);
+            stock[kind] = amount.value;
             rest = after;
         }
         contents_.startStock = stock;
@@ -193,22 +215,21 @@ void QueueFileParser::EndKeyValue(Key key)
     case Key::Levels: {
         // Items the line does not name start at 0.
         std::array<int32_t, kItemCount> levels{};
-        std::string_view rest = value_;
-        while (!rest.empty()) {
-            const auto [field, after] = SplitAt(rest, ',');
-            rest = after;
-            if (field.empty())
+        for (const LevelField &field : SplitLevelList(value_, ':', ItemNaming::BidsOnly)) {
+            if (field.text.empty())
                 continue;
-            const auto [bidText, levelText] = SplitAt(field, ':');
-            const int32_t bid = ParseInt(bidText);
-            const int32_t item = ItemIndexOf(bid);
-            if (item == -1) {
+            if (!field.bid) {
                 ++contents_.unknownBidLines;
                 if (contents_.firstUnknownBids.size() < kMaxUnknownBidMessages)
-                    contents_.firstUnknownBids.push_back(bid);
+                    contents_.firstUnknownBids.push_back(ParseInt(field.itemText));
                 continue;
             }
-            levels[static_cast<size_t>(item) - 1] = std::max(ParseInt(levelText), 0);
+            const CheckedNumber level =
+                ReadTextInRange(StartLevelField(*field.bid), LevelRange(*field.bid), field.levelText);
+            if (level.error)
+                Refuse("its Levels line", *level.error);
+            levels[static_cast<size_t>(ItemIndexOf(*field.bid)) - 1] =
+                static_cast<int32_t>(std::clamp<int64_t>(level.value, 0, kLevelCap));
         }
         contents_.startLevels = levels;
         break;
@@ -228,8 +249,15 @@ void QueueFileParser::EndKeyLine()
         section_ = Section::Build;
 }
 
+void QueueFileParser::Refuse(std::string_view line, const std::string &message)
+{
+    if (!contents_.outOfRange)
+        contents_.outOfRange = "The file is not opened: " + message + " (" + std::string(line) + ").";
+}
+
 void QueueFileParser::EndBuildLine()
 {
+    ++buildLine_;
     const int32_t bid = bid_.Value();
     if (ItemIndexOf(bid) == -1) {
         ++contents_.unknownBidLines;
@@ -240,6 +268,14 @@ void QueueFileParser::EndBuildLine()
     if (contents_.entries.size() >= maxEntries_) {
         contents_.tooManyEntries = true;
         stopped_ = true;
+        return;
+    }
+    // Levels far past the game's range are still walked (the figures
+    // saturate), but one that a queue cannot hold must not wrap into another.
+    if (!level_.FitsInt32()) {
+        Refuse("build line " + std::to_string(buildLine_),
+               "The level of " + ItemLabel(bid) + " must be a whole number from -2147483648 to 2147483647, not " +
+                   level_.shown);
         return;
     }
     contents_.entries.push_back({bid, level_.Value()});

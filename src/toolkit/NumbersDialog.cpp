@@ -2,16 +2,22 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace korvelin {
+
+namespace {
+
+constexpr int64_t kExactLimit = int64_t{1} << 53;
+
+} // namespace
 
 std::optional<std::vector<int64_t>> QtPlatform::AskNumbers(const NumbersRequest &request)
 {
@@ -19,7 +25,7 @@ std::optional<std::vector<int64_t>> QtPlatform::AskNumbers(const NumbersRequest 
     QDialog dialog(owner);
     dialog.setWindowTitle(request.title);
     auto *columns = new QHBoxLayout;
-    std::vector<QSpinBox *> boxes;
+    std::vector<QDoubleSpinBox *> boxes;
     QFormLayout *form = nullptr;
     QString group;
     for (const NumberField &field : request.fields) {
@@ -29,9 +35,13 @@ std::optional<std::vector<int64_t>> QtPlatform::AskNumbers(const NumbersRequest 
             form = new QFormLayout(box);
             columns->addWidget(box, 0, Qt::AlignTop);
         }
-        auto *spin = new QSpinBox(&dialog);
-        // QSpinBox holds an int; callers keep their ranges inside it.
-        const auto bound = [](int64_t x) { return static_cast<int>(std::clamp<int64_t>(x, INT32_MIN, INT32_MAX)); };
+        // A double with no decimals: QSpinBox stops at 2^31, and stocks go
+        // further; every whole number up to 2^53 is exact in a double.
+        auto *spin = new QDoubleSpinBox(&dialog);
+        spin->setDecimals(0);
+        const auto bound = [](int64_t x) {
+            return static_cast<double>(std::clamp<int64_t>(x, -kExactLimit, kExactLimit));
+        };
         spin->setRange(bound(field.minimum), bound(field.maximum));
         spin->setValue(bound(std::clamp(field.value, field.minimum, field.maximum)));
         spin->setAccessibleName(field.caption);
@@ -51,8 +61,8 @@ std::optional<std::vector<int64_t>> QtPlatform::AskNumbers(const NumbersRequest 
         return std::nullopt;
     std::vector<int64_t> values;
     values.reserve(boxes.size());
-    for (const QSpinBox *spin : boxes)
-        values.push_back(spin->value());
+    for (const QDoubleSpinBox *spin : boxes)
+        values.push_back(static_cast<int64_t>(spin->value()));
     return values;
 }
 

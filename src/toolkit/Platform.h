@@ -41,7 +41,7 @@ struct NumberField {
     QString caption;
     int64_t value = 0; // shown clamped into the range
     int64_t minimum = 0;
-    int64_t maximum = 0; // within the range of int
+    int64_t maximum = 0; // within ±2^53, where a double holds every whole number
 };
 
 struct NumbersRequest {
@@ -68,6 +68,10 @@ class Platform : public MessageSink {
     // titled with its caption, one OK button. Text is UTF-8.
     // void ShowMessage(std::string_view text) override;
 
+    // A note that blocks nothing and asks for no answer: the Qt platform
+    // shows it on a line at the foot of the main window, so it can't stand
+    // in the way of a progress box's Cancel as a modal box would.
+    virtual void ShowNotice(const QString &text) = 0;
     // A box titled "Error" for a failed file operation.
     virtual void ShowErrorBox(const QString &text) = 0;
     // The picked path, or nothing when the user cancelled.

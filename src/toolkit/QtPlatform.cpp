@@ -237,6 +237,28 @@ void QtPlatform::WaitForWork(const QString &title, BackgroundWork &work)
     loop.exec();
 }
 
+void QtPlatform::ShowNotice(const QString &text)
+{
+    QWidget *owner = owner_.data();
+    if (!owner)
+        return;
+    // The window's controls sit at fixed bounds, so the line lies over the
+    // foot of the client area, made on the first notice.
+    auto *line = owner->findChild<QLabel *>(QStringLiteral("NoticeLine"), Qt::FindDirectChildrenOnly);
+    if (!line) {
+        line = new QLabel(owner);
+        line->setObjectName(QStringLiteral("NoticeLine"));
+        line->setAutoFillBackground(true);
+        line->setStyleSheet(QStringLiteral("background: #fff8c4; padding: 1px 4px;"));
+    }
+    line->setText(text);
+    line->setToolTip(text);
+    const int height = line->sizeHint().height();
+    line->setGeometry(0, owner->height() - height, owner->width(), height);
+    line->raise();
+    line->show();
+}
+
 void QtPlatform::OpenUrl(const QString &url)
 {
     QDesktopServices::openUrl(QUrl(url));

@@ -20,6 +20,7 @@ class QtPlatform : public Platform {
     void SetOwner(QWidget *owner);
 
     void ShowMessage(std::string_view text) override;
+    void ShowNotice(const QString &text) override;
     void ShowErrorBox(const QString &text) override;
     std::optional<QString> ShowFileDialog(const FileDialogRequest &request) override;
     void SetClipboardText(const QString &text) override;

@@ -1,5 +1,6 @@
 #include "ui/FileCommands.h"
 
+#include "plan/QuestionTexts.h"
 #include "storage/QueueFile.h"
 #include "storage/QueueText.h"
 #include "ui/MainForm.h"
@@ -46,8 +47,11 @@ void RememberPickedPath(MainForm &form, const QString &path)
 
 void ReadPickedFile(MainForm &form, const QString &path)
 {
-    RememberPickedPath(form, path);
-    ReadQueueFile(form, path);
+    // Resolved before the folder changes: a relative path names a file in
+    // the folder the program was started in.
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    RememberPickedPath(form, absolute);
+    ReadQueueFile(form, absolute);
 }
 
 // Queue files first; any other file can still be picked and is judged by
@@ -90,7 +94,7 @@ bool ReadQueueFile(MainForm &form, const QString &path)
     // leaves the plan on screen as it was.
     for (const std::string &message : LoadMessages(contents, tag))
         form.platform.ShowMessage(message);
-    if (!contents.headerAccepted)
+    if (!contents.Accepted())
         return false;
 
     // An edit keeps at most maxLength characters, one per byte here, so a
@@ -100,9 +104,12 @@ bool ReadQueueFile(MainForm &form, const QString &path)
             return std::nullopt;
         return DecodeFileText(std::string_view(*text).substr(0, static_cast<size_t>(edit->maxLength())));
     };
+    // The file's whole planet: what it leaves out is the planet built from
+    // nothing, never the previous plan's.
     form.document.ReplacePlan(contents.entries, LoadedPlanet(contents),
-                              editText(contents.temperature, form.MaxTemperatureEdit),
-                              editText(contents.satellites, form.SatelliteCountEdit), QStringLiteral("Open"));
+                              editText(contents.temperature, form.MaxTemperatureEdit).value_or(QStringLiteral("0")),
+                              editText(contents.satellites, form.SatelliteCountEdit).value_or(QStringLiteral("0")),
+                              QStringLiteral("Open"));
     form.document.MarkSaved();
     return true;
 }
@@ -130,7 +137,7 @@ bool MaybeSavePlan(MainForm &form)
     if (!form.document.IsModified())
         return true;
     QuestionRequest question;
-    question.text = QStringLiteral("Save changes to the plan?");
+    question.text = QString::fromStdString(SaveChangesQuestion());
     question.buttons = {Answer::Save, Answer::Discard, Answer::Cancel};
     question.defaultAnswer = Answer::Save;
     question.escapeAnswer = Answer::Cancel;

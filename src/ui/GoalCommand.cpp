@@ -1,6 +1,7 @@
 #include "ui/GoalCommand.h"
 
 #include "optimize/OptimizeSummary.h"
+#include "plan/QuestionTexts.h"
 #include "ui/GoalDialog.h"
 #include "ui/MainForm.h"
 #include "ui/PlanetInputs.h"
@@ -15,23 +16,10 @@ namespace korvelin {
 
 namespace {
 
-QString Duration(int64_t seconds)
-{
-    return QString::fromStdString(FormatDuration(seconds));
-}
-
 QString QuestionText(const GoalResult &result)
 {
-    if (result.currentReachesGoal) {
-        return QStringLiteral("Total time: %1 \u2192 %2 (%3% shorter), %4 upgrades added. Replace the queue?")
-            .arg(Duration(result.currentTotal), Duration(result.total),
-                 QString::fromStdString(ShorterPercentText(result.currentTotal, result.total)))
-            .arg(result.added);
-    }
-    return QStringLiteral("Reach the goal in %1 with %2 upgrades, %3 of them added. Replace the queue?")
-        .arg(Duration(result.total))
-        .arg(result.plan.size())
-        .arg(result.added);
+    return QString::fromStdString(ReplaceByGoalQuestion({result.currentReachesGoal, result.currentTotal, result.total,
+                                                         static_cast<int64_t>(result.plan.size()), result.added}));
 }
 
 // As a load replaces the plan, then "Calculate", so the summary shows the

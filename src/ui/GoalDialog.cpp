@@ -2,6 +2,8 @@
 
 #include "ui/MainForm.h"
 
+#include "plan/InputRanges.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -11,13 +13,6 @@
 #include <QVBoxLayout>
 
 namespace korvelin {
-
-namespace {
-
-// As the tool and the planet dialog take levels.
-constexpr int kHighestLevel = 999;
-
-} // namespace
 
 GoalDialog::GoalDialog(MainForm &form, QWidget *parent) : QDialog(parent)
 {
@@ -32,8 +27,10 @@ GoalDialog::GoalDialog(MainForm &form, QWidget *parent) : QDialog(parent)
             const size_t index = static_cast<size_t>(panel * kItemRowsPerPanel + row);
             const int32_t bid = form.ItemRows[index].bid;
             auto *box = new QSpinBox(group);
-            box->setRange(0, kHighestLevel);
-            box->setValue(std::min(form.queue.QueuedLevel(bid), kHighestLevel));
+            // As the tool and the planet dialog take levels.
+            const int32_t highest = MaxLevel(bid);
+            box->setRange(0, highest);
+            box->setValue(std::min(form.queue.QueuedLevel(bid), highest));
             rows->addRow(QString::fromUtf8(EnglishName(ItemIndexOf(bid))), box);
             bids_[index] = bid;
             boxes_[index] = box;

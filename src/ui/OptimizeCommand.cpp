@@ -2,6 +2,7 @@
 
 #include "optimize/OptimizeSummary.h"
 #include "optimize/OrderSearch.h"
+#include "plan/QuestionTexts.h"
 #include "ui/MainForm.h"
 #include "ui/PlanetInputs.h"
 #include "ui/QueueCommands.h"
@@ -15,20 +16,11 @@ namespace korvelin {
 
 namespace {
 
-QString Duration(int64_t seconds)
-{
-    return QString::fromStdString(FormatDuration(seconds));
-}
-
 bool AskToApply(MainForm &form, const OptimizeResult &result)
 {
     QuestionRequest question;
-    question.text = QStringLiteral("Total time: %1 \u2192 %2 (%3% shorter). Apply the new order?")
-                        .arg(Duration(result.beforeTotal), Duration(result.afterTotal),
-                             QString::fromStdString(ShorterPercentText(result.beforeTotal, result.afterTotal)));
-    // The current total then counts no wait for deuterium that never comes.
-    if (!result.inputAdmissible)
-        question.text.prepend(QStringLiteral("The current order needs deuterium where none is produced. "));
+    question.text =
+        QString::fromStdString(ApplyOrderQuestion(result.beforeTotal, result.afterTotal, result.inputAdmissible));
     question.buttons = {Answer::Yes, Answer::No};
     question.defaultAnswer = Answer::Yes;
     question.escapeAnswer = Answer::No;

@@ -1,5 +1,6 @@
 #include "ui/PlanDocument.h"
 
+#include "plan/Plan.h"
 #include "rules/ItemCatalogue.h"
 
 #include <QUndoCommand>
@@ -13,20 +14,24 @@ namespace {
 // Each step keeps exactly what it needs to go back; redo() runs the same
 // queue operation the first time and every time after.
 
+// The text each step shows is the core edit's description.
+QString Described(const PlanEdit &edit)
+{
+    return QString::fromStdString(edit.description);
+}
+
 class AppendStep : public QUndoCommand {
   public:
-    AppendStep(PlanDocument &document, int32_t bid)
-        : QUndoCommand(QStringLiteral("Add")), document_(document), bid_(bid)
-    {
-    }
+    AppendStep(PlanDocument &document, int32_t bid) : document_(document), bid_(bid) {}
     void redo() override
     {
-        BuildQueue &queue = document_.Queue();
-        if (queue.AppendUpgrade(bid_) == -1) {
+        const std::optional<PlanEdit> edit = ApplyAppend(document_.Value(), bid_);
+        if (!edit) {
             setObsolete(true);
             return;
         }
-        document_.Announce({PlanChangeKind::Appended, queue.Count() - 1});
+        setText(Described(*edit));
+        document_.Announce({PlanChangeKind::Appended, edit->position});
     }
     void undo() override
     {
@@ -43,17 +48,16 @@ class AppendStep : public QUndoCommand {
 
 class RemoveStep : public QUndoCommand {
   public:
-    RemoveStep(PlanDocument &document, int32_t index)
-        : QUndoCommand(QStringLiteral("Delete")), document_(document), index_(index)
-    {
-    }
+    RemoveStep(PlanDocument &document, int32_t index) : document_(document), index_(index) {}
     void redo() override
     {
-        removed_ = document_.Queue().RemoveEntry(index_);
-        if (removed_.empty()) {
+        std::optional<PlanEdit> edit = ApplyDelete(document_.Value(), index_);
+        if (!edit) {
             setObsolete(true);
             return;
         }
+        setText(Described(*edit));
+        removed_ = std::move(edit->removed);
         document_.Announce({PlanChangeKind::Removed, index_});
     }
     void undo() override
@@ -70,18 +74,20 @@ class RemoveStep : public QUndoCommand {
 
 class MoveStep : public QUndoCommand {
   public:
-    MoveStep(PlanDocument &document, int32_t from, int32_t to)
-        : QUndoCommand(to < from ? QStringLiteral("Move Up") : QStringLiteral("Move Down")), document_(document),
-          from_(from), to_(to)
-    {
-    }
+    MoveStep(PlanDocument &document, int32_t from, int32_t to) : document_(document), from_(from), to_(to) {}
     void redo() override
     {
-        document_.Queue().SwapEntries(from_, to_);
+        const std::optional<PlanEdit> edit = ApplyMove(document_.Value(), from_, to_);
+        if (!edit) {
+            setObsolete(true);
+            return;
+        }
+        setText(Described(*edit));
         document_.Announce({PlanChangeKind::Moved, to_});
     }
     void undo() override
     {
+        // The exchange is its own inverse.
         document_.Queue().SwapEntries(from_, to_);
         document_.Announce({PlanChangeKind::Moved, from_});
     }
@@ -149,14 +155,14 @@ void PlanDocument::AppendUpgrade(int32_t bid)
 
 void PlanDocument::RemoveEntry(int32_t index)
 {
-    if (index < 0 || index >= queue_.Count())
+    if (index < 0 || index >= plan_.queue.Count())
         return;
     undoStack_.push(new RemoveStep(*this, index));
 }
 
 void PlanDocument::MoveEntry(int32_t index, int32_t neighbour)
 {
-    if (index < 0 || index >= queue_.Count() || neighbour < 0 || neighbour >= queue_.Count() ||
+    if (index < 0 || index >= plan_.queue.Count() || neighbour < 0 || neighbour >= plan_.queue.Count() ||
         (neighbour != index - 1 && neighbour != index + 1))
         return;
     undoStack_.push(new MoveStep(*this, index, neighbour));
@@ -168,40 +174,34 @@ void PlanDocument::ReplacePlan(std::span<const LoadedEntry> entries, const std::
 {
     BuildQueue loaded;
     ApplyLoadedQueue(loaded, entries);
-    PlanSnapshot after{{loaded.Entries().begin(), loaded.Entries().end()},
-                       planet.value_or(planet_),
-                       temperatureText.value_or(temperatureText_),
+    const PlanEdit edit = ReplaceEntries(plan_, loaded.Entries(), planet, actionText.toStdString());
+    PlanSnapshot after{edit.plan.Entries(), edit.plan.planet, temperatureText.value_or(temperatureText_),
                        satellitesText.value_or(satellitesText_)};
-    undoStack_.push(new ReplaceStep(*this, std::move(after), actionText));
+    undoStack_.push(new ReplaceStep(*this, std::move(after), Described(edit)));
 }
 
-void PlanDocument::ChangePlanet(const Planet &planet)
+std::optional<std::string> PlanDocument::ChangePlanet(const Planet &planet)
 {
-    if (planet == planet_)
-        return;
-    BuildQueue renumbered;
-    renumbered.Assign(queue_.Entries());
-    renumbered.SetStartLevels(planet.startLevels);
-    for (const CatalogueItem &item : ItemCatalogue()) {
-        if (planet.StartLevel(item.bid) != planet_.StartLevel(item.bid))
-            renumbered.RenumberEntries(item.bid);
-    }
+    const EditOutcome outcome = korvelin::ChangePlanet(plan_, planet);
+    if (!outcome.edit)
+        return outcome.refusal.empty() ? std::nullopt : std::optional<std::string>(outcome.refusal);
     PlanSnapshot after = PlanSnapshot::Of(*this);
-    after.entries.assign(renumbered.Entries().begin(), renumbered.Entries().end());
-    after.planet = planet;
-    undoStack_.push(new ReplaceStep(*this, std::move(after), QStringLiteral("Planet")));
+    after.entries = outcome.edit->plan.Entries();
+    after.planet = outcome.edit->plan.planet;
+    undoStack_.push(new ReplaceStep(*this, std::move(after), Described(*outcome.edit)));
+    return std::nullopt;
 }
 
-void PlanDocument::BuiltUpToHere(int32_t line, const std::array<int64_t, 3> &stockAfter)
+std::optional<std::string> PlanDocument::BuiltUpToHere(int32_t line, const std::array<int64_t, 3> &stockAfter)
 {
-    if (line < 0 || line >= queue_.Count())
-        return;
+    const EditOutcome outcome = korvelin::BuiltUpToHere(plan_, line, stockAfter);
+    if (!outcome.edit)
+        return outcome.refusal.empty() ? std::nullopt : std::optional<std::string>(outcome.refusal);
     PlanSnapshot after = PlanSnapshot::Of(*this);
-    for (const CatalogueItem &item : ItemCatalogue())
-        after.planet.SetStartLevel(item.bid, queue_.LevelBefore(item.bid, line + 1));
-    after.planet.startStock = stockAfter;
-    after.entries.erase(after.entries.begin(), after.entries.begin() + line + 1);
-    undoStack_.push(new ReplaceStep(*this, std::move(after), QStringLiteral("Built up to here")));
+    after.entries = outcome.edit->plan.Entries();
+    after.planet = outcome.edit->plan.planet;
+    undoStack_.push(new ReplaceStep(*this, std::move(after), Described(*outcome.edit)));
+    return std::nullopt;
 }
 
 void PlanDocument::SetTemperatureText(const QString &text)
@@ -240,10 +240,10 @@ void PlanDocument::PutSatellitesText(const QString &text)
 
 void PlanDocument::PutPlanet(const Planet &planet)
 {
-    if (planet == planet_)
+    if (planet == plan_.planet)
         return;
-    planet_ = planet;
-    queue_.SetStartLevels(planet_.startLevels);
+    plan_.planet = planet;
+    plan_.queue.SetStartLevels(planet.startLevels);
     emit PlanetChanged();
 }
 

@@ -5,6 +5,7 @@
 // through here as an undo step and is announced by one signal, which the list,
 // the item rows, the summary block, the buttons and the caption follow.
 
+#include "plan/Plan.h"
 #include "queue/BuildQueue.h"
 #include "rules/Planet.h"
 #include "storage/QueueFile.h"
@@ -17,6 +18,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 
 namespace korvelin {
 
@@ -45,15 +47,20 @@ class PlanDocument : public QObject {
 
     // Read by the views; changed directly only by code that sets up a plan
     // without announcing it (the start-up state, tests).
-    BuildQueue &Queue() { return queue_; }
-    const BuildQueue &Queue() const { return queue_; }
+    BuildQueue &Queue() { return plan_.queue; }
+    const BuildQueue &Queue() const { return plan_.queue; }
+    // The plan as the core's edits take it.
+    Plan &Value() { return plan_; }
+    const Plan &Value() const { return plan_; }
     const QString &TemperatureText() const { return temperatureText_; }
     const QString &SatellitesText() const { return satellitesText_; }
     // The start levels, stock and economy speed; the temperature and the
     // satellites are the texts' (ReadPlanetInputs reads them with the edits).
-    const Planet &StartPlanet() const { return planet_; }
+    const Planet &StartPlanet() const { return plan_.planet; }
 
-    // Each edit is one undo step; an edit that changes nothing pushes none.
+    // Each edit is one undo step named by the core edit's description ("Delete
+    // Metal Mine (3)"); an edit that changes nothing pushes none, and one the
+    // core refuses returns its message.
     void AppendUpgrade(int32_t bid);
     void RemoveEntry(int32_t index);
     // Exchanges entry `index` with its neighbour `index ± 1`.
@@ -66,11 +73,12 @@ class PlanDocument : public QObject {
     // A new start (levels, stock, speed) as one step. The entries of an item
     // whose start level changed are renumbered start + 1, start + 2, … in
     // queue order, so the plan keeps its shape.
-    void ChangePlanet(const Planet &planet);
+    std::optional<std::string> ChangePlanet(const Planet &planet);
     // Entries 0 .. line are built: each item's start level rises by its
     // entries among them, the start stock becomes `stockAfter` (the walk's
-    // stock after that line) and those entries leave the queue.
-    void BuiltUpToHere(int32_t line, const std::array<int64_t, 3> &stockAfter);
+    // stock after that line) and those entries leave the queue. A planet
+    // outside the supported ranges is refused: the message, and no step.
+    std::optional<std::string> BuiltUpToHere(int32_t line, const std::array<int64_t, 3> &stockAfter);
 
     // What the user typed into the temperature or satellite edit: part of
     // the plan that a save writes, but not an undo step.
@@ -105,8 +113,9 @@ class PlanDocument : public QObject {
   private:
     void UpdateModified();
 
-    BuildQueue queue_;
-    Planet planet_;
+    // The core's plan value; the temperature and satellites are still the
+    // edits' texts below, read by ReadPlanetInputs.
+    Plan plan_;
     QString temperatureText_ = QStringLiteral("0");
     QString satellitesText_ = QStringLiteral("0");
     QUndoStack undoStack_;

@@ -1,8 +1,11 @@
 #include "ui/PlanViews.h"
 
+#include "plan/InputRanges.h"
 #include "ui/ItemDetails.h"
 #include "ui/MainForm.h"
 #include "ui/QueueView.h"
+
+#include <QSignalBlocker>
 
 namespace korvelin {
 
@@ -52,6 +55,29 @@ void SetQueueButtonStates(MainForm &form)
     }
 }
 
+namespace {
+
+// The typed text goes into the plan while its number is in range; past the
+// range the edit goes back to the plan's text and the notice line says why,
+// so a number is never wrapped or cut into another one behind the user's back.
+void FollowTypedNumber(MainForm &form, Edit *edit, std::string_view field, const InputRange &range,
+                       const QString &(PlanDocument::*current)() const, void (PlanDocument::*set)(const QString &))
+{
+    QObject::connect(edit, &QLineEdit::textChanged, &form.document,
+                     [&form, edit, field, range, current, set](const QString &text) {
+                         const CheckedNumber checked = ReadTextInRange(field, range, text.toStdString());
+                         if (checked.error) {
+                             form.platform.ShowNotice(QString::fromStdString(*checked.error));
+                             const QSignalBlocker quiet(edit);
+                             edit->setText((form.document.*current)());
+                             return;
+                         }
+                         (form.document.*set)(text);
+                     });
+}
+
+} // namespace
+
 void FollowPlan(MainForm &form)
 {
     PlanDocument &document = form.document;
@@ -59,9 +85,11 @@ void FollowPlan(MainForm &form)
     QObject::connect(&document, &PlanDocument::Changed, window,
                      [&form](const PlanChange &change) { ShowChange(form, change); });
     QObject::connect(&document, &PlanDocument::TemperatureTextReplaced, form.MaxTemperatureEdit, &QLineEdit::setText);
-    QObject::connect(form.MaxTemperatureEdit, &QLineEdit::textChanged, &document, &PlanDocument::SetTemperatureText);
+    FollowTypedNumber(form, form.MaxTemperatureEdit, kTemperatureField, kTemperatureRange,
+                      &PlanDocument::TemperatureText, &PlanDocument::SetTemperatureText);
     QObject::connect(&document, &PlanDocument::SatellitesTextReplaced, form.SatelliteCountEdit, &QLineEdit::setText);
-    QObject::connect(form.SatelliteCountEdit, &QLineEdit::textChanged, &document, &PlanDocument::SetSatellitesText);
+    FollowTypedNumber(form, form.SatelliteCountEdit, kSatellitesField, kSatellitesRange, &PlanDocument::SatellitesText,
+                      &PlanDocument::SetSatellitesText);
     // A new start is shown as start-up shows the first one: the summary block
     // at position 0 holds the start stock until the next walk.
     QObject::connect(&document, &PlanDocument::PlanetChanged, window,

@@ -6,14 +6,13 @@
 #include "ui/MainForm.h"
 #include "ui/PlanetInputs.h"
 
+#include "plan/InputRanges.h"
+
 #include <algorithm>
 
 namespace korvelin {
 
 namespace {
-
-constexpr int64_t kMaxFormLevel = 999;
-constexpr int64_t kMaxFormStock = 2000000000;
 
 // Where each answer goes back into the planet.
 struct PlanetField {
@@ -33,18 +32,20 @@ void EditPlanet(MainForm &form)
     for (size_t row = 0; row < layouts.size(); ++row) {
         const int32_t bid = layouts[row].bid;
         const QString group = row < kItemRowCount / 2 ? QStringLiteral("Buildings") : QStringLiteral("Research");
-        request.fields.push_back(
-            {group, QString::fromUtf8(Caption(ItemIndexOf(bid))), current.StartLevel(bid), 0, kMaxFormLevel});
+        const InputRange range = LevelRange(bid);
+        request.fields.push_back({group, QString::fromUtf8(Caption(ItemIndexOf(bid))), current.StartLevel(bid),
+                                  range.minimum, range.maximum});
         targets.push_back({bid, 0});
     }
     const char *const stockNames[] = {"Metal", "Crystal", "Deuterium"};
     for (int32_t kind = 0; kind < 3; ++kind) {
         request.fields.push_back({QStringLiteral("Start stock"), QString::fromLatin1(stockNames[kind]),
-                                  current.startStock[static_cast<size_t>(kind)], 0, kMaxFormStock});
+                                  current.startStock[static_cast<size_t>(kind)], kStockRange.minimum,
+                                  kStockRange.maximum});
         targets.push_back({0, kind + 1});
     }
     request.fields.push_back({QStringLiteral("Economy"), QStringLiteral("Economy speed"), current.inputs.economySpeed,
-                              kMinEconomySpeed, kMaxEconomySpeed});
+                              kSpeedRange.minimum, kSpeedRange.maximum});
     targets.push_back({0, 4});
 
     const std::optional<std::vector<int64_t>> answer = form.platform.AskNumbers(request);
@@ -58,15 +59,29 @@ void EditPlanet(MainForm &form)
         // from "Built up to here" beyond its range) stays unless it was edited.
         if (value == std::clamp(field.value, field.minimum, field.maximum))
             continue;
+        // The form's boxes hold their ranges; an answer past one is refused
+        // whole rather than cut, so the planet never takes a value the walk
+        // can't figure.
         const PlanetField &target = targets[i];
+        const std::string fieldName = target.bid != 0 ? StartLevelField(target.bid)
+                                      : target.kind == 4
+                                          ? std::string(kSpeedField)
+                                          : std::string(StockField(static_cast<size_t>(target.kind) - 1));
+        if (const auto error = CheckRange(
+                fieldName, {field.minimum, field.maximum, target.bid != 0 ? LevelRange(target.bid).reason : ""},
+                value)) {
+            form.platform.ShowMessage(*error);
+            return;
+        }
         if (target.bid != 0)
             planet.SetStartLevel(target.bid, static_cast<int32_t>(value));
         else if (target.kind == 4)
-            planet.inputs.economySpeed = ClampEconomySpeed(value);
+            planet.inputs.economySpeed = static_cast<int32_t>(value);
         else
             planet.startStock[static_cast<size_t>(target.kind) - 1] = value;
     }
-    form.document.ChangePlanet(planet);
+    if (const auto error = form.document.ChangePlanet(planet))
+        form.platform.ShowMessage(*error);
 }
 
 void BuildUpToHere(MainForm &form, int32_t line)
@@ -75,7 +90,8 @@ void BuildUpToHere(MainForm &form, int32_t line)
         return;
     const std::array<int64_t, 3> stock =
         StockAfterLine(form.queue, line, form.document.StartPlanet().startStock, ReadPlanetInputs(form));
-    form.document.BuiltUpToHere(line, stock);
+    if (const auto error = form.document.BuiltUpToHere(line, stock))
+        form.platform.ShowMessage(*error);
 }
 
 } // namespace korvelin

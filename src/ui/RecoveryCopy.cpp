@@ -1,5 +1,6 @@
 #include "ui/RecoveryCopy.h"
 
+#include "plan/QuestionTexts.h"
 #include "ui/FileCommands.h"
 #include "ui/MainForm.h"
 #include "ui/QueueFileIO.h"
@@ -31,7 +32,7 @@ std::unique_ptr<QLockFile> TakeLock(const QString &path)
 
 } // namespace
 
-RecoveryCopy::RecoveryCopy(MainForm &form, const QString &folder, QObject *parent)
+RecoveryCopy::RecoveryCopy(MainForm &form, const QString &folder, int writeDelayMs, QObject *parent)
     : QObject(parent), form_(form), folder_(folder), id_(QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
     // A folder that can't be made shows as a lock that can't be taken, and
@@ -40,7 +41,7 @@ RecoveryCopy::RecoveryCopy(MainForm &form, const QString &folder, QObject *paren
     lock_ = TakeLock(PathOf(id_, kLockSuffix));
 
     writeTimer_.setSingleShot(true);
-    writeTimer_.setInterval(kWriteDelayMs);
+    writeTimer_.setInterval(writeDelayMs);
     connect(&writeTimer_, &QTimer::timeout, this, &RecoveryCopy::WriteNow);
     PlanDocument &document = form.document;
     connect(&document, &PlanDocument::Changed, this, &RecoveryCopy::PlanEdited);
@@ -128,7 +129,9 @@ void RecoveryCopy::TellWriteFailed(const QString &reason)
     const QString text = QStringLiteral("The recovery copy of the plan could not be written: %1. "
                                         "Work goes on, but save the plan to keep it safe.")
                              .arg(reason);
-    form_.platform.ShowMessage(text.toStdString());
+    // A notice, never a modal box: the timer fires during a search too,
+    // where a box would stand between the user and Cancel.
+    form_.platform.ShowNotice(text);
 }
 
 void RecoveryCopy::OfferLeftCopy()
@@ -148,7 +151,7 @@ void RecoveryCopy::OfferLeftCopy()
         if (!leftLock)
             continue; // its instance is running
         QuestionRequest question;
-        question.text = QStringLiteral("Korvelin did not close normally. Restore the unsaved plan?");
+        question.text = QString::fromStdString(RestoreCopyQuestion());
         question.buttons = {Answer::Restore, Answer::Discard};
         question.defaultAnswer = Answer::Restore;
         // Dismissing the box must not throw the plan away.
@@ -186,9 +189,10 @@ void RecoveryCopy::RemoveLeft(const QString &id)
     QFile::remove(PathOf(id, kNameSuffix));
 }
 
-void StartRecovery(MainForm &form, const QString &dataFolder)
+void StartRecovery(MainForm &form, const QString &dataFolder, int writeDelayMs)
 {
-    form.Recovery = new RecoveryCopy(form, QDir(dataFolder).filePath(QStringLiteral("recovery")), form.window.get());
+    form.Recovery =
+        new RecoveryCopy(form, QDir(dataFolder).filePath(QStringLiteral("recovery")), writeDelayMs, form.window.get());
     form.Recovery->OfferLeftCopy();
 }
 

@@ -28,8 +28,9 @@ class RecoveryCopy : public QObject {
     // is written once.
     static constexpr int kWriteDelayMs = 1500;
 
-    // `folder` holds the copies and locks; made when missing.
-    RecoveryCopy(MainForm &form, const QString &folder, QObject *parent = nullptr);
+    // `folder` holds the copies and locks; made when missing. Tests pass a
+    // shorter `writeDelayMs` so that they need not sleep.
+    RecoveryCopy(MainForm &form, const QString &folder, int writeDelayMs = kWriteDelayMs, QObject *parent = nullptr);
     // Keeps the copy: only a clean close (EndCleanly) removes it.
     ~RecoveryCopy() override;
 
@@ -70,6 +71,6 @@ class RecoveryCopy : public QObject {
 // Starts keeping recovery copies in `dataFolder` (the application's data
 // folder in the program, a temporary one in tests) and offers a copy left
 // by a run that did not end cleanly.
-void StartRecovery(MainForm &form, const QString &dataFolder);
+void StartRecovery(MainForm &form, const QString &dataFolder, int writeDelayMs = RecoveryCopy::kWriteDelayMs);
 
 } // namespace korvelin

@@ -30,6 +30,9 @@ inline std::string CheckQueueFileProperties(std::string_view bytes, size_t piece
         return "too many message boxes";
     if (!whole.headerAccepted)
         return whole.entries.empty() && !whole.temperature && messages.size() == 1 ? "" : "rejected file carries data";
+    // A refused file is never loaded: it shows the one message that names the value.
+    if (whole.outOfRange)
+        return messages.size() == 1 ? "" : "refused file shows other messages";
 
     BuildQueue queue;
     ApplyLoadedQueue(queue, whole.entries);

@@ -72,8 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, QueueFilePlanetKeys,
     testing::Values(
         KeyCase{"NoKeysIsThePlanetFromNothing", "", 0, 0, {500, 500, 0}, 1, {}},
-        KeyCase{"UnknownBidSkippedNegativeLevelIsZero",
-                "Levels=1:5,77:3,2:-4,,3\r\n",
+        KeyCase{"UnknownBidSkippedEmptyLevelIsZero",
+                "Levels=1:5,77:3,2:,,3\r\n",
                 5,
                 0,
                 {500, 500, 0},
@@ -81,10 +81,61 @@ INSTANTIATE_TEST_SUITE_P(
                 {"Unknown BID: 77"}},
         KeyCase{"LaterLineOverrides", "Levels=1:5\r\nLevels=2:6\r\nSpeed=3\r\nSpeed=4\r\n", 0, 6, {500, 500, 0}, 4, {}},
         KeyCase{"MissingStockFieldsAreZero", "Stock=7\r\n", 0, 0, {7, 0, 0}, 1, {}},
-        KeyCase{"StockBeyond32Bits", "Stock=99999999999:x:-5:8\r\n", 0, 0, {99999999999, 0, -5}, 1, {}},
-        KeyCase{"SpeedClampedLow", "Speed=0\r\n", 0, 0, {500, 500, 0}, 1, {}},
-        KeyCase{"SpeedClampedHigh", "Speed=250\r\n", 0, 0, {500, 500, 0}, 100, {}}),
+        KeyCase{
+            "StockBeyond32Bits", "Stock=274467426591:x:5000000000:8\r\n", 0, 0, {274467426591, 0, 5000000000}, 1, {}},
+        KeyCase{"LevelsAtTheirHighest", "Levels=1:76,2:66\r\n", 76, 66, {500, 500, 0}, 1, {}},
+        KeyCase{"SpeedAtItsHighest", "Speed=100\r\n", 0, 0, {500, 500, 0}, 100, {}}),
     [](const testing::TestParamInfo<KeyCase> &info) { return std::string(info.param.name); });
+
+struct RefusedCase {
+    const char *name;
+    std::string lines; // key lines, then build lines after the marker
+    std::string message;
+};
+
+class QueueFileRefused : public testing::TestWithParam<RefusedCase> {};
+
+// Nothing past its range is cut or wrapped into another value: the file is
+// refused, with the field and its range named.
+TEST_P(QueueFileRefused, NamesTheFieldAndItsRange)
+{
+    const RefusedCase &c = GetParam();
+    const QueueFileContents contents = ParseQueueFile(
+        std::string(kHeader) + c.lines + (c.lines.find("##BUILD##") == std::string::npos ? "##BUILD##\r\n" : ""),
+        "0.7");
+    EXPECT_TRUE(contents.headerAccepted);
+    EXPECT_FALSE(contents.Accepted());
+    EXPECT_EQ(LoadMessages(contents, "0.7"), std::vector<std::string>{"The file is not opened: " + c.message});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, QueueFileRefused,
+    testing::Values(
+        RefusedCase{"SpeedAbove100", "Speed=1000\r\n",
+                    "Economy speed must be a whole number from 1 to 100, not 1000 (its Speed line)."},
+        RefusedCase{"SpeedZero", "Speed=0\r\n",
+                    "Economy speed must be a whole number from 1 to 100, not 0 (its Speed line)."},
+        RefusedCase{"NegativeSatellites", "Satellites=-99999999999\r\n",
+                    "Satellites must be a whole number from 0 to 1000000000, not -99999999999 (its Satellites line)."},
+        RefusedCase{
+            "LevelPastSoundFigures", "Levels=1:77\r\n",
+            "Start level of Metal Mine must be a whole number from 0 to 76 (higher levels overflow the figures), "
+            "not 77 (its Levels line)."},
+        RefusedCase{"LevelBeyond32Bits", "Levels=2:99999999999\r\n",
+                    "Start level of Crystal Mine must be a whole number from 0 to 66 (higher levels overflow the "
+                    "figures), not 99999999999 (its Levels line)."},
+        RefusedCase{"NegativeLevel", "Levels=2:-4\r\n",
+                    "Start level of Crystal Mine must be a whole number from 0 to 66 (higher levels overflow the "
+                    "figures), not -4 (its Levels line)."},
+        RefusedCase{"NegativeStock", "Stock=1:2:-5\r\n",
+                    "Start stock of deuterium must be a whole number from 0 to 1000000000000000, not -5 (its Stock "
+                    "line)."},
+        RefusedCase{"HotterThanAnyPlanet", "Temperature=5000\r\n",
+                    "Maximum temperature must be a whole number from -1000 to 1000, not 5000 (its Temperature line)."},
+        RefusedCase{"BuildLevelBeyond32Bits", "##BUILD##\r\n4:1:999\r\n1:99999999999:998\r\n",
+                    "The level of Metal Mine must be a whole number from -2147483648 to 2147483647, not 99999999999 "
+                    "(build line 2)."}),
+    [](const testing::TestParamInfo<RefusedCase> &info) { return std::string(info.param.name); });
 
 TEST(QueueFilePlanet, SatellitesKeepTheirText)
 {

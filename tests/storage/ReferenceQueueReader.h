@@ -3,6 +3,7 @@
 // text, as the reading rules state them. The streaming parser must agree with
 // it on every input; the randomised test and the fuzz target check that.
 
+#include "plan/InputRanges.h"
 #include "rules/ItemCatalogue.h"
 #include "storage/QueueFile.h"
 #include "util/ParseInt.h"
@@ -51,8 +52,11 @@ inline QueueFileContents ReferenceReadQueueFile(std::string_view bytes, std::str
         const size_t eq = last.find('=');
         const std::string key = last.substr(0, eq);
         const std::string value = eq == std::string::npos ? std::string() : last.substr(eq + 1);
-        if (key == "Temperature")
+        if (key == "Temperature") {
             contents.temperature = value.substr(0, kMaxTemperatureText);
+            if (!kTemperatureRange.Holds(ParseWideInt(*contents.temperature)))
+                contents.outOfRange = "temperature";
+        }
     }
     for (; next < lines.size(); ++next) {
         const std::string &line = lines[next];
@@ -70,7 +74,14 @@ inline QueueFileContents ReferenceReadQueueFile(std::string_view bytes, std::str
                 contents.firstUnknownBids.push_back(bid);
             continue;
         }
-        contents.entries.push_back({bid, ParseInt(levelText)});
+        // A level a queue can't hold refuses the file.
+        const int64_t level = ParseWideInt(levelText);
+        if (level < INT32_MIN || level > INT32_MAX) {
+            if (!contents.outOfRange)
+                contents.outOfRange = "level";
+            continue;
+        }
+        contents.entries.push_back({bid, static_cast<int32_t>(level)});
     }
     return contents;
 }
@@ -79,7 +90,7 @@ inline bool SameContents(const QueueFileContents &a, const QueueFileContents &b)
 {
     return a.headerAccepted == b.headerAccepted && a.temperature == b.temperature && a.entries == b.entries &&
            a.unknownBidLines == b.unknownBidLines && a.firstUnknownBids == b.firstUnknownBids &&
-           a.tooManyEntries == b.tooManyEntries;
+           a.tooManyEntries == b.tooManyEntries && a.outOfRange.has_value() == b.outOfRange.has_value();
 }
 
 } // namespace korvelin::test

@@ -113,7 +113,6 @@ TEST_F(ReportTest, TemperatureOptionOverridesTheFile)
     };
     EXPECT_EQ(deuteriumPerHour(RunWith({"--format=csv", path}).out), "13");
     EXPECT_EQ(deuteriumPerHour(RunWith({"--format=csv", "--temperature", "0", path}).out), "14");
-    EXPECT_EQ(deuteriumPerHour(RunWith({"--format=csv", "--temperature=-x", path}).out), "14");
 }
 
 TEST_F(ReportTest, PlanetFromTheFileOrTheOptions)
@@ -128,6 +127,11 @@ TEST_F(ReportTest, PlanetFromTheFileOrTheOptions)
         RunWith({"--format=csv", "--levels", "1:20", "--stock=0:0:0", "--speed", "2", "--satellites=2", plain});
     EXPECT_EQ(fromFile.status, 0);
     EXPECT_EQ(fromFile.out, fromOptions.out);
+    // An item by its English name, case and blanks around it ignored.
+    EXPECT_EQ(RunWith({"--format=csv", "--levels", " metal MINE :20", "--stock=0:0:0", "--speed", "2", "--satellites=2",
+                       plain})
+                  .out,
+              fromOptions.out);
     // The mine at its start level 20 needs 1345 energy against the two
     // satellites' 40: factor 0, so only the base production, doubled.
     EXPECT_NE(fromFile.out.find(",40,20,0,40,-1305,0\n"), std::string::npos) << fromFile.out;
@@ -190,6 +194,13 @@ TEST(ReportArgumentsTest, UsageErrorsExitWithTwo)
         {"--stock=a:b:c", "q.bql"},
         {"--speed", "0", "q.bql"},
         {"--speed=101", "q.bql"},
+        {"--temperature=-x", "q.bql"},
+        {"--temperature", "1001", "q.bql"},
+        {"--satellites", "-1", "q.bql"},
+        {"--levels", "Metal Mine:77", "q.bql"},
+        {"--levels", "Metal Mines:1", "q.bql"},
+        {"--stock", "1:2:-3", "q.bql"},
+        {"--stock", "1:2:1000000000000001", "q.bql"},
     };
     for (const auto &arguments : cases) {
         const std::vector<std::string_view> views(arguments.begin(), arguments.end());
@@ -211,6 +222,8 @@ TEST(ReportArgumentsTest, HelpAndVersion)
     std::ostringstream helpOut;
     EXPECT_EQ(RunReport(help, helpOut, err), 0);
     EXPECT_EQ(helpOut.str().rfind("Usage: korvelin-report", 0), 0u);
+    // The items a person can name, with their BIDs and levels.
+    EXPECT_NE(helpOut.str().find("\n    21  Shipyard                        0 to 42\n"), std::string::npos);
 }
 
 } // namespace

@@ -149,14 +149,62 @@ TEST_F(FileCommandsTest, LoadReplacesQueueRowsListAndTemperature)
     EXPECT_TRUE(platform.errorBoxes.isEmpty());
 }
 
-TEST_F(FileCommandsTest, LoadWithoutTemperatureKeyKeepsTheEdit)
+// Nothing of the previous plan's planet is carried into the next file: what
+// a file leaves out is the planet built from nothing.
+TEST_F(FileCommandsTest, OpenTakesTheFilesWholePlanet)
 {
-    form->MaxTemperatureEdit->setText(QStringLiteral("12"));
-    const QString path = PathOf(QStringLiteral("q.bql"));
-    WriteBytes(path, kHeader + "temperature=5\r\n##BUILD##\r\n2:1\r\n");
-    Open(path);
-    EXPECT_EQ(form->MaxTemperatureEdit->text(), QStringLiteral("12"));
+    const QString full = PathOf(QStringLiteral("full.bql"));
+    WriteBytes(full, kHeader + "Temperature=-40\r\nLevels=1:5\r\nStock=1:2:3\r\nSatellites=7\r\nSpeed=3\r\n"
+                               "##BUILD##\r\n1:6:999\r\n");
+    Open(full);
+    ASSERT_EQ(form->SatelliteCountEdit->text(), QStringLiteral("7"));
+    const QString bare = PathOf(QStringLiteral("bare.bql"));
+    WriteBytes(bare, kHeader + "temperature=5\r\n##BUILD##\r\n2:1\r\n");
+    Open(bare);
+    const QString saved = PathOf(QStringLiteral("saved.bql"));
+    Save(saved);
+    EXPECT_EQ(ReadBytes(saved), kHeader + "Temperature=0\r\n##BUILD##\r\n2:1:999\r\n");
+    EXPECT_EQ(form->SatelliteCountEdit->text(), QStringLiteral("0"));
+}
+
+// A typed number past its range is refused on the notice line, and the plan
+// keeps the last number that fitted: nothing wraps into another value.
+TEST_F(FileCommandsTest, TypedSatellitesPastTheRangeAreRefusedNotWrapped)
+{
+    form->SatelliteCountEdit->setText(QStringLiteral("12"));
+    form->SatelliteCountEdit->setText(QStringLiteral("99999999999999"));
+    EXPECT_EQ(platform.notices, QStringList{QStringLiteral(
+                                    "Satellites must be a whole number from 0 to 1000000000, not 99999999999999")});
+    EXPECT_EQ(form->SatelliteCountEdit->text(), QStringLiteral("12"));
+    EXPECT_TRUE(platform.messages.empty());
+    const QString saved = PathOf(QStringLiteral("saved.bql"));
+    Save(saved);
+    EXPECT_EQ(ReadBytes(saved), kHeader + "Temperature=0\r\nSatellites=12\r\n##BUILD##\r\n");
+}
+
+TEST_F(FileCommandsTest, RelativePathOpensFromTheCurrentFolder)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    WriteBytes(PathOf(QStringLiteral("sub/plan.bql")), kHeader + "Temperature=5\r\n##BUILD##\r\n2:1\r\n");
+    QDir::setCurrent(dir.path());
+    OpenQueueFilePath(*form, QStringLiteral("sub/plan.bql"));
+    EXPECT_TRUE(platform.errorBoxes.empty()) << platform.errorBoxes.join(QStringLiteral("; ")).toStdString();
     EXPECT_EQ(form->queue.Count(), 1);
+    EXPECT_EQ(form->FileDialog.fileName, PathOf(QStringLiteral("sub/plan.bql")));
+}
+
+TEST_F(FileCommandsTest, ValueOutOfRangeRefusesTheFileAndKeepsThePlan)
+{
+    MakePlan();
+    const WindowState before = State();
+    const QString path = PathOf(QStringLiteral("q.bql"));
+    WriteBytes(path, kHeader + "Temperature=5\r\nSpeed=1000\r\n##BUILD##\r\n2:1\r\n");
+    Open(path);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find("Economy speed must be a whole number from 1 to 100, not 1000"),
+              std::string::npos);
+    EXPECT_TRUE(State() == before);
+    EXPECT_EQ(form->document.StartPlanet().inputs.economySpeed, 1);
 }
 
 TEST_F(FileCommandsTest, TemperatureValueIsSingleByteTextCutToTheEditLength)
@@ -166,7 +214,7 @@ TEST_F(FileCommandsTest, TemperatureValueIsSingleByteTextCutToTheEditLength)
     Open(path);
     EXPECT_EQ(form->MaxTemperatureEdit->text(), QStringLiteral("М-5 x"));
 
-    WriteBytes(path, kHeader + "Temperature=" + std::string(1u << 20, '7') + "\r\n##BUILD##\r\n");
+    WriteBytes(path, kHeader + "Temperature=-5" + std::string(1u << 20, 'x') + "\r\n##BUILD##\r\n");
     Open(path);
     EXPECT_EQ(form->MaxTemperatureEdit->text().size(), form->MaxTemperatureEdit->maxLength());
 }

@@ -6,6 +6,7 @@
 
 #include "storage/QueueFile.h"
 #include "ui/FileCommands.h"
+#include "ui/PlanetCommands.h"
 
 #include <QMenu>
 #include <QTemporaryDir>
@@ -65,7 +66,8 @@ TEST_F(PlanetCommandsTest, PlanetFormRenumbersAsOneUndoStep)
 TEST_F(PlanetCommandsTest, BuiltUpToHereMovesThePlanetOn)
 {
     Click({bid::kMetalMine, bid::kMetalMine, bid::kCrystalMine});
-    const std::array<int64_t, 3> stock = StockAfterLine(form->queue, 1, {500, 500, 0}, {});
+    // korvelin-report's stock after the second line of this plan.
+    const std::array<int64_t, 3> stock{353, 463, 0};
     form->QueueList->SetCurrentIndex(1);
     form->QueueMenu->aboutToShow();
     ASSERT_TRUE(form->BuiltUpToHereAction->isEnabled());
@@ -82,6 +84,44 @@ TEST_F(PlanetCommandsTest, BuiltUpToHereMovesThePlanetOn)
 
     form->document.UndoStack().undo();
     EXPECT_EQ(form->queue.Count(), 3);
+    EXPECT_TRUE(form->document.StartPlanet().StartsFromNothing());
+}
+
+// A level past its item's sound figures is refused with a message, not cut:
+// the form's answer changes nothing.
+TEST_F(PlanetCommandsTest, PlanetFormRefusesALevelPastItsRange)
+{
+    Click(bid::kMetalMine);
+    form->PlanetButton->click();
+    ASSERT_EQ(platform.numberForms.size(), 1u);
+    EXPECT_EQ(platform.numberForms[0].fields[0].maximum, 76);
+    EXPECT_EQ(platform.numberForms[0].fields[26].maximum, 1'000'000'000'000'000);
+    platform.numbersAnswers.push_back(Answer(platform.numberForms[0], 111, 1));
+    const int steps = form->document.UndoStack().count();
+    form->PlanetButton->click();
+    EXPECT_EQ(platform.messages,
+              std::vector<std::string>{"Start level of Metal Mine must be a whole number from 0 to 76 "
+                                       "(higher levels overflow the figures), not 111"});
+    EXPECT_TRUE(form->document.StartPlanet().StartsFromNothing());
+    EXPECT_EQ(Levels(form->queue), (std::vector<int32_t>{1}));
+    EXPECT_EQ(form->document.UndoStack().count(), steps);
+}
+
+TEST_F(PlanetCommandsTest, BuiltUpToHereRefusesAPlanetPastTheRanges)
+{
+    form->queue.AppendEntry(bid::kMetalMine, 90);
+    form->queue.AppendEntry(bid::kCrystalMine, 1);
+    form->QueueList->SetCurrentIndex(0);
+    BuildUpToHere(*form, 0);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    // Metal Mine 90 costs more than the walk can wait for: its stock after
+    // is nonsense, and no planet takes it.
+    EXPECT_EQ(platform.messages[0].rfind("Built up to here would leave the planet out of range. Start stock of metal "
+                                         "must be a whole number from 0 to 1000000000000000, not -",
+                                         0),
+              0u)
+        << platform.messages[0];
+    EXPECT_EQ(form->queue.Count(), 2);
     EXPECT_TRUE(form->document.StartPlanet().StartsFromNothing());
 }
 

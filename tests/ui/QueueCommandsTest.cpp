@@ -110,6 +110,11 @@ TEST_F(QueueCommandsTest, DelRemovesHigherLevelsOfTheItemToo)
     EXPECT_EQ(ButtonStates(), (std::vector<bool>{true, false, false, false, false}));
     EXPECT_EQ(FindItemRow(*form, bid::kMetalMine)->LevelLabel->text(), QStringLiteral("1"));
     EXPECT_EQ(FindItemRow(*form, bid::kCrystalMine)->LevelLabel->text(), QStringLiteral("2"));
+    // The undo step is named by the core's edit, as the web page names it.
+    EXPECT_EQ(form->document.UndoStack().undoText(), QStringLiteral("Delete Metal Mine (1)"));
+    form->document.UndoStack().undo();
+    EXPECT_EQ(Lines(), (QStringList{Line(1, kMetalMine, 1), Line(2, kCrystalMine, 1), Line(3, kMetalMine, 2)}));
+    EXPECT_EQ(form->document.UndoStack().undoText(), QStringLiteral("Add Metal Mine (2)"));
 }
 
 TEST_F(QueueCommandsTest, DelOnLastLineLeavesNewLastLineCurrent)

@@ -23,6 +23,7 @@ namespace korvelin::test {
 class RecordingPlatform : public Platform {
   public:
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
+    void ShowNotice(const QString &text) override { notices.push_back(text); }
     void ShowErrorBox(const QString &text) override { errorBoxes.push_back(text); }
     std::optional<QString> ShowFileDialog(const FileDialogRequest &request) override
     {
@@ -92,6 +93,7 @@ class RecordingPlatform : public Platform {
 
     std::vector<std::string> messages;
     QStringList errorBoxes;
+    QStringList notices;
     std::vector<FileDialogRequest> fileDialogs;
     std::deque<std::optional<QString>> fileDialogAnswers;
     QStringList clipboardTexts;

@@ -9,8 +9,12 @@
 #include "ui/MainForm.h"
 #include "ui/RecoveryCopy.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,6 +23,8 @@
 namespace korvelin::test {
 namespace {
 
+// Short, so that no test sleeps for the real delay.
+constexpr int kWriteDelayMs = 20;
 // Long enough for a copy to follow a change, however busy the machine.
 constexpr int kCopyWait = 10 * RecoveryCopy::kWriteDelayMs;
 
@@ -27,7 +33,7 @@ class RecoveryCopyTest : public testing::Test {
     std::unique_ptr<MainForm> Start(RecordingPlatform &platform)
     {
         auto form = CreateMainForm(platform);
-        StartRecovery(*form, data.path());
+        StartRecovery(*form, data.path(), kWriteDelayMs);
         return form;
     }
 
@@ -53,6 +59,23 @@ class RecoveryCopyTest : public testing::Test {
         form.MaxTemperatureEdit->setText(QStringLiteral("35"));
     }
 
+    // Leaves `id`'s lock as a killed process does: the file stays, naming a
+    // process that is gone.
+    void LeaveStaleLock(const QString &id) const
+    {
+        QProcess gone;
+        gone.start(QStringLiteral("true"), {});
+        ASSERT_TRUE(gone.waitForStarted());
+        const qint64 pid = gone.processId();
+        ASSERT_TRUE(gone.waitForFinished());
+        QFile lock(data.filePath(QStringLiteral("recovery/") + id + QStringLiteral(".lock")));
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+        lock.write(QStringLiteral("%1\n%2\n%3\n")
+                       .arg(pid)
+                       .arg(QCoreApplication::applicationName(), QSysInfo::machineHostName())
+                       .toUtf8());
+    }
+
     QTemporaryDir data;
 };
 
@@ -67,7 +90,9 @@ TEST_F(RecoveryCopyTest, AnUnsavedPlanIsOfferedAfterACrashRestoredAsItWasAndRemo
     ASSERT_TRUE(QTest::qWaitFor([&] { return Copies().size() == 1; }, kCopyWait));
     ASSERT_TRUE(QTest::qWaitFor([&] { return ReadBytes(Copies()[0]) == FormatPlanFile(*crashed); }, kCopyWait));
     const std::string copy = ReadBytes(Copies()[0]);
-    crashed.reset(); // gone without closing, as a killed process is
+    const QString crashedId = QFileInfo(Copies()[0]).completeBaseName();
+    crashed.reset();
+    LeaveStaleLock(crashedId);
 
     RecordingPlatform second;
     second.questionAnswers.push_back(Answer::Restore);
@@ -82,9 +107,10 @@ TEST_F(RecoveryCopyTest, AnUnsavedPlanIsOfferedAfterACrashRestoredAsItWasAndRemo
     EXPECT_TRUE(restored->window->isWindowModified());
     EXPECT_FALSE(restored->document.UndoStack().canUndo());
     EXPECT_EQ(restored->FileDialog.fileName, planPath);
-    // Now this instance's copy, and only that.
+    // Now this instance's copy, and only that; the dead run's lock is gone.
     ASSERT_EQ(Copies().size(), 1u);
     EXPECT_EQ(ReadBytes(Copies()[0]), copy);
+    EXPECT_FALSE(QFileInfo::exists(data.filePath(QStringLiteral("recovery/") + crashedId + QStringLiteral(".lock"))));
 
     second.AnswerNextFileDialog(planPath);
     SaveQueueFile(*restored);
@@ -115,7 +141,7 @@ TEST_F(RecoveryCopyTest, ARunningInstancesCopyIsNeverOfferedAndACleanCloseLeaves
     EXPECT_TRUE(QDir(data.filePath(QStringLiteral("recovery"))).isEmpty()); // no lock left either
 }
 
-TEST_F(RecoveryCopyTest, ACopyThatCannotBeWrittenIsSaidOnceAndTheWorkGoesOn)
+TEST_F(RecoveryCopyTest, ACopyThatCannotBeWrittenIsNoticedOnceWithoutABoxAndTheWorkGoesOn)
 {
     // A file where the copies' folder should be.
     QFile blocker(data.filePath(QStringLiteral("recovery")));
@@ -124,12 +150,14 @@ TEST_F(RecoveryCopyTest, ACopyThatCannotBeWrittenIsSaidOnceAndTheWorkGoesOn)
     RecordingPlatform platform;
     auto form = Start(platform);
     Edit(*form);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !platform.messages.empty(); }, kCopyWait));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !platform.notices.empty(); }, kCopyWait));
     Edit(*form);
-    QTest::qWait(3 * RecoveryCopy::kWriteDelayMs);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_NE(platform.messages[0].find("recovery copy"), std::string::npos);
+    QTest::qWait(3 * kWriteDelayMs);
+    ASSERT_EQ(platform.notices.size(), 1);
+    EXPECT_TRUE(platform.notices[0].contains(QStringLiteral("recovery copy")));
     EXPECT_EQ(form->queue.Count(), 6);
+    // No box of any kind: one would block a search's Cancel.
+    EXPECT_TRUE(platform.messages.empty());
     EXPECT_TRUE(platform.errorBoxes.empty());
 }
 

@@ -2,6 +2,8 @@
 
 #include "ToolFiles.h"
 
+#include "plan/InputRanges.h"
+#include "plan/LevelList.h"
 #include "util/Extended.h"
 #include "util/ParseInt.h"
 #include "util/Version.h"
@@ -37,16 +39,6 @@ bool TakeValue(std::span<const std::string_view> arguments, size_t &i, std::stri
     return true;
 }
 
-// A whole decimal number, with an optional sign, that fits 64 bits.
-std::optional<int64_t> WholeNumber(std::string_view text)
-{
-    const std::string_view digits = !text.empty() && (text[0] == '-' || text[0] == '+') ? text.substr(1) : text;
-    if (digits.empty() || digits.size() > 18 ||
-        !std::ranges::all_of(digits, [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    return ParseWideInt(text);
-}
-
 std::vector<std::string_view> SplitFields(std::string_view text, char separator)
 {
     std::vector<std::string_view> fields;
@@ -61,46 +53,47 @@ std::vector<std::string_view> SplitFields(std::string_view text, char separator)
 
 void TakeLevels(const std::string &value, std::string &error, ToolBasics &basics)
 {
-    std::array<int32_t, kItemCount> levels{};
-    for (const std::string_view field : SplitFields(value, ',')) {
-        const std::vector<std::string_view> parts = SplitFields(field, ':');
-        const std::optional<int64_t> bid = parts.size() == 2 ? WholeNumber(parts[0]) : std::nullopt;
-        const std::optional<int64_t> level = parts.size() == 2 ? WholeNumber(parts[1]) : std::nullopt;
-        if (!bid || !level || *level < 0 || *level > INT32_MAX || *bid < 0 || *bid > INT32_MAX ||
-            ItemIndexOf(static_cast<int32_t>(*bid)) == -1) {
-            error = "--levels: '" + std::string(field) + "' is not BID:LEVEL with a catalogue BID";
-            return;
-        }
-        levels[static_cast<size_t>(ItemIndexOf(static_cast<int32_t>(*bid))) - 1] = static_cast<int32_t>(*level);
+    const TypedLevels read = ReadTypedLevels(value, ':', "--levels");
+    if (!read.error.empty()) {
+        error = read.error;
+        return;
     }
+    std::array<int32_t, kItemCount> levels{};
+    for (const ItemLevel &item : read.levels)
+        levels[static_cast<size_t>(ItemIndexOf(item.bid)) - 1] = item.level;
     basics.levels = levels;
 }
 
 void TakeStock(const std::string &value, std::string &error, ToolBasics &basics)
 {
     const std::vector<std::string_view> parts = SplitFields(value, ':');
-    std::array<int64_t, 3> stock{};
-    for (size_t kind = 0; kind < parts.size() && parts.size() == 3; ++kind) {
-        const std::optional<int64_t> amount = WholeNumber(parts[kind]);
-        if (!amount)
-            break;
-        stock[kind] = *amount;
-        if (kind == 2) {
-            basics.stock = stock;
-            return;
-        }
-    }
-    error = "--stock: '" + value + "' is not METAL:CRYSTAL:DEUTERIUM";
-}
-
-void TakeSpeed(const std::string &value, std::string &error, ToolBasics &basics)
-{
-    const std::optional<int64_t> speed = WholeNumber(value);
-    if (!speed || *speed < kMinEconomySpeed || *speed > kMaxEconomySpeed) {
-        error = "--speed: '" + value + "' is not a whole number from 1 to 100";
+    if (parts.size() != 3) {
+        error = "--stock: '" + value + "' is not METAL:CRYSTAL:DEUTERIUM";
         return;
     }
-    basics.speed = static_cast<int32_t>(*speed);
+    std::array<int64_t, 3> stock{};
+    for (size_t kind = 0; kind < parts.size(); ++kind) {
+        const std::optional<int64_t> amount = ParseWholeNumber(parts[kind]);
+        if (!amount || !kStockRange.Holds(*amount)) {
+            error =
+                "--stock: " + OutOfRangeMessage(StockField(kind), kStockRange, "'" + std::string(parts[kind]) + "'");
+            return;
+        }
+        stock[kind] = *amount;
+    }
+    basics.stock = stock;
+}
+
+// A whole number inside `range`, for --speed, --satellites and --temperature.
+std::optional<int64_t> TakeNumber(std::string_view option, std::string_view field, const InputRange &range,
+                                  const std::string &value, std::string &error)
+{
+    const std::optional<int64_t> number = ParseWholeNumber(value);
+    if (!number || !range.Holds(*number)) {
+        error = std::string(option) + ": " + OutOfRangeMessage(field, range, "'" + value + "'");
+        return std::nullopt;
+    }
+    return number;
 }
 
 const ValueOption *FindOption(std::span<const ValueOption> options, std::string_view argument)
@@ -118,11 +111,23 @@ std::string ParseToolArguments(std::span<const std::string_view> arguments, std:
                                ToolBasics &basics)
 {
     std::vector<ValueOption> options{
-        {"--temperature", [&](const std::string &value, std::string &) { basics.temperature = value; }},
-        {"--satellites", [&](const std::string &value, std::string &) { basics.satellites = value; }},
+        {"--temperature",
+         [&](const std::string &value, std::string &error) {
+             if (TakeNumber("--temperature", kTemperatureField, kTemperatureRange, value, error))
+                 basics.temperature = value;
+         }},
+        {"--satellites",
+         [&](const std::string &value, std::string &error) {
+             if (TakeNumber("--satellites", kSatellitesField, kSatellitesRange, value, error))
+                 basics.satellites = value;
+         }},
         {"--levels", [&](const std::string &value, std::string &error) { TakeLevels(value, error, basics); }},
         {"--stock", [&](const std::string &value, std::string &error) { TakeStock(value, error, basics); }},
-        {"--speed", [&](const std::string &value, std::string &error) { TakeSpeed(value, error, basics); }},
+        {"--speed",
+         [&](const std::string &value, std::string &error) {
+             if (const auto speed = TakeNumber("--speed", kSpeedField, kSpeedRange, value, error))
+                 basics.speed = static_cast<int32_t>(*speed);
+         }},
     };
     options.insert(options.end(), toolOptions.begin(), toolOptions.end());
     std::string error;
@@ -162,7 +167,7 @@ std::optional<int> StartTool(const ToolIdentity &tool, const std::string &usageE
         return 2;
     }
     if (basics.help) {
-        out << tool.usage;
+        out << tool.usage << '\n' << ItemTableText();
         return 0;
     }
     if (basics.version) {
@@ -181,7 +186,7 @@ std::optional<int> StartTool(const ToolIdentity &tool, const std::string &usageE
         err << tool.program << ": cannot read " << basics.inputPath << ": " << error << '\n';
         return 1;
     }
-    if (!contents.headerAccepted) {
+    if (!contents.Accepted()) {
         for (const std::string &message : LoadMessages(contents, versionTag))
             err << tool.program << ": " << basics.inputPath << ": " << message << '\n';
         return 1;

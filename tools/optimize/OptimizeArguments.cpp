@@ -2,6 +2,8 @@
 
 #include "ToolStart.h"
 
+#include "plan/LevelList.h"
+
 #include <algorithm>
 #include <charconv>
 #include <chrono>
@@ -24,17 +26,21 @@ const char *const kOptimizeUsage =
     "planet to target levels, adding mines, power plants and factories where they\n"
     "pay for themselves.\n"
     "\n"
-    "  --temperature TEXT  maximum temperature (default: the file's Temperature value)\n"
-    "  --satellites TEXT   number of solar satellites (default: the file's Satellites\n"
-    "                      value, else 0)\n"
-    "  --levels BID:LEVEL,...  start levels of the planet, every other item at 0\n"
-    "                      (default: the file's Levels value)\n"
-    "  --stock M:K:D       start stock of metal, crystal and deuterium (default: the\n"
-    "                      file's Stock value, else 500:500:0)\n"
+    "  --temperature N     maximum temperature, -1000 to 1000 (default: the file's\n"
+    "                      Temperature value)\n"
+    "  --satellites N      number of solar satellites, 0 to 1000000000 (default: the\n"
+    "                      file's Satellites value, else 0)\n"
+    "  --levels ITEM:LEVEL,...  start levels of the planet, every other item at 0\n"
+    "                      (default: the file's Levels value); ITEM is a BID or an\n"
+    "                      English name from the list below, LEVEL from 0 to the\n"
+    "                      item's highest level with sound figures\n"
+    "  --stock M:K:D       start stock of metal, crystal and deuterium, each 0 to\n"
+    "                      1000000000000000 (default: the file's Stock value, else\n"
+    "                      500:500:0)\n"
     "  --speed N           economy speed of the server, 1 to 100 (default: the file's\n"
     "                      Speed value, else 1)\n"
-    "  --goal BID=LEVEL,... plan the fastest way to these levels from the file's\n"
-    "                      planet (LEVEL 0 to 999); the file's queue is not used\n"
+    "  --goal ITEM=LEVEL,... plan the fastest way to these levels from the file's\n"
+    "                      planet; the file's queue is not used\n"
     "  --economy           plan the fastest way to the levels the file's queue\n"
     "                      reaches, adding economy upgrades where they help\n"
     "  --seconds N         longest search time in seconds, a positive number (default: 2)\n"
@@ -71,32 +77,13 @@ bool ParseSeed(const std::string &text, uint64_t &seed)
     return failure == std::errc() && end == text.data() + text.size() && !text.empty();
 }
 
-constexpr int32_t kHighestGoalLevel = 999;
-
-// "BID=LEVEL,...": catalogue BIDs, levels 0 to 999.
+// "ITEM=LEVEL,...", each item by its BID or English name.
 std::string ParseGoal(const std::string &text, std::vector<GoalTarget> &goal)
 {
-    const std::string bad = "--goal needs BID=LEVEL pairs separated by ',', not '" + text + "'";
-    size_t begin = 0;
-    for (;;) {
-        const size_t comma = std::min(text.find(',', begin), text.size());
-        const std::string field = text.substr(begin, comma - begin);
-        const size_t equals = field.find('=');
-        if (equals == std::string::npos)
-            return bad;
-        uint64_t bid = 0;
-        uint64_t level = 0;
-        if (!ParseSeed(field.substr(0, equals), bid) || !ParseSeed(field.substr(equals + 1), level))
-            return bad;
-        if (bid > 1000 || ItemIndexOf(static_cast<int32_t>(bid)) == -1)
-            return "--goal: unknown BID " + field.substr(0, equals);
-        if (level > kHighestGoalLevel)
-            return "--goal: level " + field.substr(equals + 1) + " is not from 0 to 999";
-        goal.push_back({static_cast<int32_t>(bid), static_cast<int32_t>(level)});
-        if (comma == text.size())
-            return {};
-        begin = comma + 1;
-    }
+    const TypedLevels read = ReadTypedLevels(text, '=', "--goal");
+    for (const ItemLevel &item : read.levels)
+        goal.push_back({item.bid, item.level});
+    return read.error;
 }
 
 } // namespace

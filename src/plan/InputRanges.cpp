@@ -1,0 +1,133 @@
+#include "plan/InputRanges.h"
+
+#include "rules/ItemCatalogue.h"
+#include "rules/UpgradeCost.h"
+#include "util/ParseInt.h"
+
+#include <algorithm>
+#include <array>
+
+namespace korvelin {
+
+namespace {
+
+class NoMessages : public MessageSink {
+  public:
+    void ShowMessage(std::string_view) override {}
+};
+
+std::array<int32_t, kItemCount> ComputeMaxLevels()
+{
+    NoMessages quiet;
+    std::array<int32_t, kItemCount> levels{};
+    for (size_t i = 0; i < levels.size(); ++i) {
+        const int32_t bid = ItemCatalogue()[i].bid;
+        int32_t level = 0;
+        while (level < kLevelCap) {
+            const std::array<int64_t, 3> price = UpgradeCosts(bid, level + 1, quiet);
+            if (std::any_of(price.begin(), price.end(), [](int64_t amount) { return amount > kStockRange.maximum; }))
+                break;
+            ++level;
+        }
+        levels[i] = level;
+    }
+    return levels;
+}
+
+} // namespace
+
+int32_t MaxLevel(int32_t bid)
+{
+    static const std::array<int32_t, kItemCount> levels = ComputeMaxLevels();
+    const int32_t index = ItemIndexOf(bid);
+    return index == -1 ? 0 : levels[static_cast<size_t>(index - 1)];
+}
+
+InputRange LevelRange(int32_t bid)
+{
+    return {0, MaxLevel(bid), "higher levels overflow the figures"};
+}
+
+std::string OutOfRangeMessage(std::string_view field, const InputRange &range, std::string_view given)
+{
+    std::string text(field);
+    text += " must be a whole number from ";
+    text += std::to_string(range.minimum);
+    text += " to ";
+    text += std::to_string(range.maximum);
+    if (!range.reason.empty()) {
+        text += " (";
+        text += range.reason;
+        text += ')';
+    }
+    text += ", not ";
+    text += given;
+    return text;
+}
+
+std::optional<std::string> CheckRange(std::string_view field, const InputRange &range, int64_t value)
+{
+    if (range.Holds(value))
+        return std::nullopt;
+    return OutOfRangeMessage(field, range, std::to_string(value));
+}
+
+std::string StartLevelField(int32_t bid)
+{
+    return "Start level of " + ItemLabel(bid);
+}
+
+std::string_view StockField(size_t kind)
+{
+    switch (kind) {
+    case 0:
+        return kMetalField;
+    case 1:
+        return kCrystalField;
+    default:
+        return kDeuteriumField;
+    }
+}
+
+std::optional<std::string> CheckPlanet(const Planet &planet)
+{
+    for (const CatalogueItem &item : ItemCatalogue()) {
+        if (auto error = CheckRange(StartLevelField(item.bid), LevelRange(item.bid), planet.StartLevel(item.bid)))
+            return error;
+    }
+    for (size_t kind = 0; kind < planet.startStock.size(); ++kind) {
+        if (auto error = CheckRange(StockField(kind), kStockRange, planet.startStock[kind]))
+            return error;
+    }
+    if (auto error = CheckRange(kSpeedField, kSpeedRange, planet.inputs.economySpeed))
+        return error;
+    if (auto error = CheckRange(kSatellitesField, kSatellitesRange, planet.inputs.satellites))
+        return error;
+    return CheckRange(kTemperatureField, kTemperatureRange, planet.inputs.maxTemperature);
+}
+
+std::optional<int64_t> ParseWholeNumber(std::string_view text)
+{
+    const std::string_view digits = !text.empty() && (text[0] == '-' || text[0] == '+') ? text.substr(1) : text;
+    // 18 digits always fit 64 bits; longer numbers are beyond every range.
+    if (digits.empty() || digits.size() > 18 ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    return ParseWideInt(text);
+}
+
+CheckedNumber ReadTextInRange(std::string_view field, const InputRange &range, std::string_view text)
+{
+    CheckedNumber checked;
+    checked.value = ParseWideInt(text);
+    if (!range.Holds(checked.value)) {
+        // The text as given, cut so that an endless value can't make an endless message.
+        constexpr size_t kShown = 40;
+        const std::string shown =
+            text.size() > kShown ? std::string(text.substr(0, kShown)) + "..." : std::string(text);
+        checked.error = OutOfRangeMessage(field, range, shown);
+    }
+    return checked;
+}
+
+} // namespace korvelin

@@ -1,0 +1,36 @@
+#include "plan/QuestionTexts.h"
+
+#include "optimize/OptimizeSummary.h"
+#include "util/FormatDuration.h"
+
+namespace korvelin {
+
+std::string SaveChangesQuestion()
+{
+    return "Save changes to the plan?";
+}
+
+std::string RestoreCopyQuestion()
+{
+    return "Korvelin did not close normally. Restore the unsaved plan?";
+}
+
+std::string ApplyOrderQuestion(int64_t beforeTotal, int64_t afterTotal, bool currentAdmissible)
+{
+    std::string text = currentAdmissible ? "" : "The current order needs deuterium where none is produced. ";
+    text += "Total time: " + FormatDuration(beforeTotal) + " \u2192 " + FormatDuration(afterTotal) + " (" +
+            ShorterPercentText(beforeTotal, afterTotal) + "% shorter). Apply the new order?";
+    return text;
+}
+
+std::string ReplaceByGoalQuestion(const GoalAnswer &answer)
+{
+    if (answer.currentReachesGoal)
+        return "Total time: " + FormatDuration(answer.currentTotal) + " \u2192 " + FormatDuration(answer.total) + " (" +
+               ShorterPercentText(answer.currentTotal, answer.total) + "% shorter), " + std::to_string(answer.added) +
+               " upgrades added. Replace the queue?";
+    return "Reach the goal in " + FormatDuration(answer.total) + " with " + std::to_string(answer.upgrades) +
+           " upgrades, " + std::to_string(answer.added) + " of them added. Replace the queue?";
+}
+
+} // namespace korvelin

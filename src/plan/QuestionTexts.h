@@ -1,0 +1,29 @@
+#pragma once
+// The questions a front end asks about the plan, worded once. Durations are
+// the core's own formatted text; each front end only adds its buttons.
+
+#include <cstdint>
+#include <string>
+
+namespace korvelin {
+
+// Before Open, New or closing with unsaved changes.
+std::string SaveChangesQuestion();
+// At start-up, when a run that did not close left a copy of its plan.
+std::string RestoreCopyQuestion();
+// After the order search: "Total time: A → B (x% shorter). Apply the new
+// order?", led by a warning when the current order never gets its deuterium
+// (its total then counts no wait for it).
+std::string ApplyOrderQuestion(int64_t beforeTotal, int64_t afterTotal, bool currentAdmissible);
+// After the goal search: the saving against the current queue when that
+// queue already reaches the goal, else the plan's own figures.
+struct GoalAnswer {
+    bool currentReachesGoal = false;
+    int64_t currentTotal = 0;
+    int64_t total = 0;
+    int64_t upgrades = 0;
+    int64_t added = 0;
+};
+std::string ReplaceByGoalQuestion(const GoalAnswer &answer);
+
+} // namespace korvelin
