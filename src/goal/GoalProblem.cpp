@@ -376,13 +376,18 @@ bool GoalProblem::RemainingExceeds(const PlanSlot &slot, int64_t slack) const
     }
     if (synthesizer == -1)
         return true;
+    // What raising an item to entry `end` costs beyond the goal's own
+    // entries of it, which `needed` holds already.
+    const auto beyondGoal = [&](int32_t item, int32_t end, size_t kind) {
+        const int32_t from = std::max(at(item), Required(item));
+        return CostBetween(item, from, std::max(end, from), kind);
+    };
     for (size_t kind = 0; kind < 2; ++kind) {
         const int32_t mine = kProducerItems[kind];
-        const int64_t goalPrice =
-            SatAdd(needed[kind], CostBetween(kDeuteriumItem, at(kDeuteriumItem), synthesizer, kind));
+        const int64_t goalPrice = SatAdd(needed[kind], beyondGoal(kDeuteriumItem, synthesizer, kind));
         bool enough = false;
         for (int32_t end = at(mine); end <= reached(mine) && !enough; ++end) {
-            const int64_t price = SatAdd(goalPrice, CostBetween(mine, at(mine), end, kind));
+            const int64_t price = SatAdd(goalPrice, beyondGoal(mine, end, kind));
             enough = enoughWithin(SatSub(SatSub(price, slot.state.stock[kind]), allowance), fullRate(mine, end, kind));
         }
         if (!enough)
