@@ -8,6 +8,7 @@
 #include "queue/BuildQueue.h"
 #include "rules/Planet.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>

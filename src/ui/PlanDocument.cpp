@@ -2,6 +2,7 @@
 
 #include "plan/Plan.h"
 #include "rules/ItemCatalogue.h"
+#include "util/ParseInt.h"
 
 #include <QUndoCommand>
 
@@ -209,6 +210,7 @@ void PlanDocument::SetTemperatureText(const QString &text)
     if (text == temperatureText_)
         return;
     temperatureText_ = text;
+    plan_.planet.inputs.maxTemperature = ParseInt(text.toStdString());
     temperatureTyped_ = true;
     UpdateModified();
 }
@@ -218,12 +220,16 @@ void PlanDocument::SetSatellitesText(const QString &text)
     if (text == satellitesText_)
         return;
     satellitesText_ = text;
+    plan_.planet.inputs.satellites = ParseInt(text.toStdString());
     satellitesTyped_ = true;
     UpdateModified();
 }
 
 void PlanDocument::PutTemperatureText(const QString &text)
 {
+    // The number follows the text even when the text stays: the planet put
+    // before it may have brought another.
+    plan_.planet.inputs.maxTemperature = ParseInt(text.toStdString());
     if (text == temperatureText_)
         return;
     temperatureText_ = text;
@@ -232,6 +238,7 @@ void PlanDocument::PutTemperatureText(const QString &text)
 
 void PlanDocument::PutSatellitesText(const QString &text)
 {
+    plan_.planet.inputs.satellites = ParseInt(text.toStdString());
     if (text == satellitesText_)
         return;
     satellitesText_ = text;

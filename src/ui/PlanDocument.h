@@ -54,8 +54,8 @@ class PlanDocument : public QObject {
     const Plan &Value() const { return plan_; }
     const QString &TemperatureText() const { return temperatureText_; }
     const QString &SatellitesText() const { return satellitesText_; }
-    // The start levels, stock and economy speed; the temperature and the
-    // satellites are the texts' (ReadPlanetInputs reads them with the edits).
+    // The whole planet, the temperature and satellites as the numbers of
+    // the texts.
     const Planet &StartPlanet() const { return plan_.planet; }
 
     // Each edit is one undo step named by the core edit's description ("Delete
@@ -113,8 +113,9 @@ class PlanDocument : public QObject {
   private:
     void UpdateModified();
 
-    // The core's plan value; the temperature and satellites are still the
-    // edits' texts below, read by ReadPlanetInputs.
+    // The core's plan value. Its temperature and satellites are the numbers
+    // of the texts below, which stay for the file: a save writes the text's
+    // number as typed.
     Plan plan_;
     QString temperatureText_ = QStringLiteral("0");
     QString satellitesText_ = QStringLiteral("0");

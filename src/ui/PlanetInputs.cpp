@@ -1,30 +1,28 @@
 #include "ui/PlanetInputs.h"
 
 #include "ui/MainForm.h"
-#include "util/ParseInt.h"
 
 namespace korvelin {
 
+// The plan's numbers, which follow every accepted change of the edits.
 int32_t ReadMaxTemperature(const MainForm &form)
 {
-    return ParseInt(form.MaxTemperatureEdit->text().toStdString());
+    return form.document.StartPlanet().inputs.maxTemperature;
 }
 
 int32_t ReadSatelliteCount(const MainForm &form)
 {
-    return ParseInt(form.SatelliteCountEdit->text().toStdString());
+    return form.document.StartPlanet().inputs.satellites;
 }
 
 PlanetInputs ReadPlanetInputs(const MainForm &form)
 {
-    return {ReadMaxTemperature(form), ReadSatelliteCount(form), form.document.StartPlanet().inputs.economySpeed};
+    return form.document.StartPlanet().inputs;
 }
 
 Planet CurrentPlanet(const MainForm &form)
 {
-    Planet planet = form.document.StartPlanet();
-    planet.inputs = ReadPlanetInputs(form);
-    return planet;
+    return form.document.StartPlanet();
 }
 
 PlanetInputSource PlanetInputsOf(const MainForm &form)

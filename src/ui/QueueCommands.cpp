@@ -25,19 +25,17 @@ void RemoveCurrentEntry(MainForm &form)
     form.document.RemoveEntry(CurrentLine(form));
 }
 
+// Whether the line may move is the core edit's rule; a refused move pushes
+// no step.
 void MoveCurrentUp(MainForm &form)
 {
     const int32_t current = CurrentLine(form);
-    if (current <= 0 || current >= form.queue.Count() || !form.queue.CanMoveUp(current))
-        return;
     form.document.MoveEntry(current, current - 1);
 }
 
 void MoveCurrentDown(MainForm &form)
 {
     const int32_t current = CurrentLine(form);
-    if (current < 0 || current >= form.queue.Count() - 1 || !form.queue.CanMoveDown(current))
-        return;
     form.document.MoveEntry(current, current + 1);
 }
 

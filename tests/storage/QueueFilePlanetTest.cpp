@@ -20,12 +20,13 @@ TEST(QueueFilePlanet, EveryKeyWrittenInOrderAndReadBack)
     planet.SetStartLevel(bid::kMetalMine, 20);
     planet.SetStartLevel(bid::kCrystalMine, 17);
     planet.SetStartLevel(bid::kRoboticsFactory, 2);
-    planet.startStock = {120000, 80000, 15000};
+    // Past 2^32, as Built up to here leaves a long plan's stock.
+    planet.startStock = {274467426591, 5000000000, 15000};
     planet.inputs.satellites = 3;
     planet.inputs.economySpeed = 5;
     const std::string bytes = FormatQueueFile(test::Entries({{1, 21}}), "40", planet, "0.7");
     EXPECT_EQ(bytes, std::string(kHeader) +
-                         "Levels=1:20,2:17,14:2\r\nStock=120000:80000:15000\r\nSatellites=3\r\nSpeed=5\r\n"
+                         "Levels=1:20,2:17,14:2\r\nStock=274467426591:5000000000:15000\r\nSatellites=3\r\nSpeed=5\r\n"
                          "##BUILD##\r\n1:21:999\r\n");
 
     const QueueFileContents contents = ParseQueueFile(bytes, "0.7");

@@ -154,11 +154,14 @@ TEST_P(QueueMoveTest, MovesKeepLevelsRising)
     for (const int32_t b : c.bids)
         Click(b);
     PickLine(c.line);
+    const int steps = form->document.UndoStack().count();
     (c.up ? form->UpButton : form->DownButton)->click();
     std::vector<int32_t> after;
     for (const QueueEntry &entry : form->queue.Entries())
         after.push_back(entry.bid);
     EXPECT_EQ(after, c.after);
+    // A refused move leaves no step behind.
+    EXPECT_EQ(form->document.UndoStack().count(), steps + (after == c.bids ? 0 : 1));
     EXPECT_EQ(Current(), c.current);
     EXPECT_EQ(SelectedLines(), std::vector<int>{c.current});
     EXPECT_EQ(Lines()[c.current].mid(0, 3), QString::number(c.current + 1) + QStringLiteral(". "));
