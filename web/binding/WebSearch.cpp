@@ -13,7 +13,7 @@ namespace {
 
 bool LoadPlan(WebPlan &plan, const std::string &planet, const std::string &order)
 {
-    return plan.Load(planet).accepted && plan.ApplyOrder(order);
+    return plan.Load(planet).accepted && plan.ApplyOrder(order, false).refusal.empty();
 }
 
 OptimizeOptions OptionsOf(uint32_t seed, double timeLimitMs, double maxEvaluations, int32_t exactLimit)

@@ -34,15 +34,6 @@ export function askForGoal(doc: PlanDocument, names: Map<number, string>): Promi
   });
 }
 
-function questionText(core: Core, r: GoalOutcome): string {
-  const d = (s: bigint) => core.formatDuration(s);
-  if (r.currentReachesGoal) {
-    return `Total time: ${d(r.currentTotal)} \u2192 ${d(r.total)} (${core.shorterPercentText(r.currentTotal, r.total)}% shorter), ` +
-      `${r.added} upgrades added. Replace the queue?`;
-  }
-  return `Reach the goal in ${d(r.total)} with ${r.entries} upgrades, ${r.added} of them added. Replace the queue?`;
-}
-
 export async function planGoal(core: Core, doc: PlanDocument, runner: OptimizeRunner, goal: string): Promise<void> {
   const box = new SearchBox();
   const { outcome: reply, figures } = await runner.search(box, 'Goal', 'goal', goal);
@@ -62,5 +53,5 @@ export async function planGoal(core: Core, doc: PlanDocument, runner: OptimizeRu
       : 'No faster way to the goal was found.');
     return;
   }
-  if (await box.ask(questionText(core, outcome))) doc.change('Plan Goal', () => doc.plan.applyOrder(outcome.order));
+  if (await box.ask(core.replaceByGoalQuestion(outcome))) doc.edit(() => doc.plan.applyOrder(outcome.order, true));
 }
