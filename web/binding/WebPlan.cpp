@@ -6,8 +6,8 @@
 #include "util/Version.h"
 
 #include <algorithm>
+#include <climits>
 #include <sstream>
-#include <type_traits>
 
 namespace korvelin::web {
 
@@ -18,6 +18,33 @@ namespace {
 // not a gigabyte of them.
 constexpr size_t kHistoryEntries = 4'000'000;
 constexpr size_t kHistorySteps = 500;
+
+// A Planet form field as SetField names it: its name in messages and its range.
+struct NamedField {
+    std::string name;
+    InputRange range;
+    std::optional<size_t> stock; // metal 0, crystal 1, deuterium 2
+    int32_t bid = 0;             // for a start level
+};
+
+std::optional<NamedField> FieldOf(const std::string &field)
+{
+    if (field == "temperature")
+        return NamedField{std::string(kTemperatureField), kTemperatureRange, {}, 0};
+    if (field == "satellites")
+        return NamedField{std::string(kSatellitesField), kSatellitesRange, {}, 0};
+    if (field == "speed")
+        return NamedField{std::string(kSpeedField), kSpeedRange, {}, 0};
+    if (field == "metal" || field == "crystal" || field == "deuterium") {
+        const size_t kind = field == "metal" ? 0 : field == "crystal" ? 1 : 2;
+        return NamedField{std::string(StockField(kind)), kStockRange, kind, 0};
+    }
+    const std::optional<int64_t> number = ParseWholeNumber(field);
+    if (!number || *number < 0 || *number > INT32_MAX || ItemIndexOf(static_cast<int32_t>(*number)) == -1)
+        return std::nullopt;
+    const auto bid = static_cast<int32_t>(*number);
+    return NamedField{StartLevelField(bid), LevelRange(bid), {}, bid};
+}
 
 } // namespace
 
@@ -45,36 +72,34 @@ PlanetForm WebPlan::Form() const
             std::to_string(stock[2])};
 }
 
+FieldRangeView WebPlan::Range(const std::string &field) const
+{
+    const auto named = FieldOf(field);
+    if (!named)
+        return {};
+    return {std::to_string(named->range.minimum), std::to_string(named->range.maximum)};
+}
+
 EditResult WebPlan::SetField(const std::string &field, const std::string &text)
 {
+    const auto named = FieldOf(field);
+    if (!named)
+        return {{}, "Unknown field: " + field};
+    const CheckedNumber checked = ReadTypedNumber(named->name, named->range, text);
+    if (checked.error)
+        return {{}, *checked.error};
+    // Each range fits its field's type, so the casts keep the value.
     Planet planet = plan_.planet;
-    const auto read = [&text](std::string_view name, const InputRange &range, auto &target) -> std::string {
-        const CheckedNumber checked = ReadTypedNumber(name, range, text);
-        if (checked.error)
-            return *checked.error;
-        target = static_cast<std::remove_reference_t<decltype(target)>>(checked.value);
-        return {};
-    };
-    std::string refusal;
     if (field == "temperature")
-        refusal = read(kTemperatureField, kTemperatureRange, planet.inputs.maxTemperature);
+        planet.inputs.maxTemperature = static_cast<int32_t>(checked.value);
     else if (field == "satellites")
-        refusal = read(kSatellitesField, kSatellitesRange, planet.inputs.satellites);
+        planet.inputs.satellites = static_cast<int32_t>(checked.value);
     else if (field == "speed")
-        refusal = read(kSpeedField, kSpeedRange, planet.inputs.economySpeed);
-    else if (field == "metal" || field == "crystal" || field == "deuterium") {
-        const size_t kind = field == "metal" ? 0 : field == "crystal" ? 1 : 2;
-        refusal = read(StockField(kind), kStockRange, planet.startStock[kind]);
-    } else {
-        const std::optional<int64_t> bid = ParseWholeNumber(field);
-        if (!bid || ItemIndexOf(static_cast<int32_t>(*bid)) == -1)
-            return {{}, "Unknown field: " + field};
-        int32_t level = 0;
-        refusal = read(StartLevelField(static_cast<int32_t>(*bid)), LevelRange(static_cast<int32_t>(*bid)), level);
-        planet.SetStartLevel(static_cast<int32_t>(*bid), level);
-    }
-    if (!refusal.empty())
-        return {{}, refusal};
+        planet.inputs.economySpeed = static_cast<int32_t>(checked.value);
+    else if (named->stock)
+        planet.startStock[*named->stock] = checked.value;
+    else
+        planet.SetStartLevel(named->bid, static_cast<int32_t>(checked.value));
     return Take(ChangePlanet(plan_, planet));
 }
 

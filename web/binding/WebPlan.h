@@ -37,6 +37,12 @@ struct PlanetForm {
     std::string deuterium;
 };
 
+// The bounds of a Planet form field, as the core's text.
+struct FieldRangeView {
+    std::string minimum;
+    std::string maximum;
+};
+
 // One item button: the next level the button queues and its figures.
 struct ItemRowView {
     int32_t bid = 0;
@@ -89,6 +95,9 @@ class WebPlan {
     // is one step of the page's history, named by the core's description.
 
     PlanetForm Form() const;
+    // The range SetField checks `field` against, for the page's inputs; empty
+    // for an unknown field.
+    FieldRangeView Range(const std::string &field) const;
     // One field of the Planet form, as typed, read and checked against the
     // core's range for it. `field` is "temperature", "satellites", "speed",
     // "metal", "crystal", "deuterium" or an item's BID for its start level.

@@ -27,6 +27,12 @@ export interface EditResult {
   refusal: string;
 }
 
+// A Planet form field's bounds, as the core's text.
+export interface FieldRange {
+  minimum: string;
+  maximum: string;
+}
+
 export interface ItemRow {
   bid: number;
   name: string;
@@ -75,6 +81,8 @@ export interface CorePlan {
   // The core's edits, each one undo step when it changes the plan. A field
   // of the Planet form, or an item's BID for its start level, as typed.
   setField(field: string, text: string): EditResult;
+  // The bounds setField checks the field against.
+  range(field: string): FieldRange;
   builtUpTo(index: number): EditResult;
   append(bid: number): EditResult;
   remove(index: number): EditResult;

@@ -14,7 +14,7 @@ export function askForGoal(doc: PlanDocument, names: Map<number, string>): Promi
   const box = byId<HTMLDialogElement>('goal-box');
   const fill = (host: HTMLElement, buttons: { bid: number }[]) => {
     host.innerHTML = buttons.map(({ bid }) =>
-      `<label>${names.get(bid) ?? bid} <input type="number" min="0" max="999" step="1" required ` +
+      `<label>${names.get(bid) ?? bid} <input type="number" min="0" max="${doc.plan.range(String(bid)).maximum}" step="1" required ` +
       `name="${bid}" value="${doc.plan.queuedLevel(bid)}"></label>`).join('');
   };
   fill(byId('goal-buildings'), buildingButtons);
