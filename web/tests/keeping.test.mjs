@@ -101,6 +101,19 @@ test('a file whose planet is out of range is refused by name and changes nothing
   await closePage(page);
 });
 
+test('Built up to here past the highest supported level is refused by name and changes nothing', async () => {
+  const page = await freshPage(browser.context, browser.url);
+  await openFile(page, 'high.bql', planFile(['Levels=1:76'], ['1:77:999']));
+  const before = await planBytes(page);
+  await page.locator('#queue li').nth(0).click();
+  await page.getByRole('button', { name: 'Built up to here' }).click();
+  assert.match(await dialogText(page),
+    /^Built up to here would leave the planet out of range\. Start level of Metal Mine must be a whole number from 0 to 76 \(.*\), not 77$/);
+  await page.getByRole('button', { name: 'OK' }).click();
+  assert.ok((await planBytes(page)).equals(before));
+  await closePage(page);
+});
+
 test('a saturated total shows as korvelin-report shows it', async () => {
   const path = join(dataDir, 'huge-levels.bql');
   const page = await freshPage(browser.context, browser.url);
