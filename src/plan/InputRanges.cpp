@@ -116,17 +116,35 @@ std::optional<int64_t> ParseWholeNumber(std::string_view text)
     return ParseWideInt(text);
 }
 
+namespace {
+
+std::string RefuseText(std::string_view field, const InputRange &range, std::string_view text)
+{
+    // The text as given, cut so that an endless value can't make an endless message.
+    constexpr size_t kShown = 40;
+    const std::string shown = text.size() > kShown ? std::string(text.substr(0, kShown)) + "..." : std::string(text);
+    return OutOfRangeMessage(field, range, shown);
+}
+
+} // namespace
+
 CheckedNumber ReadTextInRange(std::string_view field, const InputRange &range, std::string_view text)
 {
     CheckedNumber checked;
     checked.value = ParseWideInt(text);
-    if (!range.Holds(checked.value)) {
-        // The text as given, cut so that an endless value can't make an endless message.
-        constexpr size_t kShown = 40;
-        const std::string shown =
-            text.size() > kShown ? std::string(text.substr(0, kShown)) + "..." : std::string(text);
-        checked.error = OutOfRangeMessage(field, range, shown);
-    }
+    if (!range.Holds(checked.value))
+        checked.error = RefuseText(field, range, text);
+    return checked;
+}
+
+CheckedNumber ReadTypedNumber(std::string_view field, const InputRange &range, std::string_view text)
+{
+    CheckedNumber checked;
+    const std::optional<int64_t> number = text.empty() ? std::optional<int64_t>(0) : ParseWholeNumber(text);
+    if (number && range.Holds(*number))
+        checked.value = *number;
+    else
+        checked.error = RefuseText(field, range, text);
     return checked;
 }
 

@@ -77,5 +77,9 @@ struct CheckedNumber {
     std::optional<std::string> error;
 };
 CheckedNumber ReadTextInRange(std::string_view field, const InputRange &range, std::string_view text);
+// A number typed into the web page's form: a whole number and nothing else,
+// an empty field reading as 0 as an empty edit always has. Other text is
+// refused with the same message as a value out of range.
+CheckedNumber ReadTypedNumber(std::string_view field, const InputRange &range, std::string_view text);
 
 } // namespace korvelin

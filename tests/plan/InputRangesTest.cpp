@@ -78,5 +78,32 @@ TEST(InputRanges, TypedLevelsNameTheFaultyField)
     }
 }
 
+// The page's form reads strictly: what is not a whole number is refused
+// like a number out of range, never read as its leading digits.
+TEST(InputRanges, TypedNumbersAreWholeAndInRange)
+{
+    const struct {
+        const char *text;
+        int64_t value;
+        std::string error; // empty: taken
+    } cases[] = {
+        {"", 0, ""},
+        {"-3", 0, "Satellites must be a whole number from 0 to 1000000000, not -3"},
+        {"+12", 12, ""},
+        {"12abc", 0, "Satellites must be a whole number from 0 to 1000000000, not 12abc"},
+        {"1000000000", 1'000'000'000, ""},
+        {"99999999999999999999999", 0,
+         "Satellites must be a whole number from 0 to 1000000000, not 99999999999999999999999"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        const CheckedNumber read = ReadTypedNumber(kSatellitesField, kSatellitesRange, c.text);
+        EXPECT_EQ(read.error.value_or(""), c.error);
+        if (c.error.empty()) {
+            EXPECT_EQ(read.value, c.value);
+        }
+    }
+}
+
 } // namespace
 } // namespace korvelin

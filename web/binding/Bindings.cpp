@@ -6,6 +6,7 @@
 #include "WebSearch.h"
 
 #include "optimize/OptimizeSummary.h"
+#include "plan/QuestionTexts.h"
 #include "util/FormatDuration.h"
 #include "util/Version.h"
 
@@ -25,12 +26,12 @@ template <typename T> val ToArray(const std::vector<T> &items)
     return array;
 }
 
-val LoadBytes(WebPlan &plan, const val &bytes)
+val LoadBytes(WebPlan &plan, const val &bytes, const std::string &satellites)
 {
     // Copied straight into the string's buffer: a file of any size, one pass.
     std::string data(bytes["length"].as<size_t>(), '\0');
     val(emscripten::typed_memory_view(data.size(), reinterpret_cast<uint8_t *>(data.data()))).call<void>("set", bytes);
-    const LoadOutcome outcome = plan.Load(data);
+    const LoadOutcome outcome = plan.Load(data, satellites);
     val result = val::object();
     result.set("accepted", outcome.accepted);
     result.set("messages", ToArray(outcome.messages));
@@ -129,6 +130,13 @@ val Goal(const GoalRequest &request, const val &progress)
     }));
 }
 
+// The window's question after Goal…, from the worker's typed answer.
+std::string GoalQuestion(const GoalOutcome &outcome)
+{
+    return ReplaceByGoalQuestion(
+        {outcome.currentReachesGoal, outcome.currentTotal, outcome.total, outcome.entries, outcome.added});
+}
+
 std::string Version()
 {
     return ReadFileVersion();
@@ -148,6 +156,12 @@ EMSCRIPTEN_BINDINGS(korvelin)
         .field("metal", &PlanetForm::metal)
         .field("crystal", &PlanetForm::crystal)
         .field("deuterium", &PlanetForm::deuterium);
+    emscripten::value_object<EditResult>("EditResult")
+        .field("description", &EditResult::description)
+        .field("refusal", &EditResult::refusal);
+    emscripten::value_object<FieldRangeView>("FieldRange")
+        .field("minimum", &FieldRangeView::minimum)
+        .field("maximum", &FieldRangeView::maximum);
     emscripten::value_object<ItemRowView>("ItemRow")
         .field("bid", &ItemRowView::bid)
         .field("name", &ItemRowView::name)
@@ -226,6 +240,7 @@ EMSCRIPTEN_BINDINGS(korvelin)
         .function("startLevel", &WebPlan::StartLevel)
         .function("form", &WebPlan::Form)
         .function("setField", &WebPlan::SetField)
+        .function("range", &WebPlan::Range)
         .function("builtUpTo", &WebPlan::BuiltUpTo)
         .function("append", &WebPlan::Append)
         .function("remove", &WebPlan::Remove)
@@ -259,6 +274,7 @@ EMSCRIPTEN_BINDINGS(korvelin)
     emscripten::function("planGoal", &Goal);
     emscripten::function("goalEntryCount", &GoalEntryCount);
     emscripten::function("formatDuration", &FormatDuration);
-    emscripten::function("shorterPercentText", &ShorterPercentText);
+    emscripten::function("applyOrderQuestion", &ApplyOrderQuestion);
+    emscripten::function("replaceByGoalQuestion", &GoalQuestion);
     emscripten::function("version", &Version);
 }

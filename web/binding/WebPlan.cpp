@@ -1,12 +1,12 @@
 #include "WebPlan.h"
 
-#include "PlanLimits.h"
-
+#include "plan/InputRanges.h"
 #include "rules/ItemCatalogue.h"
 #include "storage/QueueFile.h"
 #include "util/Version.h"
 
 #include <algorithm>
+#include <climits>
 #include <sstream>
 
 namespace korvelin::web {
@@ -19,26 +19,31 @@ namespace {
 constexpr size_t kHistoryEntries = 4'000'000;
 constexpr size_t kHistorySteps = 500;
 
-PlanetField StockField(size_t kind)
-{
-    return kind == 0 ? PlanetField::MetalStock : kind == 1 ? PlanetField::CrystalStock : PlanetField::DeuteriumStock;
-}
+// A Planet form field as SetField names it: its name in messages and its range.
+struct NamedField {
+    std::string name;
+    InputRange range;
+    std::optional<size_t> stock; // metal 0, crystal 1, deuterium 2
+    int32_t bid = 0;             // for a start level
+};
 
-// The planet a file gives, or the refusal of its first value out of range.
-std::string CheckLoadedPlanet(const Planet &planet)
+std::optional<NamedField> FieldOf(const std::string &field)
 {
-    std::string message;
-    for (size_t kind = 0; kind < 3; ++kind) {
-        const FieldRange range = RangeOf(StockField(kind));
-        if (planet.startStock[kind] < range.min || planet.startStock[kind] > range.max)
-            return RangeMessage(StockField(kind));
+    if (field == "temperature")
+        return NamedField{std::string(kTemperatureField), kTemperatureRange, {}, 0};
+    if (field == "satellites")
+        return NamedField{std::string(kSatellitesField), kSatellitesRange, {}, 0};
+    if (field == "speed")
+        return NamedField{std::string(kSpeedField), kSpeedRange, {}, 0};
+    if (field == "metal" || field == "crystal" || field == "deuterium") {
+        const size_t kind = field == "metal" ? 0 : field == "crystal" ? 1 : 2;
+        return NamedField{std::string(StockField(kind)), kStockRange, kind, 0};
     }
-    for (const CatalogueItem &item : ItemCatalogue()) {
-        const int32_t level = planet.StartLevel(item.bid);
-        if (level < 0 || level > MaxStartLevel(item.bid))
-            return RangeMessage(PlanetField::StartLevel, item.bid);
-    }
-    return message;
+    const std::optional<int64_t> number = ParseWholeNumber(field);
+    if (!number || *number < 0 || *number > INT32_MAX || ItemIndexOf(static_cast<int32_t>(*number)) == -1)
+        return std::nullopt;
+    const auto bid = static_cast<int32_t>(*number);
+    return NamedField{StartLevelField(bid), LevelRange(bid), {}, bid};
 }
 
 } // namespace
@@ -58,116 +63,84 @@ std::string CurrentVersionTag()
 
 PlanetForm WebPlan::Form() const
 {
-    const auto &stock = planet_.startStock;
-    return {std::to_string(planet_.inputs.maxTemperature),
-            std::to_string(planet_.inputs.satellites),
-            std::to_string(planet_.inputs.economySpeed),
+    const auto &stock = plan_.planet.startStock;
+    return {std::to_string(plan_.planet.inputs.maxTemperature),
+            std::to_string(plan_.planet.inputs.satellites),
+            std::to_string(plan_.planet.inputs.economySpeed),
             std::to_string(stock[0]),
             std::to_string(stock[1]),
             std::to_string(stock[2])};
 }
 
-std::string WebPlan::SetField(const std::string &field, const std::string &text)
+FieldRangeView WebPlan::Range(const std::string &field) const
 {
-    std::string message;
-    if (field == "temperature" || field == "satellites" || field == "speed") {
-        const PlanetField which = field == "temperature"  ? PlanetField::Temperature
-                                  : field == "satellites" ? PlanetField::Satellites
-                                                          : PlanetField::Speed;
-        const auto value = ReadField(which, text, message);
-        if (!value)
-            return message;
-        int32_t &target = which == PlanetField::Temperature  ? planet_.inputs.maxTemperature
-                          : which == PlanetField::Satellites ? planet_.inputs.satellites
-                                                             : planet_.inputs.economySpeed;
-        target = static_cast<int32_t>(*value);
+    const auto named = FieldOf(field);
+    if (!named)
         return {};
-    }
-    for (size_t kind = 0; kind < 3; ++kind) {
-        if (field == (kind == 0 ? "metal" : kind == 1 ? "crystal" : "deuterium")) {
-            const auto value = ReadField(StockField(kind), text, message);
-            if (value)
-                planet_.startStock[kind] = *value;
-            return message;
-        }
-    }
-    const int32_t bid = std::atoi(field.c_str());
-    const int32_t index = ItemIndexOf(bid);
-    if (index == -1)
-        return "Unknown field: " + field;
-    const auto value = ReadField(PlanetField::StartLevel, text, message, true, bid);
-    if (!value)
-        return message;
-    std::array<int32_t, kItemCount> levels = planet_.startLevels;
-    levels[static_cast<size_t>(index - 1)] = static_cast<int32_t>(*value);
-    SetStartLevels(levels);
-    return {};
+    return {std::to_string(named->range.minimum), std::to_string(named->range.maximum)};
 }
 
-void WebPlan::SetStartLevels(const std::array<int32_t, kItemCount> &levels)
+EditResult WebPlan::SetField(const std::string &field, const std::string &text)
 {
-    const std::array<int32_t, kItemCount> before = planet_.startLevels;
-    planet_.startLevels = levels;
-    queue_.SetStartLevels(levels);
-    for (const CatalogueItem &item : ItemCatalogue()) {
-        const auto i = static_cast<size_t>(ItemIndexOf(item.bid) - 1);
-        if (before[i] != levels[i])
-            queue_.RenumberEntries(item.bid);
-    }
+    const auto named = FieldOf(field);
+    if (!named)
+        return {{}, "Unknown field: " + field};
+    const CheckedNumber checked = ReadTypedNumber(named->name, named->range, text);
+    if (checked.error)
+        return {{}, *checked.error};
+    // Each range fits its field's type, so the casts keep the value.
+    Planet planet = plan_.planet;
+    if (field == "temperature")
+        planet.inputs.maxTemperature = static_cast<int32_t>(checked.value);
+    else if (field == "satellites")
+        planet.inputs.satellites = static_cast<int32_t>(checked.value);
+    else if (field == "speed")
+        planet.inputs.economySpeed = static_cast<int32_t>(checked.value);
+    else if (named->stock)
+        planet.startStock[*named->stock] = checked.value;
+    else
+        planet.SetStartLevel(named->bid, static_cast<int32_t>(checked.value));
+    return Take(ChangePlanet(plan_, planet));
 }
 
-bool WebPlan::BuiltUpTo(int32_t line)
+EditResult WebPlan::BuiltUpTo(int32_t line)
 {
-    if (line < 0 || line >= queue_.Count())
-        return false;
+    if (line < 0 || line >= plan_.queue.Count())
+        return {};
     Walk();
     if (static_cast<size_t>(line) >= rows_.size())
-        return false;
-    for (const CatalogueItem &item : ItemCatalogue())
-        planet_.SetStartLevel(item.bid, queue_.LevelBefore(item.bid, line + 1));
-    planet_.startStock = rows_[static_cast<size_t>(line)].stockAfter;
-    const std::vector<QueueEntry> rest(queue_.Entries().begin() + line + 1, queue_.Entries().end());
-    queue_.SetStartLevels(planet_.startLevels);
-    queue_.Assign(rest);
-    rows_.clear();
-    return true;
+        return {};
+    return Take(korvelin::BuiltUpToHere(plan_, line, rows_[static_cast<size_t>(line)].stockAfter));
 }
 
-int32_t WebPlan::Append(int32_t bid)
+EditResult WebPlan::Append(int32_t bid)
 {
-    const int32_t index = queue_.AppendUpgrade(bid);
-    return index < 0 ? -1 : queue_.At(index).level;
+    return Take(AppendUpgrade(plan_, bid));
 }
 
-int32_t WebPlan::Remove(int32_t index)
+EditResult WebPlan::Remove(int32_t index)
 {
-    return static_cast<int32_t>(queue_.RemoveEntry(index).size());
+    return Take(DeleteEntry(plan_, index));
 }
 
 bool WebPlan::CanMoveUp(int32_t index) const
 {
-    return index > 0 && index < queue_.Count() && queue_.CanMoveUp(index);
+    return index > 0 && index < plan_.queue.Count() && plan_.queue.CanMoveUp(index);
 }
 
 bool WebPlan::CanMoveDown(int32_t index) const
 {
-    return index >= 0 && index < queue_.Count() - 1 && queue_.CanMoveDown(index);
+    return index >= 0 && index < plan_.queue.Count() - 1 && plan_.queue.CanMoveDown(index);
 }
 
-bool WebPlan::MoveUp(int32_t index)
+EditResult WebPlan::MoveUp(int32_t index)
 {
-    if (!CanMoveUp(index))
-        return false;
-    queue_.SwapEntries(index, index - 1);
-    return true;
+    return Take(MoveEntry(plan_, index, index - 1));
 }
 
-bool WebPlan::MoveDown(int32_t index)
+EditResult WebPlan::MoveDown(int32_t index)
 {
-    if (!CanMoveDown(index))
-        return false;
-    queue_.SwapEntries(index, index + 1);
-    return true;
+    return Take(MoveEntry(plan_, index, index + 1));
 }
 
 std::string OrderText(std::span<const QueueEntry> entries)
@@ -178,36 +151,49 @@ std::string OrderText(std::span<const QueueEntry> entries)
     return out;
 }
 
-bool WebPlan::ApplyOrder(const std::string &order)
+EditResult WebPlan::ApplyOrder(const std::string &order, bool goal)
 {
     std::vector<QueueEntry> entries;
     std::istringstream in(order);
     QueueEntry e;
     while (in >> e.bid >> e.level >> e.order) {
         if (ItemIndexOf(e.bid) == -1)
-            return false;
+            return {{}, "The search's answer names no item with BID " + std::to_string(e.bid) + "."};
         entries.push_back(e);
     }
-    queue_.Assign(entries);
-    return true;
+    return Take(ReplaceEntries(plan_, entries, std::nullopt,
+                               std::string(goal ? kPlanGoalDescription : kApplyOrderDescription)));
 }
 
-PlanState WebPlan::State() const
+EditResult WebPlan::Take(std::optional<PlanEdit> edit)
 {
-    return {std::vector<QueueEntry>(queue_.Entries().begin(), queue_.Entries().end()), planet_};
+    if (!edit)
+        return {};
+    undo_.emplace_back(edit->description, std::move(plan_));
+    redo_.clear();
+    // The rows stay: the next walk plays only what follows the lines it
+    // already played, so an append to a long plan answers at once.
+    plan_ = std::move(edit->plan);
+    TrimHistory();
+    return {std::move(edit->description), {}};
 }
 
-void WebPlan::SetState(const PlanState &state)
+EditResult WebPlan::Take(EditOutcome outcome)
 {
-    planet_ = state.planet;
-    queue_.SetStartLevels(planet_.startLevels);
-    queue_.Assign(state.entries);
+    if (!outcome.edit)
+        return {{}, std::move(outcome.refusal)};
+    return Take(std::move(outcome.edit));
+}
+
+void WebPlan::SetPlan(Plan plan)
+{
+    plan_ = std::move(plan);
     rows_.clear();
 }
 
 void WebPlan::Checkpoint()
 {
-    checkpoint_ = State();
+    checkpoint_ = plan_;
 }
 
 void WebPlan::Commit(const std::string &label)
@@ -222,11 +208,11 @@ void WebPlan::TrimHistory()
 {
     size_t entries = 0;
     for (const auto &step : undo_)
-        entries += step.second.entries.size();
+        entries += static_cast<size_t>(step.second.queue.Count());
     size_t drop = 0;
     // The newest step always stays, however large.
     while (undo_.size() - drop > 1 && (entries > kHistoryEntries || undo_.size() - drop > kHistorySteps))
-        entries -= undo_[drop++].second.entries.size();
+        entries -= static_cast<size_t>(undo_[drop++].second.queue.Count());
     undo_.erase(undo_.begin(), undo_.begin() + static_cast<std::ptrdiff_t>(drop));
 }
 
@@ -236,8 +222,8 @@ std::string WebPlan::Undo()
         return {};
     auto step = std::move(undo_.back());
     undo_.pop_back();
-    redo_.emplace_back(step.first, State());
-    SetState(step.second);
+    redo_.emplace_back(step.first, std::move(plan_));
+    SetPlan(std::move(step.second));
     return step.first;
 }
 
@@ -247,8 +233,8 @@ std::string WebPlan::Redo()
         return {};
     auto step = std::move(redo_.back());
     redo_.pop_back();
-    undo_.emplace_back(step.first, State());
-    SetState(step.second);
+    undo_.emplace_back(step.first, std::move(plan_));
+    SetPlan(std::move(step.second));
     return step.first;
 }
 
@@ -260,17 +246,18 @@ void WebPlan::ClearHistory()
 
 std::string WebPlan::FileText() const
 {
-    return FormatQueueFile(queue_.Entries(), std::to_string(planet_.inputs.maxTemperature), planet_,
+    return FormatQueueFile(plan_.queue.Entries(), std::to_string(plan_.planet.inputs.maxTemperature), plan_.planet,
                            CurrentVersionTag());
 }
 
-LoadOutcome WebPlan::Load(const std::string &bytes)
+LoadOutcome WebPlan::Load(const std::string &bytes, const std::string &satellites)
 {
     const std::string tag = CurrentVersionTag();
     const QueueFileContents contents = ParseQueueFile(bytes, tag);
     LoadOutcome outcome;
+    // The reader refuses a planet out of range with the field's message.
     outcome.messages = LoadMessages(contents, tag);
-    if (!contents.headerAccepted)
+    if (!contents.Accepted())
         return outcome;
     if (contents.tooManyEntries) {
         outcome.messages.push_back("The file holds more entries than a plan can.");
@@ -279,25 +266,26 @@ LoadOutcome WebPlan::Load(const std::string &bytes)
     // The file's planet whole: a key it lacks has the value of a planet built
     // from nothing, never the one the page showed before.
     Planet planet = LoadedPlanet(contents);
-    std::string refusal = CheckLoadedPlanet(planet);
-    if (contents.temperature) {
-        if (const auto t = ReadField(PlanetField::Temperature, *contents.temperature, refusal, false))
-            planet.inputs.maxTemperature = static_cast<int32_t>(*t);
-    }
+    if (contents.temperature)
+        planet.inputs.maxTemperature =
+            static_cast<int32_t>(ReadTextInRange(kTemperatureField, kTemperatureRange, *contents.temperature).value);
     if (contents.satellites) {
         outcome.hasSatellites = true;
-        if (const auto s = ReadField(PlanetField::Satellites, *contents.satellites, refusal, false))
-            planet.inputs.satellites = static_cast<int32_t>(*s);
-    }
-    if (!refusal.empty()) {
-        outcome.messages.push_back("The file's planet is out of range: " + refusal);
-        return outcome;
+        planet.inputs.satellites =
+            static_cast<int32_t>(ReadTextInRange(kSatellitesField, kSatellitesRange, *contents.satellites).value);
+    } else if (!satellites.empty()) {
+        const CheckedNumber kept = ReadTypedNumber(kSatellitesField, kSatellitesRange, satellites);
+        if (kept.error)
+            outcome.messages.push_back(*kept.error);
+        else
+            planet.inputs.satellites = static_cast<int32_t>(kept.value);
     }
     outcome.accepted = true;
-    planet_ = planet;
-    queue_.SetStartLevels(planet_.startLevels);
-    ApplyLoadedQueue(queue_, contents.entries);
-    rows_.clear();
+    Plan plan;
+    plan.planet = planet;
+    plan.queue.SetStartLevels(planet.startLevels);
+    ApplyLoadedQueue(plan.queue, contents.entries);
+    SetPlan(std::move(plan));
     return outcome;
 }
 

@@ -4,12 +4,14 @@
 // by the core. The page keeps no rule of the game; it passes typed values
 // and indices in and shows what comes back.
 
+#include "plan/Plan.h"
 #include "queue/BuildQueue.h"
 #include "queue/Timeline.h"
 #include "report/PlanRows.h"
 #include "rules/Planet.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -33,6 +35,12 @@ struct PlanetForm {
     std::string metal;
     std::string crystal;
     std::string deuterium;
+};
+
+// The bounds of a Planet form field, as the core's text.
+struct FieldRangeView {
+    std::string minimum;
+    std::string maximum;
 };
 
 // One item button: the next level the button queues and its figures.
@@ -67,47 +75,50 @@ struct TableRowView {
 // an order travels to the search worker and back.
 std::string OrderText(std::span<const QueueEntry> entries);
 
-// A plan value: what one undo step brings back.
-struct PlanState {
-    std::vector<QueueEntry> entries;
-    Planet planet;
+// What an edit did: its description, the undo step's name, when it changed
+// the plan; the message when it was refused; both empty when it changed
+// nothing.
+struct EditResult {
+    std::string description;
+    std::string refusal;
 };
 
 inline constexpr size_t kMaxWalkMessages = 1000;
 
 class WebPlan {
   public:
-    int32_t Count() const { return queue_.Count(); }
-    int32_t QueuedLevel(int32_t bid) const { return queue_.QueuedLevel(bid); }
-    int32_t StartLevel(int32_t bid) const { return planet_.StartLevel(bid); }
+    int32_t Count() const { return plan_.queue.Count(); }
+    int32_t QueuedLevel(int32_t bid) const { return plan_.queue.QueuedLevel(bid); }
+    int32_t StartLevel(int32_t bid) const { return plan_.planet.StartLevel(bid); }
+
+    // The edits are the core's (plan/Plan.h); each one that changes the plan
+    // is one step of the page's history, named by the core's description.
 
     PlanetForm Form() const;
-    // One field of the Planet form, as typed. An empty string when it is
-    // taken; otherwise the refusal, naming the field and its range, and the
-    // plan is unchanged. `field` is "temperature", "satellites", "speed",
-    // "metal", "crystal", "deuterium" or an item's BID for its start level;
-    // the entries of an item whose start level changed are renumbered, so the
-    // plan keeps its shape, as the window's Planet form does.
-    std::string SetField(const std::string &field, const std::string &text);
-    // "Built up to here" on `line`: lines 0 .. line are built, so each item's
-    // start level rises by its entries among them, the start stock becomes
-    // the walk's stock after the line, and they leave the queue.
-    bool BuiltUpTo(int32_t line);
+    // The range SetField checks `field` against, for the page's inputs; empty
+    // for an unknown field.
+    FieldRangeView Range(const std::string &field) const;
+    // One field of the Planet form, as typed, read and checked against the
+    // core's range for it. `field` is "temperature", "satellites", "speed",
+    // "metal", "crystal", "deuterium" or an item's BID for its start level.
+    EditResult SetField(const std::string &field, const std::string &text);
+    // "Built up to here" on `line`, with the walk's stock after it.
+    EditResult BuiltUpTo(int32_t line);
 
-    // The item's next level, as its button queues it; -1 when refused.
-    int32_t Append(int32_t bid);
-    // Del: the line and the later levels of its item; how many went.
-    int32_t Remove(int32_t index);
+    EditResult Append(int32_t bid);
+    // Del: the line and the later levels of its item.
+    EditResult Remove(int32_t index);
     bool CanMoveUp(int32_t index) const;
     bool CanMoveDown(int32_t index) const;
-    bool MoveUp(int32_t index);
-    bool MoveDown(int32_t index);
-    // The entries of a search's answer (WebPlan::OrderText); false for text
-    // this core did not write.
-    bool ApplyOrder(const std::string &order);
-    std::string Order() const { return OrderText(queue_.Entries()); }
+    EditResult MoveUp(int32_t index);
+    EditResult MoveDown(int32_t index);
+    // The entries of a search's answer (OrderText) in place of the plan's:
+    // the order search's when `goal` is false, else the goal planner's.
+    // Refused for text this core did not write.
+    EditResult ApplyOrder(const std::string &order, bool goal);
+    std::string Order() const { return OrderText(plan_.queue.Entries()); }
 
-    // Undo: Checkpoint before an edit, Commit once it changed the plan.
+    // A load's undo step: Checkpoint before it, Commit once it changed the plan.
     void Checkpoint();
     void Commit(const std::string &label);
     std::string Undo(); // the step's label; empty with nothing to undo
@@ -119,8 +130,10 @@ class WebPlan {
     // The queue file, as the desktop's Save writes it.
     std::string FileText() const;
     // Reads a queue file's bytes; on acceptance the plan is the file's,
-    // planet and all.
-    LoadOutcome Load(const std::string &bytes);
+    // planet and all. `satellites`, when not empty, stands in for a file
+    // without them (plans kept by earlier builds carried the count beside
+    // the file); a count out of range is told and left at 0.
+    LoadOutcome Load(const std::string &bytes, const std::string &satellites = {});
 
     // Plays the whole queue, as "Calculate" and korvelin-report do; the rows
     // stay until the next walk. A walk after entries were only appended plays
@@ -143,17 +156,17 @@ class WebPlan {
     std::vector<ItemRowView> ItemRows(bool englishNames) const;
     const std::vector<EntryEvaluation> &Rows() const { return rows_; }
 
-    const BuildQueue &Queue() const { return queue_; }
-    const Planet &CurrentPlanet() const { return planet_; }
+    const BuildQueue &Queue() const { return plan_.queue; }
+    const Planet &CurrentPlanet() const { return plan_.planet; }
 
   private:
-    PlanState State() const;
-    void SetState(const PlanState &state);
-    void SetStartLevels(const std::array<int32_t, kItemCount> &levels);
+    // Takes the edit's plan, keeping the one before it as an undo step.
+    EditResult Take(std::optional<PlanEdit> edit);
+    EditResult Take(EditOutcome outcome);
+    void SetPlan(Plan plan);
     void TrimHistory();
 
-    BuildQueue queue_;
-    Planet planet_;
+    Plan plan_;
     std::vector<EntryEvaluation> rows_;
     std::vector<report::PlanRow> planRows_;
     std::vector<std::string> messages_;
@@ -162,9 +175,9 @@ class WebPlan {
     std::vector<QueueEntry> walked_;
     Planet walkedPlanet_;
     TimelineState walkState_;
-    PlanState checkpoint_;
-    std::vector<std::pair<std::string, PlanState>> undo_;
-    std::vector<std::pair<std::string, PlanState>> redo_;
+    Plan checkpoint_;
+    std::vector<std::pair<std::string, Plan>> undo_;
+    std::vector<std::pair<std::string, Plan>> redo_;
 };
 
 std::string NameOf(int32_t bid, bool englishNames);

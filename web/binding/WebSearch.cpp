@@ -3,9 +3,7 @@
 #include "WebPlan.h"
 #include "goal/GoalPlanner.h"
 #include "optimize/OptimizeSummary.h"
-#include "util/ParseInt.h"
-
-#include <sstream>
+#include "plan/LevelList.h"
 
 namespace korvelin::web {
 
@@ -13,7 +11,7 @@ namespace {
 
 bool LoadPlan(WebPlan &plan, const std::string &planet, const std::string &order)
 {
-    return plan.Load(planet).accepted && plan.ApplyOrder(order);
+    return plan.Load(planet).accepted && plan.ApplyOrder(order, false).refusal.empty();
 }
 
 OptimizeOptions OptionsOf(uint32_t seed, double timeLimitMs, double maxEvaluations, int32_t exactLimit)
@@ -26,18 +24,15 @@ OptimizeOptions OptionsOf(uint32_t seed, double timeLimitMs, double maxEvaluatio
     return options;
 }
 
-// "bid:level,…" as the Goal dialog sends it.
-std::vector<GoalTarget> ParseGoal(const std::string &text)
+// "bid:level,…" as the Goal box sends it, read as the tools read --goal;
+// `error` says which field is at fault.
+std::vector<GoalTarget> ReadGoal(const std::string &text, std::string &error)
 {
+    const TypedLevels read = ReadTypedLevels(text, ':', "Goal");
+    error = read.error;
     std::vector<GoalTarget> goal;
-    std::istringstream in(text);
-    std::string field;
-    while (std::getline(in, field, ',')) {
-        const size_t colon = field.find(':');
-        if (colon == std::string::npos)
-            continue;
-        goal.push_back({ParseInt(field.substr(0, colon)), ParseInt(field.substr(colon + 1))});
-    }
+    for (const ItemLevel &target : read.levels)
+        goal.push_back({target.bid, target.level});
     return goal;
 }
 
@@ -73,7 +68,9 @@ GoalOutcome RunGoalSearch(const GoalRequest &request, const SearchProgress &prog
     WebPlan plan;
     if (!LoadPlan(plan, request.planet, request.order))
         return outcome;
-    const std::vector<GoalTarget> goal = ParseGoal(request.goal);
+    const std::vector<GoalTarget> goal = ReadGoal(request.goal, outcome.reason);
+    if (!outcome.reason.empty())
+        return outcome;
     const GoalResult r = PlanGoal(
         plan.CurrentPlanet(), goal,
         OptionsOf(request.seed, request.timeLimitMs, request.maxEvaluations, request.exactLimit),
@@ -100,7 +97,8 @@ int32_t GoalEntryCount(const std::string &planet, const std::string &goal)
     WebPlan plan;
     plan.Load(planet);
     int64_t count = 0;
-    for (const GoalTarget &target : NormalizeGoal(ParseGoal(goal)))
+    std::string error;
+    for (const GoalTarget &target : NormalizeGoal(ReadGoal(goal, error)))
         count += std::max(0, target.level - plan.CurrentPlanet().StartLevel(target.bid));
     return static_cast<int32_t>(std::min<int64_t>(count, INT32_MAX));
 }

@@ -51,9 +51,9 @@ std::pair<size_t, size_t> Window(size_t size, int32_t first, int32_t count)
 
 void WebPlan::Walk()
 {
-    const std::span<const QueueEntry> entries = queue_.Entries();
+    const std::span<const QueueEntry> entries = plan_.queue.Entries();
     size_t from = walked_.size();
-    const bool appended = from > 0 && rows_.size() == from && entries.size() >= from && walkedPlanet_ == planet_ &&
+    const bool appended = from > 0 && rows_.size() == from && entries.size() >= from && walkedPlanet_ == plan_.planet &&
                           std::equal(walked_.begin(), walked_.end(), entries.begin());
     if (!appended) {
         from = 0;
@@ -61,15 +61,15 @@ void WebPlan::Walk()
         planRows_.clear();
         messages_.clear();
         moreMessages_ = 0;
-        ResetTimeline(walkState_, planet_.startStock);
+        ResetTimeline(walkState_, plan_.planet.startStock);
     }
     rows_.reserve(entries.size());
-    const PlanetInputs inputs = planet_.inputs;
+    const PlanetInputs inputs = plan_.planet.inputs;
     const PlanetInputSource source = [inputs] { return inputs; };
     LineMessages messages(messages_, moreMessages_);
     for (size_t i = from; i < entries.size(); ++i) {
         messages.line = static_cast<int64_t>(i) + 1;
-        if (const auto evaluation = AdvanceTimeline(queue_, static_cast<int32_t>(i), walkState_, source, messages))
+        if (const auto evaluation = AdvanceTimeline(plan_.queue, static_cast<int32_t>(i), walkState_, source, messages))
             rows_.push_back(*evaluation);
     }
     // The new rows' marks; each row starts where the one before it ended.
@@ -80,7 +80,7 @@ void WebPlan::Walk()
         planRows_.push_back(std::move(row));
     }
     walked_.assign(entries.begin(), entries.end());
-    walkedPlanet_ = planet_;
+    walkedPlanet_ = plan_.planet;
 }
 
 std::vector<std::string> WebPlan::Messages() const
@@ -140,11 +140,11 @@ std::vector<TableRowView> WebPlan::TableRows(int32_t first, int32_t count, bool 
 
 std::vector<QueueLineView> WebPlan::QueueLines(int32_t first, int32_t count, bool englishNames) const
 {
-    const auto [begin, end] = Window(static_cast<size_t>(queue_.Count()), first, count);
+    const auto [begin, end] = Window(static_cast<size_t>(plan_.queue.Count()), first, count);
     std::vector<QueueLineView> out;
     out.reserve(end - begin);
     for (size_t i = begin; i < end; ++i) {
-        const QueueEntry &e = queue_.At(static_cast<int32_t>(i));
+        const QueueEntry &e = plan_.queue.At(static_cast<int32_t>(i));
         out.push_back({NameOf(e.bid, englishNames), e.level});
     }
     return out;
@@ -157,16 +157,16 @@ std::vector<ItemRowView> WebPlan::ItemRows(bool englishNames) const
     for (const CatalogueItem &item : ItemCatalogue()) {
         if (!HasItemRow(item.bid))
             continue;
-        const int32_t queued = queue_.QueuedLevel(item.bid);
+        const int32_t queued = plan_.queue.QueuedLevel(item.bid);
         const int32_t level = queued < std::numeric_limits<int32_t>::max() ? queued + 1 : queued;
         const auto costs = UpgradeCosts(item.bid, level, discard);
         // The factory and lab levels are those after the whole queue, as the
         // window's item rows read them.
-        const int32_t speed = planet_.inputs.economySpeed;
+        const int32_t speed = plan_.planet.inputs.economySpeed;
         const int64_t time = item.bid == bid::kEspionage
-                                 ? LabTime(costs[0], costs[1], queue_.QueuedLevel(bid::kResearchLab), speed)
-                                 : BuildTime(costs[0], costs[1], queue_.QueuedLevel(bid::kRoboticsFactory),
-                                             queue_.QueuedLevel(bid::kNaniteFactory), speed);
+                                 ? LabTime(costs[0], costs[1], plan_.queue.QueuedLevel(bid::kResearchLab), speed)
+                                 : BuildTime(costs[0], costs[1], plan_.queue.QueuedLevel(bid::kRoboticsFactory),
+                                             plan_.queue.QueuedLevel(bid::kNaniteFactory), speed);
         ItemRowView v;
         v.bid = item.bid;
         v.name = NameOf(item.bid, englishNames);

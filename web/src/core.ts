@@ -20,6 +20,19 @@ export interface PlanetForm {
 
 export type PlanetFieldName = keyof PlanetForm;
 
+// What a core edit did: the undo step's name when it changed the plan, the
+// message when it was refused; both empty when it changed nothing.
+export interface EditResult {
+  description: string;
+  refusal: string;
+}
+
+// A Planet form field's bounds, as the core's text.
+export interface FieldRange {
+  minimum: string;
+  maximum: string;
+}
+
 export interface ItemRow {
   bid: number;
   name: string;
@@ -65,18 +78,22 @@ export interface CorePlan {
   queuedLevel(bid: number): number;
   startLevel(bid: number): number;
   form(): PlanetForm;
-  // A field of the Planet form, or an item's BID for its start level: an
-  // empty string when taken, else the refusal naming the field and range.
-  setField(field: string, text: string): string;
-  builtUpTo(index: number): boolean;
-  append(bid: number): number;
-  remove(index: number): number;
+  // The core's edits, each one undo step when it changes the plan. A field
+  // of the Planet form, or an item's BID for its start level, as typed.
+  setField(field: string, text: string): EditResult;
+  // The bounds setField checks the field against.
+  range(field: string): FieldRange;
+  builtUpTo(index: number): EditResult;
+  append(bid: number): EditResult;
+  remove(index: number): EditResult;
   canMoveUp(index: number): boolean;
   canMoveDown(index: number): boolean;
-  moveUp(index: number): boolean;
-  moveDown(index: number): boolean;
+  moveUp(index: number): EditResult;
+  moveDown(index: number): EditResult;
   order(): string;
-  applyOrder(order: string): boolean;
+  // A search's answer: the goal planner's when `goal`, else the order search's.
+  applyOrder(order: string, goal: boolean): EditResult;
+  // A load's undo step.
   checkpoint(): void;
   commit(label: string): void;
   undo(): string;
@@ -86,7 +103,8 @@ export interface CorePlan {
   clearHistory(): void;
   fileText(): string;
   fileBytes(): Uint8Array;
-  load(bytes: Uint8Array): LoadResult;
+  // `satellites` stands in for a file without them; '' for none.
+  load(bytes: Uint8Array, satellites: string): LoadResult;
   walk(): void;
   total(): bigint;
   totalText(): string;
@@ -149,7 +167,9 @@ export interface Core {
   planGoal(request: GoalRequest, progress: Progress): GoalOutcome;
   goalEntryCount(planet: string, goal: string): number;
   formatDuration(seconds: bigint): string;
-  shorterPercentText(before: bigint, after: bigint): string;
+  // The window's questions after Optimize and Goal…
+  applyOrderQuestion(before: bigint, after: bigint, currentAdmissible: boolean): string;
+  replaceByGoalQuestion(outcome: GoalOutcome): string;
   version(): string;
 }
 

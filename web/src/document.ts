@@ -1,8 +1,8 @@
 // The plan the page edits: the core's plan value with its undo history.
-// Every change goes through `change`, which records one undo step and tells
-// the views once.
+// Every change goes through `edit` (the core's edits, which name their own
+// undo step) or `change` (a load), and tells the views once.
 
-import type { Core, CorePlan, LoadResult, PlanetForm } from './core';
+import type { Core, CorePlan, EditResult, LoadResult, PlanetForm } from './core';
 
 export class PlanDocument {
   readonly plan: CorePlan;
@@ -20,27 +20,28 @@ export class PlanDocument {
     for (const listener of this.listeners) listener();
   }
 
-  // Runs `edit` as one undo step; an edit that returns false changed nothing
-  // and leaves no step.
-  change(label: string, edit: () => boolean): boolean {
+  // Runs one of the core's edits; the core keeps its undo step.
+  edit(run: () => EditResult): EditResult {
+    const result = run();
+    if (result.description) this.notify();
+    return result;
+  }
+
+  // Runs `load` as one undo step named `label`; a load that returns false
+  // changed nothing and leaves no step.
+  change(label: string, load: () => boolean): boolean {
     this.plan.checkpoint();
-    if (!edit()) return false;
+    if (!load()) return false;
     this.plan.commit(label);
     this.notify();
     return true;
   }
 
   // One field of the Planet form; the refusal when the core does not take
-  // it, and then nothing changed.
+  // it, and then nothing changed. "007" for 7 changes nothing and leaves no
+  // undo step.
   setField(field: string, text: string): string {
-    let refusal = '';
-    this.change('Planet', () => {
-      const before = this.fieldValue(field);
-      refusal = this.plan.setField(field, text);
-      // "007" for 7 is taken but changes nothing, and leaves no undo step.
-      return refusal === '' && this.fieldValue(field) !== before;
-    });
-    return refusal;
+    return this.edit(() => this.plan.setField(field, text)).refusal;
   }
 
   // A Planet form field as the core holds it; an item's BID names its start level.
@@ -71,11 +72,7 @@ export class PlanDocument {
   loadBytes(bytes: Uint8Array, label: string, satellites?: string): LoadResult {
     let result: LoadResult = { accepted: false, messages: [], hasSatellites: false };
     this.change(label, () => {
-      result = this.plan.load(bytes);
-      if (result.accepted && !result.hasSatellites && satellites !== undefined) {
-        const refusal = this.plan.setField('satellites', satellites);
-        if (refusal) result.messages.push(refusal);
-      }
+      result = this.plan.load(bytes, satellites ?? '');
       return result.accepted;
     });
     return result;

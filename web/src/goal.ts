@@ -14,7 +14,7 @@ export function askForGoal(doc: PlanDocument, names: Map<number, string>): Promi
   const box = byId<HTMLDialogElement>('goal-box');
   const fill = (host: HTMLElement, buttons: { bid: number }[]) => {
     host.innerHTML = buttons.map(({ bid }) =>
-      `<label>${names.get(bid) ?? bid} <input type="number" min="0" max="999" step="1" required ` +
+      `<label>${names.get(bid) ?? bid} <input type="number" min="0" max="${doc.plan.range(String(bid)).maximum}" step="1" required ` +
       `name="${bid}" value="${doc.plan.queuedLevel(bid)}"></label>`).join('');
   };
   fill(byId('goal-buildings'), buildingButtons);
@@ -32,15 +32,6 @@ export function askForGoal(doc: PlanDocument, names: Map<number, string>): Promi
     box.showModal();
     box.querySelector<HTMLInputElement>('input')?.focus();
   });
-}
-
-function questionText(core: Core, r: GoalOutcome): string {
-  const d = (s: bigint) => core.formatDuration(s);
-  if (r.currentReachesGoal) {
-    return `Total time: ${d(r.currentTotal)} \u2192 ${d(r.total)} (${core.shorterPercentText(r.currentTotal, r.total)}% shorter), ` +
-      `${r.added} upgrades added. Replace the queue?`;
-  }
-  return `Reach the goal in ${d(r.total)} with ${r.entries} upgrades, ${r.added} of them added. Replace the queue?`;
 }
 
 export async function planGoal(core: Core, doc: PlanDocument, runner: OptimizeRunner, goal: string): Promise<void> {
@@ -62,5 +53,5 @@ export async function planGoal(core: Core, doc: PlanDocument, runner: OptimizeRu
       : 'No faster way to the goal was found.');
     return;
   }
-  if (await box.ask(questionText(core, outcome))) doc.change('Plan Goal', () => doc.plan.applyOrder(outcome.order));
+  if (await box.ask(core.replaceByGoalQuestion(outcome))) doc.edit(() => doc.plan.applyOrder(outcome.order, true));
 }

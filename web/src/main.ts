@@ -10,6 +10,7 @@ import { PlanetFormView } from './planetForm';
 import { wireFileCommands } from './fileCommands';
 import { keepPlan } from './keeping';
 import { byId } from './dom';
+import { showMessage } from './dialogs';
 import { englishNamesSetting, storeEnglishNames } from './persist';
 import { OptimizeRunner } from './optimize';
 import { askForGoal, planGoal } from './goal';
@@ -21,9 +22,10 @@ function wireItems(doc: PlanDocument, view: PlanView): void {
       const button = (event.target as HTMLElement).closest<HTMLButtonElement>('button.item');
       if (!button) return;
       const bid = Number(button.dataset.bid);
-      let level = -1;
-      if (doc.change('Add', () => (level = doc.plan.append(bid)) >= 0)) {
+      if (doc.edit(() => doc.plan.append(bid)).description) {
         const name = button.querySelector('.item-name')?.firstChild?.textContent?.trim() ?? '';
+        // The new line is the item's last, so its level is the queued one.
+        const level = doc.plan.queuedLevel(bid);
         view.say(`Added ${name} ${level} as line ${doc.plan.count()}; total ${doc.plan.totalText()}.`);
       }
     });
@@ -34,17 +36,20 @@ function wireItems(doc: PlanDocument, view: PlanView): void {
 function wireQueue(doc: PlanDocument, view: PlanView): void {
   const queue = byId('queue');
   const removeLine = () => {
-    if (view.selected >= 0) doc.change('Delete', () => doc.plan.remove(view.selected) > 0);
+    if (view.selected >= 0) doc.edit(() => doc.plan.remove(view.selected));
   };
   const moveUp = () => {
-    if (doc.change('Move up', () => doc.plan.moveUp(view.selected))) view.select(view.selected - 1);
+    if (doc.edit(() => doc.plan.moveUp(view.selected)).description) view.select(view.selected - 1);
   };
   const moveDown = () => {
-    if (doc.change('Move down', () => doc.plan.moveDown(view.selected))) view.select(view.selected + 1);
+    if (doc.edit(() => doc.plan.moveDown(view.selected)).description) view.select(view.selected + 1);
   };
   byId('built').onclick = () => {
     const line = view.selected;
-    if (line >= 0 && doc.change('Built up to here', () => doc.plan.builtUpTo(line))) view.select(-1);
+    if (line < 0) return;
+    const { description, refusal } = doc.edit(() => doc.plan.builtUpTo(line));
+    if (description) view.select(-1);
+    else if (refusal) void showMessage(refusal, 'Built up to here');
   };
   byId('delete').onclick = removeLine;
   byId('up').onclick = moveUp;

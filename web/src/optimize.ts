@@ -110,10 +110,7 @@ export class OptimizeRunner {
       await box.tell(outcome.provenOptimal ? 'This order is already the shortest.' : 'No shorter order was found.');
       return;
     }
-    let question = `Total time: ${this.core.formatDuration(outcome.beforeTotal)} \u2192 ` +
-      `${this.core.formatDuration(outcome.afterTotal)} ` +
-      `(${this.core.shorterPercentText(outcome.beforeTotal, outcome.afterTotal)}% shorter). Apply the new order?`;
-    if (!outcome.inputAdmissible) question = 'The current order needs deuterium where none is produced. ' + question;
-    if (await box.ask(question)) this.doc.change('Apply Order', () => this.doc.plan.applyOrder(outcome.order));
+    const question = this.core.applyOrderQuestion(outcome.beforeTotal, outcome.afterTotal, outcome.inputAdmissible);
+    if (await box.ask(question)) this.doc.edit(() => this.doc.plan.applyOrder(outcome.order, false));
   }
 }

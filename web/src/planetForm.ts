@@ -26,6 +26,14 @@ export class PlanetFormView {
       ...Array.from(byId('start-levels').querySelectorAll<HTMLInputElement>('input'),
         (input) => ({ field: input.dataset.field ?? '', input })),
     ];
+    // The number inputs' bounds are the core's ranges, so their arrows stop
+    // where the core would refuse.
+    for (const { field, input } of this.inputs) {
+      if (input.type !== 'number') continue;
+      const { minimum, maximum } = doc.plan.range(field);
+      input.min = minimum;
+      input.max = maximum;
+    }
     const form = byId<HTMLFormElement>('planet');
     form.addEventListener('change', (event) => {
       const input = event.target as HTMLInputElement;

@@ -87,8 +87,8 @@ test('a file whose planet is out of range is refused by name and changes nothing
   const before = await planBytes(page);
   const cases = [
     { line: 'Satellites=99999999999999', message: /Satellites must be a whole number from 0 to/ },
-    { line: 'Stock=-5:0:0', message: /Metal stock must be a whole number from 0 to/ },
-    { line: 'Levels=1:200', message: /Metal Mine start level must be a whole number from 0 to/ },
+    { line: 'Stock=-5:0:0', message: /Start stock of metal must be a whole number from 0 to 1000000000000000, not -5/ },
+    { line: 'Levels=1:200', message: /Start level of Metal Mine must be a whole number from 0 to \d+ \(higher levels overflow the figures\), not 200/ },
   ];
   for (const c of cases) {
     await t.test(c.line, async () => {
@@ -98,6 +98,19 @@ test('a file whose planet is out of range is refused by name and changes nothing
       assert.ok((await planBytes(page)).equals(before));
     });
   }
+  await closePage(page);
+});
+
+test('Built up to here past the highest supported level is refused by name and changes nothing', async () => {
+  const page = await freshPage(browser.context, browser.url);
+  await openFile(page, 'high.bql', planFile(['Levels=1:76'], ['1:77:999']));
+  const before = await planBytes(page);
+  await page.locator('#queue li').nth(0).click();
+  await page.getByRole('button', { name: 'Built up to here' }).click();
+  assert.match(await dialogText(page),
+    /^Built up to here would leave the planet out of range\. Start level of Metal Mine must be a whole number from 0 to 76 \(.*\), not 77$/);
+  await page.getByRole('button', { name: 'OK' }).click();
+  assert.ok((await planBytes(page)).equals(before));
   await closePage(page);
 });
 
@@ -163,12 +176,13 @@ test('a value out of range is refused with its field and range, and the plan is 
   await page.getByText('Start levels').click();
   const before = await planBytes(page);
   const cases = [
-    { field: page.getByLabel('Satellites'), value: '99999999999999', message: /^Satellites must be a whole number from 0 to 1000000000\.$/ },
-    { field: page.getByLabel('Satellites'), value: '-3', message: /^Satellites .* from 0 to/ },
-    { field: page.getByLabel('Economy speed'), value: '250', message: /^Economy speed .* from 1 to 100\.$/ },
-    { field: page.getByLabel('Metal', { exact: true }), value: '1000000000000001', message: /^Metal stock .* from 0 to 1000000000000000\.$/ },
-    { field: page.getByRole('spinbutton', { name: 'Metal Mine' }), value: '100', message: /^Metal Mine start level must be a whole number from 0 to 9\d\.$/ },
-    { field: page.getByLabel('Max temperature'), value: '4000000000', message: /^Max temperature .* from -2147483648 to 2147483647\.$/ },
+    { field: page.getByLabel('Satellites'), value: '99999999999999', message: /^Satellites must be a whole number from 0 to 1000000000, not 99999999999999$/ },
+    { field: page.getByLabel('Satellites'), value: '-3', message: /^Satellites must be a whole number from 0 to 1000000000, not -3$/ },
+    { field: page.getByLabel('Economy speed'), value: '250', message: /^Economy speed must be a whole number from 1 to 100, not 250$/ },
+    { field: page.getByLabel('Metal', { exact: true }), value: '1000000000000001', message: /^Start stock of metal must be a whole number from 0 to 1000000000000000, not 1000000000000001$/ },
+    { field: page.getByRole('spinbutton', { name: 'Metal Mine' }), value: '100', message: /^Start level of Metal Mine must be a whole number from 0 to \d\d \(higher levels overflow the figures\), not 100$/ },
+    { field: page.getByLabel('Max temperature'), value: '4000000000', message: /^Maximum temperature must be a whole number from -1000 to 1000, not 4000000000$/ },
+    { field: page.getByLabel('Satellites'), value: '12abc', message: /^Satellites must be a whole number from 0 to 1000000000, not 12abc$/ },
   ];
   for (const c of cases) {
     await t.test(c.value, async () => {
