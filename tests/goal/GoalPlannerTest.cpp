@@ -138,6 +138,19 @@ TEST(GoalPlannerTest, ProvesTheShortestWayToTheFirstRoboticsFactory)
     EXPECT_EQ(result.ownOrderTotal, -1);
 }
 
+TEST(GoalPlannerTest, NeverWorseThanTheCurrentQueueHoweverSmallTheBudget)
+{
+    // The proven 28,197 s plan as the queue stands: a budget that ends at
+    // once still answers with it, not with the slower construction.
+    const std::vector<GoalTarget> goal{{bid::kRoboticsFactory, 1}};
+    const GoalResult best = PlanGoal(Planet{}, goal, EvaluationBudget(5'000'000));
+    ASSERT_EQ(best.total, 28197);
+    const GoalResult again = PlanGoal(Planet{}, goal, EvaluationBudget(1), {}, best.plan);
+    ASSERT_TRUE(again.found);
+    EXPECT_EQ(again.total, 28197);
+    EXPECT_EQ(again.currentTotal, 28197);
+}
+
 TEST(GoalPlannerTest, SameSeedAndBudgetGiveTheSamePlan)
 {
     const std::vector<GoalTarget> goal{{1, 8}, {2, 6}, {3, 4}, {14, 2}, {31, 2}, {106, 1}};

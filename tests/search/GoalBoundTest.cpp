@@ -30,7 +30,7 @@ TEST(GoalBoundTest, NeverExceedsWhatAPlanStillTakes)
 {
     CaseRandom random(20261210);
     int32_t checked = 0;
-    for (int32_t c = 0; c < 4000; ++c) {
+    for (int32_t c = 0; c < 10000; ++c) {
         Planet planet = RandomPlanet(random);
         // A rich stock now and then: every step is then its build time.
         if (random.Chance(20))
