@@ -209,4 +209,19 @@ std::optional<int> StartTool(const ToolIdentity &tool, const std::string &usageE
     return std::nullopt;
 }
 
+std::vector<std::string_view> TakeFlag(std::span<const std::string_view> arguments, std::string_view flag, bool &set)
+{
+    std::vector<std::string_view> rest;
+    bool ended = false;
+    for (const std::string_view argument : arguments) {
+        if (!ended && argument == flag) {
+            set = true;
+            continue;
+        }
+        ended = ended || argument == "--";
+        rest.push_back(argument);
+    }
+    return rest;
+}
+
 } // namespace korvelin::tools

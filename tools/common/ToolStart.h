@@ -14,6 +14,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korvelin::tools {
 
@@ -28,6 +29,29 @@ struct ToolBasics {
     std::optional<std::array<int64_t, 3>> stock;
     std::optional<int32_t> speed;
 };
+
+// The help lines of the planet options every tool takes, for the tools' usage
+// texts: a literal, so that each usage stays one string help2man reads.
+// clang-format off
+#define KORVELIN_PLANET_OPTIONS_USAGE \
+    "  --temperature N     maximum temperature, -1000 to 1000 (default: the file's\n" \
+    "                      Temperature value)\n" \
+    "  --satellites N      number of solar satellites, 0 to 1000000000 (default: the\n" \
+    "                      file's Satellites value, else 0)\n" \
+    "  --levels ITEM:LEVEL,...  start levels of the planet, every other item at 0\n" \
+    "                      (default: the file's Levels value); ITEM is a BID or an\n" \
+    "                      English name from the list below, LEVEL from 0 to the\n" \
+    "                      item's highest level with sound figures\n" \
+    "  --stock M:K:D       start stock of metal, crystal and deuterium, each 0 to\n" \
+    "                      1000000000000000 (default: the file's Stock value, else\n" \
+    "                      500:500:0)\n" \
+    "  --speed N           economy speed of the server, 1 to 100 (default: the file's\n" \
+    "                      Speed value, else 1)\n"
+// clang-format on
+
+// Takes every `flag` (an option without a value) before "--" out of
+// `arguments`: the rest, with `set` true when there was one.
+std::vector<std::string_view> TakeFlag(std::span<const std::string_view> arguments, std::string_view flag, bool &set);
 
 // One of a tool's own options, which all take a value: "--name value" or
 // "--name=value" (so that a temperature of "-12" reads as a value). `take`

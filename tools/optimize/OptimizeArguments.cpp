@@ -25,21 +25,7 @@ const char *const kOptimizeUsage =
     "With --goal or --economy it plans instead: the fastest queue from the file's\n"
     "planet to target levels, adding mines, power plants and factories where they\n"
     "pay for themselves.\n"
-    "\n"
-    "  --temperature N     maximum temperature, -1000 to 1000 (default: the file's\n"
-    "                      Temperature value)\n"
-    "  --satellites N      number of solar satellites, 0 to 1000000000 (default: the\n"
-    "                      file's Satellites value, else 0)\n"
-    "  --levels ITEM:LEVEL,...  start levels of the planet, every other item at 0\n"
-    "                      (default: the file's Levels value); ITEM is a BID or an\n"
-    "                      English name from the list below, LEVEL from 0 to the\n"
-    "                      item's highest level with sound figures\n"
-    "  --stock M:K:D       start stock of metal, crystal and deuterium, each 0 to\n"
-    "                      1000000000000000 (default: the file's Stock value, else\n"
-    "                      500:500:0)\n"
-    "  --speed N           economy speed of the server, 1 to 100 (default: the file's\n"
-    "                      Speed value, else 1)\n"
-    "  --goal ITEM=LEVEL,... plan the fastest way to these levels from the file's\n"
+    "\n" KORVELIN_PLANET_OPTIONS_USAGE "  --goal ITEM=LEVEL,... plan the fastest way to these levels from the file's\n"
     "                      planet; the file's queue is not used\n"
     "  --economy           plan the fastest way to the levels the file's queue\n"
     "                      reaches, adding economy upgrades where they help\n"
@@ -117,16 +103,7 @@ ParsedArguments ParseOptimizeArguments(std::span<const std::string_view> argumen
          }},
     };
     // --economy is the one option without a value.
-    std::vector<std::string_view> rest;
-    bool ended = false;
-    for (const std::string_view argument : arguments) {
-        if (!ended && argument == "--economy") {
-            options.economy = true;
-            continue;
-        }
-        ended = ended || argument == "--";
-        rest.push_back(argument);
-    }
+    const std::vector<std::string_view> rest = tools::TakeFlag(arguments, "--economy", options.economy);
     parsed.error = tools::ParseToolArguments(rest, valueOptions, options);
     if (parsed.error.empty() && options.economy && options.goal)
         parsed.error = "--goal and --economy cannot be used together";

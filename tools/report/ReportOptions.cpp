@@ -13,21 +13,7 @@ const char *const kReportUsage =
     "  or:  korvelin-report --help | --version\n"
     "Plays the build queue of FILE.bql on the simulated clock and prints every entry's\n"
     "price, waits, build time, running total, stock and production.\n"
-    "\n"
-    "  --temperature N     maximum temperature, -1000 to 1000 (default: the file's\n"
-    "                      Temperature value)\n"
-    "  --satellites N      number of solar satellites, 0 to 1000000000 (default: the\n"
-    "                      file's Satellites value, else 0)\n"
-    "  --levels ITEM:LEVEL,...  start levels of the planet, every other item at 0\n"
-    "                      (default: the file's Levels value); ITEM is a BID or an\n"
-    "                      English name from the list below, LEVEL from 0 to the\n"
-    "                      item's highest level with sound figures\n"
-    "  --stock M:K:D       start stock of metal, crystal and deuterium, each 0 to\n"
-    "                      1000000000000000 (default: the file's Stock value, else\n"
-    "                      500:500:0)\n"
-    "  --speed N           economy speed of the server, 1 to 100 (default: the file's\n"
-    "                      Speed value, else 1)\n"
-    "  --format table|csv  output for a person (default) or for a spreadsheet\n"
+    "\n" KORVELIN_PLANET_OPTIONS_USAGE "  --format table|csv  output for a person (default) or for a spreadsheet\n"
     "  --check             list instead each entry that starts before the levels its\n"
     "                      item needs, or whose price passes what its store holds\n"
     "                      while the stock before it is smaller: one line each,\n"
@@ -59,16 +45,7 @@ ParsedArguments ParseReportArguments(std::span<const std::string_view> arguments
          }},
     };
     // --check is the one option without a value.
-    std::vector<std::string_view> rest;
-    bool ended = false;
-    for (const std::string_view argument : arguments) {
-        if (!ended && argument == "--check") {
-            options.check = true;
-            continue;
-        }
-        ended = ended || argument == "--";
-        rest.push_back(argument);
-    }
+    const std::vector<std::string_view> rest = tools::TakeFlag(arguments, "--check", options.check);
     parsed.error = tools::ParseToolArguments(rest, valueOptions, options);
     return parsed;
 }
