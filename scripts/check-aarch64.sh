@@ -34,7 +34,7 @@ cases=(
   "deuterium-shortage.bql|"
   "deuterium-shortage.bql|--satellites 3 --temperature 1000"
   "huge-levels.bql|"
-  "huge-levels.bql|--satellites 2000000000"
+  "huge-levels.bql|--satellites 1000000000"
   "research-marathon.bql|"
   "research-marathon.bql|--temperature -273"
 )
