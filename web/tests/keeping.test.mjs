@@ -232,7 +232,7 @@ test('a 20 MB plan opens in seconds and says the browser cannot keep it', async 
 test('a goal on a planet with start levels gets the complete search and its proof, as korvelin-optimize does', async () => {
   const page = await freshPage(browser.context, browser.url);
   // Time enough for the complete search in one piece; slices of it never prove.
-  await page.evaluate(() => localStorage.setItem('korvelin.searchMs', '8000'));
+  await page.evaluate(() => localStorage.setItem('korvelin.searchMs', '20000'));
   await page.reload();
   await ready(page);
   const file = planFile(['Levels=1:8,2:6,4:8'], []);
@@ -242,14 +242,14 @@ test('a goal on a planet with start levels gets the complete search and its proo
   await page.getByRole('button', { name: 'Goal…' }).click();
   for (const [name, level] of Object.entries(goal)) await page.getByRole('spinbutton', { name }).fill(level);
   await page.getByRole('button', { name: 'Plan', exact: true }).click();
-  assert.match(await searchAnswer(page, 15000), /Replace the queue\?$/);
+  assert.match(await searchAnswer(page, 40000), /Replace the queue\?$/);
   const search = await page.evaluate(() => performance.getEntriesByName('korvelin-search').at(-1).detail);
   assert.equal(search.proven, true, 'the answer is proven');
   await page.getByRole('button', { name: 'Yes' }).click();
 
   const path = join(mkdtempSync(join(tmpdir(), 'korvelin-web-')), 'start.bql');
   writeFileSync(path, file);
-  const native = execFileSync(join(root, 'build/tools/optimize/korvelin-optimize'), ['--goal', '14=3,21=2,1=10,4=9,2=7', path]).toString();
+  const native = execFileSync(join(root, 'build/tools/optimize/korvelin-optimize'), ['--goal', '14=3,21=2,1=10,4=9,2=7', '--seconds', '20', path]).toString();
   assert.match(native, /search: exact/);
   assert.equal(await planTotal(page), BigInt(/plan: .*\((\d+) s\)/.exec(native)[1]));
   await closePage(page);
