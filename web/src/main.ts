@@ -1,5 +1,5 @@
-// The page: loads the core, then wires each group of controls to the plan
-// document; every view follows the document's change signal.
+// The page: loads the core, then wires each group of controls to the plan it
+// holds; every view follows the plan's change signal.
 
 import 'uplot/dist/uPlot.min.css';
 import './style.css';
