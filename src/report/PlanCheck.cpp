@@ -10,7 +10,6 @@ namespace korvelin::report {
 
 namespace {
 
-constexpr std::array<int32_t, 3> kStores{bid::kMetalStorage, bid::kCrystalStorage, bid::kDeuteriumTank};
 constexpr std::array<const char *, 3> kResourceNames{"metal", "crystal", "deuterium"};
 constexpr std::array<const char *, 3> kStoreNames{"the metal storage", "the crystal storage", "the deuterium tank"};
 
@@ -19,12 +18,7 @@ constexpr std::array<const char *, 3> kStoreNames{"the metal storage", "the crys
 std::vector<PlanProblem> CheckPlan(const BuildQueue &queue, const Planet &planet, std::span<const EntryEvaluation> rows)
 {
     std::vector<PlanProblem> problems;
-    // The highest level reached of every item before the entry at hand.
-    std::array<int32_t, kItemCount> reached = planet.startLevels;
-    const auto reachedOf = [&](int32_t bid) {
-        const int32_t index = ItemIndexOf(bid);
-        return index > 0 ? reached[static_cast<size_t>(index - 1)] : 0;
-    };
+    ReachedLevels reached{planet.startLevels};
     std::array<int64_t, 3> stock = planet.startStock;
     const size_t count = std::min(static_cast<size_t>(queue.Count()), rows.size());
     for (size_t line = 0; line < count; ++line) {
@@ -33,14 +27,14 @@ std::vector<PlanProblem> CheckPlan(const BuildQueue &queue, const Planet &planet
         problem.line = static_cast<int32_t>(line);
         problem.entry = entry;
         for (const Requirement &need : RequirementsOf(entry.bid)) {
-            if (reachedOf(need.bid) < need.level)
+            if (reached.Of(need.bid) < need.level)
                 problem.missing.push_back(need);
         }
         if (!problem.missing.empty())
             problems.push_back(problem);
         const EntryEvaluation &row = rows[line];
         for (size_t r = 0; r < 3; ++r) {
-            const int64_t capacity = StorageCapacity(kStores[r], reachedOf(kStores[r]));
+            const int64_t capacity = StorageCapacity(kStoreItems[r], reached.Of(kStoreItems[r]));
             if (row.costs[r] > capacity && stock[r] < row.costs[r]) {
                 PlanProblem store = problem;
                 store.kind = PlanProblem::Kind::Store;
@@ -52,11 +46,7 @@ std::vector<PlanProblem> CheckPlan(const BuildQueue &queue, const Planet &planet
             }
         }
         stock = row.stockAfter;
-        const int32_t index = ItemIndexOf(entry.bid);
-        if (index > 0) {
-            int32_t &level = reached[static_cast<size_t>(index - 1)];
-            level = std::max(level, entry.level);
-        }
+        reached.Reach(entry.bid, entry.level);
     }
     return problems;
 }

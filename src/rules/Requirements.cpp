@@ -1,7 +1,9 @@
 #include "rules/Requirements.h"
 
 #include "rules/ItemCatalogue.h"
+#include "rules/Production.h"
 
+#include <algorithm>
 #include <array>
 
 namespace korvelin {
@@ -57,6 +59,49 @@ std::span<const Requirement> RequirementsOf(int32_t bid)
         }
     }
     return {};
+}
+
+int32_t ReachedLevels::Of(int32_t bid) const
+{
+    const int32_t index = ItemIndexOf(bid);
+    return index > 0 ? levels[static_cast<size_t>(index - 1)] : 0;
+}
+
+void ReachedLevels::Reach(int32_t bid, int32_t level)
+{
+    const int32_t index = ItemIndexOf(bid);
+    if (index > 0) {
+        int32_t &reached = levels[static_cast<size_t>(index - 1)];
+        reached = std::max(reached, level);
+    }
+}
+
+bool RequirementsMet(int32_t bid, const ReachedLevels &reached)
+{
+    for (const Requirement &need : RequirementsOf(bid)) {
+        if (reached.Of(need.bid) < need.level)
+            return false;
+    }
+    return true;
+}
+
+int32_t StoreShortfall(const std::array<int64_t, 3> &costs, const std::array<int64_t, 3> &stockBefore,
+                       const ReachedLevels &reached)
+{
+    for (size_t r = 0; r < 3; ++r) {
+        if (costs[r] > stockBefore[r] && costs[r] > StorageCapacity(kStoreItems[r], reached.Of(kStoreItems[r])))
+            return static_cast<int32_t>(r);
+    }
+    return -1;
+}
+
+int32_t StoreLevelHolding(int64_t price)
+{
+    for (int32_t level = 0; level < 100; ++level) {
+        if (StorageCapacity(bid::kMetalStorage, level) >= price)
+            return level;
+    }
+    return -1;
 }
 
 } // namespace korvelin
