@@ -21,12 +21,30 @@ std::string ShorterPercentText(int64_t before, int64_t after)
     return text;
 }
 
+std::string MissingLevelsText(const QueueEntry &entry, const MissingLevels &missing)
+{
+    std::string text = ItemLabel(entry.bid) + " " + std::to_string(entry.level);
+    if (missing.levels.size() == 1 && missing.levels[0].level < 0)
+        return text + " costs more than any " + ItemLabel(missing.levels[0].bid) +
+               " holds: only a start stock that covers it lets it be built";
+    text += " needs ";
+    for (size_t i = 0; i < missing.levels.size(); ++i) {
+        if (i > 0)
+            text += ", ";
+        text += ItemLabel(missing.levels[i].bid) + " " + std::to_string(missing.levels[i].level);
+    }
+    return text + (missing.levels.size() == 1 ? ": add it, or raise the planet's start level"
+                                              : ": add them, or raise the planet's start levels");
+}
+
 std::string NoOrderReason(const OptimizeResult &result, std::span<const QueueEntry> entries)
 {
     const int32_t blocked = result.blockedEntry;
     if (blocked < 0 || static_cast<size_t>(blocked) >= entries.size())
         return "the search ran out of time before it found one";
     const QueueEntry &entry = entries[static_cast<size_t>(blocked)];
+    if (!result.missing.levels.empty())
+        return MissingLevelsText(entry, result.missing);
     const std::string name = "entry " + std::to_string(int64_t{blocked} + 1) + " (" + ItemLabel(entry.bid) + " level " +
                              std::to_string(entry.level) + ")";
     return name + (result.blockedProven ? " can never get deuterium" : " got deuterium in no order the search found");

@@ -25,8 +25,11 @@ OrderProblem::OrderProblem(std::span<const QueueEntry> entries, const Planet &pl
     planet_.inputs.economySpeed = ClampEconomySpeed(planet_.inputs.economySpeed);
     startSlot_.state.stock = planet_.startStock;
     startSlot_.levels = PositionLevels::Start(planet_);
+    startSlot_.reached = ReachedLevels{planet_.startLevels};
     const size_t n = entries_.size();
     costs_.resize(n);
+    checkRequirements_.resize(n);
+    checkStores_.resize(n);
     shortestStep_.resize(n);
     items_.resize(n);
     PositionLevels all = startSlot_.levels;
@@ -35,6 +38,9 @@ OrderProblem::OrderProblem(std::span<const QueueEntry> entries, const Planet &pl
         const QueueEntry &entry = entries_[e];
         costs_[e] = UpgradeCosts(entry.bid, entry.level, quietSink);
         anyDeuteriumCost_ = anyDeuteriumCost_ || costs_[e][2] > 0;
+        checkRequirements_[e] = !RequirementsMet(entry.bid, startSlot_.reached);
+        // A stock above every price passes any store, so only the capacity decides here.
+        checkStores_[e] = StoreShortfall(costs_[e], {}, startSlot_.reached) >= 0;
         all.CountEntry(entry.bid);
         const auto [found, added] = itemOfBid.try_emplace(entry.bid, static_cast<int32_t>(itemEntries_.size()));
         if (added)
@@ -72,14 +78,26 @@ OrderProblem::OrderProblem(std::span<const QueueEntry> entries, const Planet &pl
     startSlot_.left = AllRemaining();
 }
 
+bool OrderProblem::KeepsLimits(int32_t e, const Slot &slot) const
+{
+    const auto index = static_cast<size_t>(e);
+    if (checkRequirements_[index] && !RequirementsMet(Entry(e).bid, slot.reached))
+        return false;
+    // The stock before the entry's wait: what it can pay without saving past the store.
+    return !checkStores_[index] || StoreShortfall(Costs(e), slot.state.stock, slot.reached) < 0;
+}
+
 bool OrderProblem::Play(int32_t e, Slot &slot) const
 {
+    if (!KeepsLimits(e, slot))
+        return false;
     EntryEvaluation evaluation;
     EvaluateAt(Costs(e), slot.levels, planet_.inputs, slot.state, quietSink, evaluation);
     if (evaluation.costs[2] > 0 && evaluation.economy.deuteriumPerHour <= 0)
         return false;
     CreditStep(evaluation.economy, slot.state, evaluation);
     slot.levels.CountEntry(Entry(e).bid);
+    slot.reached.Reach(Entry(e).bid, Entry(e).level);
     slot.left.Take(*this, e);
     return true;
 }
@@ -90,6 +108,7 @@ void OrderProblem::PlayAnyway(int32_t e, Slot &slot) const
     EvaluateAt(Costs(e), slot.levels, planet_.inputs, slot.state, quietSink, evaluation);
     CreditStep(evaluation.economy, slot.state, evaluation);
     slot.levels.CountEntry(Entry(e).bid);
+    slot.reached.Reach(Entry(e).bid, Entry(e).level);
     slot.left.Take(*this, e);
 }
 
@@ -190,14 +209,17 @@ bool OrderProblem::RemainingExceeds(const Remaining &remaining, const std::array
     return false;
 }
 
-void OrderProblem::Choices(const Slot &, std::span<const int32_t> prefix, std::vector<int32_t> &out) const
+void OrderProblem::Choices(const Slot &slot, std::span<const int32_t> prefix, std::vector<int32_t> &out) const
 {
     nextScratch_.assign(itemEntries_.size(), 0);
     for (const int32_t e : prefix)
         ++nextScratch_[static_cast<size_t>(ItemOf(e))];
     for (size_t item = 0; item < itemEntries_.size(); ++item) {
-        if (nextScratch_[item] < itemEntries_[item].size())
-            out.push_back(itemEntries_[item][nextScratch_[item]]);
+        if (nextScratch_[item] >= itemEntries_[item].size())
+            continue;
+        const int32_t e = itemEntries_[item][nextScratch_[item]];
+        if (!checkRequirements_[static_cast<size_t>(e)] || RequirementsMet(Entry(e).bid, slot.reached))
+            out.push_back(e);
     }
 }
 

@@ -7,6 +7,8 @@
 #include "search/PlanChange.h"
 #include "search/SearchBudget.h"
 
+#include "rules/Requirements.h"
+
 #include <array>
 #include <compare>
 #include <cstdint>
@@ -59,7 +61,8 @@ struct Remaining {
 struct Slot {
     TimelineState state;
     PositionLevels levels;
-    Remaining left; // the entries not yet played
+    ReachedLevels reached; // for the technology tree and the stores
+    Remaining left;        // the entries not yet played
 };
 
 class OrderProblem {
@@ -89,9 +92,13 @@ class OrderProblem {
     int64_t HighestDeuteriumRate() const { return highestRate_[2]; }
 
     // Plays entry `e` at the slot's position and moves the slot past it.
-    // False, with the slot half moved, when the entry costs deuterium where
-    // the deuterium production is 0 or less: no admissible order does that.
+    // False, with the slot half moved, when the entry starts before its
+    // requirements are reached, when its price passes a store the stock
+    // before it does not cover, or when it costs deuterium where the
+    // deuterium production is 0 or less: no admissible order does that.
     bool Play(int32_t e, Slot &slot) const;
+    // Whether the technology tree and the stores let entry `e` start at the slot.
+    bool KeepsLimits(int32_t e, const Slot &slot) const;
     // The same without the admissibility check: the walk as Calculate plays it.
     void PlayAnyway(int32_t e, Slot &slot) const;
 
@@ -113,7 +120,8 @@ class OrderProblem {
         return RemainingExceeds(slot.left, slot.state.stock, slack);
     }
     bool ClimbExceeds(const Slot &slot, int64_t slack) const { return RemainingExceeds(slot, slack); }
-    // The next entry of every item the prefix has not played out.
+    // The next entry of every item the prefix has not played out, where its
+    // requirements are reached.
     void Choices(const Slot &slot, std::span<const int32_t> prefix, std::vector<int32_t> &out) const;
     // Every order is searched: the bound is the only pruning.
     bool CoversPlansWithin(int64_t) const { return true; }
@@ -133,6 +141,11 @@ class OrderProblem {
     // The most each resource is produced per hour at any position.
     std::array<int64_t, 3> highestRate_{};
     bool anyDeuteriumCost_ = false;
+    // Per entry, whether a limit can refuse it at all: its requirements are
+    // not all reached at the start, or a price passes its store's start
+    // capacity. Levels only rise, so an entry without a flag always passes.
+    std::vector<uint8_t> checkRequirements_;
+    std::vector<uint8_t> checkStores_;
     mutable std::vector<size_t> nextScratch_; // Choices' count of played entries per item
 };
 

@@ -2,6 +2,7 @@
 
 #include "optimize/Admissibility.h"
 #include "optimize/GreedyOrder.h"
+#include "optimize/OrderLimits.h"
 #include "optimize/OrderProblem.h"
 #include "search/BranchAndBound.h"
 #include "search/LateAcceptance.h"
@@ -51,6 +52,44 @@ void Consider(const optimize::OrderProblem &problem, Order order, Start &best)
     }
 }
 
+void FillOrder(const optimize::OrderProblem &problem, const Order &best, int64_t bestTotal, OptimizeResult &result)
+{
+    result.found = true;
+    result.afterTotal = bestTotal;
+    result.order.reserve(best.size());
+    for (const int32_t e : best)
+        result.order.push_back(problem.Entry(e));
+}
+
+// No construction found an order. The stores and deuterium together can
+// leave the greedy choices stuck where another order passes, so a queue
+// small enough is searched completely; otherwise, or when that search finds
+// none, the answer names what blocks.
+OptimizeResult SearchWithoutStart(const optimize::OrderProblem &problem, optimize::SearchBudget &budget,
+                                  const OptimizeOptions &options, OptimizeResult result, int32_t stuck)
+{
+    bool proven = false;
+    if (problem.Count() <= std::max(options.exactLimit, 1)) {
+        search::ExactOutcome exact = search::SearchExactly(problem, budget, -1);
+        result.ordersTried = exact.plansPlayed;
+        if (!exact.best.empty()) {
+            FillOrder(problem, exact.best, exact.bestTotal, result);
+            result.provenOptimal = exact.complete;
+        }
+        // A search that ends without an order and without running out has
+        // tried every order.
+        proven = exact.complete || (exact.best.empty() && !budget.Stopped());
+    }
+    if (!result.found) {
+        result.missing = optimize::FindMissingStore(problem);
+        result.blockedEntry = result.missing.entry >= 0 ? result.missing.entry : stuck;
+        result.blockedProven = proven;
+    }
+    result.stopped = budget.Stopped();
+    result.evaluations = budget.Evaluations();
+    return result;
+}
+
 } // namespace
 
 OptimizeResult OptimizeOrder(std::span<const QueueEntry> entries, const Planet &planet, const OptimizeOptions &options,
@@ -66,8 +105,10 @@ OptimizeResult OptimizeOrder(std::span<const QueueEntry> entries, const Planet &
     for (int32_t e = 0; e < n; ++e)
         input[static_cast<size_t>(e)] = e;
     Slot walk = problem.StartSlot();
-    for (const int32_t e : input)
+    for (const int32_t e : input) {
+        result.inputKeepsLimits = result.inputKeepsLimits && problem.KeepsLimits(e, walk);
         problem.PlayAnyway(e, walk);
+    }
     result.beforeTotal = walk.state.total;
     const int64_t inputTotal = problem.TotalOf(input);
     result.inputAdmissible = inputTotal >= 0;
@@ -77,6 +118,15 @@ OptimizeResult OptimizeOrder(std::span<const QueueEntry> entries, const Planet &
     if (result.inputAdmissible) {
         start = {input, inputTotal};
     } else {
+        result.missing = FindMissingRequirements(problem);
+        if (result.missing.entry >= 0) {
+            result.blockedEntry = result.missing.entry;
+            result.blockedProven = true;
+            result.evaluations = budget.Evaluations();
+            return result;
+        }
+        // Extra limits only take orders away, so an order that no order
+        // without them has is still proof.
         admissibility = CheckAdmissibility(problem);
         if (!admissibility.possible && admissibility.decided) {
             result.blockedEntry = admissibility.blockedEntry;
@@ -92,17 +142,10 @@ OptimizeResult OptimizeOrder(std::span<const QueueEntry> entries, const Planet &
         Consider(problem, BuildGreedyOrder(problem, GreedyRule::DeuteriumFirst, budget), start);
     }
     Consider(problem, BuildGreedyOrder(problem, GreedyRule::SoonestFinish, budget), start);
-    if (start.total < 0) {
-        // Only a queue too large to examine every combination of power
-        // plants gets here, and only when no construction found an order.
-        result.blockedEntry = stuck;
-        result.stopped = budget.Stopped();
-        result.evaluations = budget.Evaluations();
-        return result;
-    }
+    if (start.total < 0)
+        return SearchWithoutStart(problem, budget, options, std::move(result), stuck);
     budget.OfferTotal(start.total);
 
-    result.found = true;
     Order best = start.order;
     int64_t bestTotal = start.total;
     if (n <= 1 || problem.ItemCount() <= 1) {
@@ -130,10 +173,7 @@ OptimizeResult OptimizeOrder(std::span<const QueueEntry> entries, const Planet &
         result.ordersTried = climb.CandidatesTried();
     }
 
-    result.afterTotal = bestTotal;
-    result.order.reserve(best.size());
-    for (const int32_t e : best)
-        result.order.push_back(problem.Entry(e));
+    FillOrder(problem, best, bestTotal, result);
     result.stopped = budget.Stopped();
     result.evaluations = budget.Evaluations();
     return result;

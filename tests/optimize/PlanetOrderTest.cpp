@@ -4,6 +4,7 @@
 #include "optimize/OrderSearch.h"
 #include "queue/Timeline.h"
 
+#include "PlanLimits.h"
 #include "RecordingMessageSink.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +29,7 @@ int64_t WalkTotal(const std::vector<QueueEntry> &entries, const Planet &planet)
         [&](const EntryEvaluation &e) {
             admissible = admissible && !(e.costs[2] > 0 && e.economy.deuteriumPerHour <= 0);
         });
-    return admissible ? state.total : -1;
+    return admissible && test::KeepsLimits(planet, entries) ? state.total : -1;
 }
 
 TEST(PlanetOrderTest, ExactSearchMatchesEveryOrderFromTheStart)
@@ -40,6 +41,9 @@ TEST(PlanetOrderTest, ExactSearchMatchesEveryOrderFromTheStart)
         for (const int32_t b : {bid::kMetalMine, bid::kCrystalMine, bid::kDeuteriumSynthesizer, bid::kSolarPlant,
                                 bid::kRoboticsFactory, bid::kFusionReactor})
             planet.SetStartLevel(b, static_cast<int32_t>(random() % (b == bid::kFusionReactor ? 2 : 12)));
+        // Research enough for every research here; the fusion reactor still needs its synthesizer levels.
+        planet.SetStartLevel(bid::kResearchLab, 3);
+        planet.SetStartLevel(113, 3);
         planet.startStock = {static_cast<int64_t>(random() % 20000), static_cast<int64_t>(random() % 20000),
                              static_cast<int64_t>(random() % 3000)};
         planet.inputs = {static_cast<int32_t>(random() % 100) - 30, static_cast<int32_t>(random() % 4),

@@ -101,7 +101,7 @@ TEST_F(OptimizeTest, InadmissibleInputIsMarkedAndMended)
 TEST_F(OptimizeTest, LongQueueReportsTheOrdersTried)
 {
     std::vector<std::string> lines{kHeader, "Temperature=30", "##BUILD##"};
-    const int32_t bids[] = {1, 2, 4, 3, 1, 14, 2, 4, 31, 1, 106, 2, 3, 4};
+    const int32_t bids[] = {1, 2, 4, 3, 1, 14, 2, 4, 31, 1, 113, 2, 3, 4};
     std::vector<int32_t> levels(200, 0);
     for (const int32_t b : bids)
         lines.push_back(std::to_string(b) + ":" + std::to_string(++levels[static_cast<size_t>(b)]) + ":1");
