@@ -141,6 +141,50 @@ TEST_F(OptimizeTest, FailuresExitWithOne)
     EXPECT_EQ(run.out, "");
 }
 
+// A plan that lacks a level is refused with what to add, and no file is
+// written; one whose order alone breaks the tree is saved in an order that
+// the plan check passes.
+TEST_F(OptimizeTest, KeepsTheTreeAndTheStores)
+{
+    const struct {
+        const char *name;
+        std::vector<std::string> lines;
+        const char *refusal; // nullptr: an order is saved
+    } cases[] = {
+        {"prerequisite",
+         {"Levels=31:4,113:8,121:5,120:9", "##BUILD##", "122:1:999"},
+         "Plasma 1 needs Laser 10: add it, or raise the planet's start level"},
+        {"prerequisites",
+         {"##BUILD##", "31:1:999", "113:1:998", "106:1:997"},
+         "Espionage 1 needs Research Lab 3: add it, or raise the planet's start level"},
+        {"store",
+         {"Levels=1:21", "Stock=0:0:0", "##BUILD##", "22:1:999", "1:22:998"},
+         "Metal Mine 22 needs Metal Storage 3: add it, or raise the planet's start level"},
+        {"mended",
+         {"Levels=1:21,3:10,4:20", "##BUILD##", "1:22:999", "113:1:998", "22:1:997", "22:2:996", "22:3:995",
+          "31:1:994"},
+         nullptr},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> lines{kHeader, "Temperature=20"};
+        lines.insert(lines.end(), c.lines.begin(), c.lines.end());
+        const std::string output = (dir_ / (std::string(c.name) + "-best.bql")).string();
+        const ToolRun run = Optimize({"--output", output, WriteFile(std::string(c.name) + ".bql", lines)});
+        if (c.refusal) {
+            EXPECT_EQ(run.status, 1);
+            EXPECT_EQ(run.err, std::string("korvelin-optimize: no admissible order: ") + c.refusal + "\n");
+            EXPECT_EQ(run.out, "");
+            EXPECT_FALSE(fs::exists(output));
+            continue;
+        }
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(Lines(run.out)[0].substr(Lines(run.out)[0].size() - 14), ", inadmissible");
+        const ToolRun check = RunTool(report::RunReport, {"--check", output});
+        EXPECT_EQ(check.status, 0) << check.out;
+    }
+}
+
 TEST(OptimizeArgumentsTest, UsageErrorsExitWithTwo)
 {
     const std::vector<std::vector<std::string>> cases = {
