@@ -15,9 +15,11 @@ std::string RestoreCopyQuestion()
     return "Korvelin did not close normally. Restore the unsaved plan?";
 }
 
-std::string ApplyOrderQuestion(int64_t beforeTotal, int64_t afterTotal, bool currentAdmissible)
+std::string ApplyOrderQuestion(int64_t beforeTotal, int64_t afterTotal, bool currentAdmissible, bool currentKeepsLimits)
 {
-    std::string text = currentAdmissible ? "" : "The current order needs deuterium where none is produced. ";
+    std::string text = !currentKeepsLimits ? "The current order breaks the technology tree or a store's limit. "
+                       : currentAdmissible ? ""
+                                           : "The current order needs deuterium where none is produced. ";
     text += "Total time: " + FormatDuration(beforeTotal) + " \u2192 " + FormatDuration(afterTotal) + " (" +
             ShorterPercentText(beforeTotal, afterTotal) + "% shorter). Apply the new order?";
     return text;

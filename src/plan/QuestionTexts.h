@@ -12,9 +12,11 @@ std::string SaveChangesQuestion();
 // At start-up, when a run that did not close left a copy of its plan.
 std::string RestoreCopyQuestion();
 // After the order search: "Total time: A → B (x% shorter). Apply the new
-// order?", led by a warning when the current order never gets its deuterium
-// (its total then counts no wait for it).
-std::string ApplyOrderQuestion(int64_t beforeTotal, int64_t afterTotal, bool currentAdmissible);
+// order?", led by a warning when the current order breaks the technology tree
+// or a store, or never gets its deuterium (its total then counts no wait for
+// it).
+std::string ApplyOrderQuestion(int64_t beforeTotal, int64_t afterTotal, bool currentAdmissible,
+                               bool currentKeepsLimits);
 // After the goal search: the saving against the current queue when that
 // queue already reaches the goal, else the plan's own figures.
 struct GoalAnswer {

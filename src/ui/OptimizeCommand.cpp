@@ -19,8 +19,8 @@ namespace {
 bool AskToApply(MainForm &form, const OptimizeResult &result)
 {
     QuestionRequest question;
-    question.text =
-        QString::fromStdString(ApplyOrderQuestion(result.beforeTotal, result.afterTotal, result.inputAdmissible));
+    question.text = QString::fromStdString(
+        ApplyOrderQuestion(result.beforeTotal, result.afterTotal, result.inputAdmissible, result.inputKeepsLimits));
     question.buttons = {Answer::Yes, Answer::No};
     question.defaultAnswer = Answer::Yes;
     question.escapeAnswer = Answer::No;

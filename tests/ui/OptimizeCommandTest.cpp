@@ -38,6 +38,18 @@ TEST_F(OptimizeCommandTest, ApplyReplacesThePlanAndCalculates)
     EXPECT_EQ(Bids(form->queue), before);
 }
 
+// Research before its lab: the question says why the current order cannot stand.
+TEST_F(OptimizeCommandTest, OrderThatBreaksTheTreeIsMended)
+{
+    Click({113, bid::kResearchLab, bid::kDeuteriumSynthesizer});
+    platform.questionAnswers.push_back(Answer::Yes);
+    form->OptimizeButton->click();
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_TRUE(platform.questions[0].text.startsWith(
+        QStringLiteral("The current order breaks the technology tree or a store's limit. Total time: ")));
+    EXPECT_EQ(Bids(form->queue), (std::vector<int32_t>{bid::kDeuteriumSynthesizer, bid::kResearchLab, 113}));
+}
+
 TEST_F(OptimizeCommandTest, NoAndCancelLeaveThePlan)
 {
     // More entries than the complete search takes: the search would run its
@@ -106,8 +118,12 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, OptimizeOffersNothing,
     testing::Values(NothingOffered{"AlreadyShortest", {1, 1}, "This order is already the shortest."},
                     NothingOffered{"NoDeuteriumEver",
+                                   {31, 1},
+                                   "No admissible order: entry 1 (Research Lab level 1) can never get deuterium"},
+                    NothingOffered{"MissingPrerequisite",
                                    {106, 1},
-                                   "No admissible order: entry 1 (Espionage level 1) can never get deuterium"}),
+                                   "No admissible order: Espionage 1 needs Research Lab 3: add it, or raise the "
+                                   "planet's start level"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

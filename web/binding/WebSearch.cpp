@@ -52,6 +52,7 @@ SearchOutcome RunOrderSearch(const SearchRequest &request, const SearchProgress 
     outcome.found = result.found;
     outcome.provenOptimal = result.provenOptimal;
     outcome.inputAdmissible = result.inputAdmissible;
+    outcome.inputKeepsLimits = result.inputKeepsLimits;
     outcome.beforeTotal = result.beforeTotal;
     outcome.afterTotal = result.afterTotal;
     outcome.evaluations = static_cast<double>(result.evaluations);

@@ -24,6 +24,7 @@ struct SearchOutcome {
     bool found = false;
     bool provenOptimal = false;
     bool inputAdmissible = true;
+    bool inputKeepsLimits = true;
     int64_t beforeTotal = 0;
     int64_t afterTotal = 0;
     double evaluations = 0;

@@ -138,6 +138,7 @@ export interface SearchOutcome {
   found: boolean;
   provenOptimal: boolean;
   inputAdmissible: boolean;
+  inputKeepsLimits: boolean;
   beforeTotal: bigint;
   afterTotal: bigint;
   evaluations: number;
@@ -168,7 +169,7 @@ export interface Core {
   goalEntryCount(planet: string, goal: string): number;
   formatDuration(seconds: bigint): string;
   // The window's questions after Optimize and Goal…
-  applyOrderQuestion(before: bigint, after: bigint, currentAdmissible: boolean): string;
+  applyOrderQuestion(before: bigint, after: bigint, currentAdmissible: boolean, currentKeepsLimits: boolean): string;
   replaceByGoalQuestion(outcome: GoalOutcome): string;
   version(): string;
 }

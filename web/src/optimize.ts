@@ -110,7 +110,12 @@ export class OptimizeRunner {
       await box.tell(outcome.provenOptimal ? 'This order is already the shortest.' : 'No shorter order was found.');
       return;
     }
-    const question = this.core.applyOrderQuestion(outcome.beforeTotal, outcome.afterTotal, outcome.inputAdmissible);
+    const question = this.core.applyOrderQuestion(
+      outcome.beforeTotal,
+      outcome.afterTotal,
+      outcome.inputAdmissible,
+      outcome.inputKeepsLimits,
+    );
     if (await box.ask(question)) this.doc.edit(() => this.doc.plan.applyOrder(outcome.order, false));
   }
 }

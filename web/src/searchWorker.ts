@@ -104,6 +104,7 @@ async function run(start: StartMessage): Promise<void> {
   if ('beforeTotal' in outcome && first && 'beforeTotal' in first) {
     outcome.beforeTotal = first.beforeTotal;
     outcome.inputAdmissible = first.inputAdmissible;
+    outcome.inputKeepsLimits = first.inputKeepsLimits;
   }
   if ('currentTotal' in outcome && first && 'currentTotal' in first) {
     outcome.currentTotal = first.currentTotal;
