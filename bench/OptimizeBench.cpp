@@ -14,7 +14,21 @@
 namespace korvelin::bench {
 namespace {
 
-const Planet kPlanet{.inputs = {40, 0}};
+// Start levels that meet every requirement of these plans and stores that
+// hold every price in them, so that the plans' shuffled orders keep both
+// limits and the search does the same work with and without their checks.
+Planet BenchPlanet()
+{
+    static constexpr int32_t kStartLevels[][2] = {{3, 5},   {14, 10}, {21, 1},   {22, 30},  {23, 30},
+                                                  {24, 30}, {31, 12}, {41, 1},   {108, 10}, {110, 5},
+                                                  {113, 8}, {114, 8}, {120, 10}, {121, 5}};
+    Planet planet{.inputs = {40, 0}};
+    for (const auto &[b, level] : kStartLevels)
+        planet.SetStartLevel(b, level);
+    return planet;
+}
+
+const Planet kPlanet = BenchPlanet();
 constexpr int32_t kQueues = 10;
 
 double Seconds(std::chrono::steady_clock::time_point since)
@@ -35,7 +49,7 @@ void EvaluationsPerSecond(benchmark::State &state)
 {
     std::vector<std::vector<QueueEntry>> queues;
     for (uint32_t seed = 1; seed <= kQueues; ++seed)
-        queues.push_back(ShuffledBalancedQueue(static_cast<int32_t>(state.range(0)), seed, kPlanet.inputs));
+        queues.push_back(ShuffledBalancedQueue(static_cast<int32_t>(state.range(0)), seed, kPlanet));
     OptimizeOptions options;
     options.timeLimit = SearchTime(500);
     uint64_t evaluations = 0;
@@ -64,7 +78,7 @@ void ExactSearch(benchmark::State &state)
     uint32_t seed = 1;
     for (auto _ : state) {
         state.PauseTiming();
-        const std::vector<QueueEntry> entries = RandomEarlyQueue(count, seed++, kPlanet.inputs);
+        const std::vector<QueueEntry> entries = RandomEarlyQueue(count, seed++, kPlanet);
         state.ResumeTiming();
         const auto start = std::chrono::steady_clock::now();
         const OptimizeResult result = OptimizeOrder(entries, kPlanet, options);
@@ -99,8 +113,8 @@ void LongQueueSavings(benchmark::State &state)
     for (auto _ : state) {
         for (uint32_t seed = 1; seed <= static_cast<uint32_t>(Runs(kQueues)); ++seed) {
             state.PauseTiming();
-            const std::vector<QueueEntry> entries = solarHeavy ? ShuffledRealisticQueue(300, seed, 30, kPlanet.inputs)
-                                                               : ShuffledBalancedQueue(300, seed, kPlanet.inputs);
+            const std::vector<QueueEntry> entries =
+                solarHeavy ? ShuffledRealisticQueue(300, seed, 30, kPlanet) : ShuffledBalancedQueue(300, seed, kPlanet);
             const int64_t greedy = GreedyTotal(entries);
             state.ResumeTiming();
             const OptimizeResult result = OptimizeOrder(entries, kPlanet, options);

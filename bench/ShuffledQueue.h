@@ -48,7 +48,7 @@ inline std::vector<int32_t> SpreadPlan(const std::vector<std::pair<int32_t, int3
 // `plan` with every entry moved by a normal drift of `drift` places; empty
 // when no admissible one turned up.
 inline std::vector<QueueEntry> ShuffledQueue(const std::vector<int32_t> &plan, uint32_t seed, double drift,
-                                             const PlanetInputs &planet, int32_t attempts = 1000)
+                                             const Planet &planet, int32_t attempts = 1000)
 {
     std::mt19937 random(seed);
     std::normal_distribution<double> noise(0.0, drift);
@@ -67,7 +67,7 @@ inline std::vector<QueueEntry> ShuffledQueue(const std::vector<int32_t> &plan, u
         std::vector<int32_t> order(entries.size());
         for (size_t i = 0; i < order.size(); ++i)
             order[i] = static_cast<int32_t>(i);
-        if (optimize::OrderProblem(entries, Planet{.inputs = planet}).TotalOf(order) >= 0)
+        if (optimize::OrderProblem(entries, planet).TotalOf(order) >= 0)
             return entries;
     }
     return {};
@@ -75,7 +75,7 @@ inline std::vector<QueueEntry> ShuffledQueue(const std::vector<int32_t> &plan, u
 
 // A balanced plan of `count` entries (at least one per item) whose item
 // levels vary by a quarter either way with the seed, shuffled.
-inline std::vector<QueueEntry> ShuffledBalancedQueue(int32_t count, uint32_t seed, const PlanetInputs &planet)
+inline std::vector<QueueEntry> ShuffledBalancedQueue(int32_t count, uint32_t seed, const Planet &planet)
 {
     std::mt19937 random(seed);
     std::uniform_real_distribution<double> spread(0.75, 1.25);
@@ -101,7 +101,7 @@ inline std::vector<QueueEntry> ShuffledBalancedQueue(int32_t count, uint32_t see
 
 // A short plan from nothing: `count` entries drawn from the early items
 // (mines and power twice as often), shuffled freely.
-inline std::vector<QueueEntry> RandomEarlyQueue(int32_t count, uint32_t seed, const PlanetInputs &planet)
+inline std::vector<QueueEntry> RandomEarlyQueue(int32_t count, uint32_t seed, const Planet &planet)
 {
     static constexpr std::array<int32_t, 16> kEarly = {1, 1, 2, 2, 3, 3, 4, 4, 12, 14, 21, 22, 31, 106, 113, 120};
     std::mt19937 random(seed);
@@ -116,8 +116,7 @@ inline std::vector<QueueEntry> RandomEarlyQueue(int32_t count, uint32_t seed, co
 }
 
 // The first `count` entries of RealisticPlan, shuffled.
-inline std::vector<QueueEntry> ShuffledRealisticQueue(int32_t count, uint32_t seed, double drift,
-                                                      const PlanetInputs &planet)
+inline std::vector<QueueEntry> ShuffledRealisticQueue(int32_t count, uint32_t seed, double drift, const Planet &planet)
 {
     return ShuffledQueue(RealisticPlan(count), seed, drift, planet);
 }
