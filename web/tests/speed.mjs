@@ -6,7 +6,7 @@ import { execFileSync } from 'node:child_process';
 import { existsSync } from 'node:fs';
 import { join } from 'node:path';
 import { openFile, ready, root, searchAnswer, startBrowser } from './helpers.mjs';
-import { balancedPlanFile, longPlanFile } from './longplan.mjs';
+import { balancedPlanFile, kBalancedPlanPlanet, longPlanFile } from './longplan.mjs';
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const browser = await startBrowser();
@@ -51,7 +51,7 @@ const clicks = await page.evaluate(async () => {
 console.log(`item click at 1,000 entries: handler median ${median(clicks.map((c) => c[0])).toFixed(1)} ms, ` +
   `to the next frame median ${median(clicks.map((c) => c[1])).toFixed(1)} ms`);
 
-await openFile(page, 'search.bql', balancedPlanFile());
+await openFile(page, 'search.bql', balancedPlanFile('40', kBalancedPlanPlanet));
 await page.getByRole('button', { name: 'Optimize' }).click();
 await searchAnswer(page);
 const search = await page.evaluate(() => performance.getEntriesByName('korvelin-search').at(-1).detail);
