@@ -39,7 +39,7 @@ OrderProblem::OrderProblem(std::span<const QueueEntry> entries, const Planet &pl
         costs_[e] = UpgradeCosts(entry.bid, entry.level, quietSink);
         anyDeuteriumCost_ = anyDeuteriumCost_ || costs_[e][2] > 0;
         checkRequirements_[e] = !RequirementsMet(entry.bid, startSlot_.reached);
-        // A stock above every price passes any store, so only the capacity decides here.
+        // Levels only rise, so a price within the start store never passes it.
         checkStores_[e] = StoreShortfall(costs_[e], {}, startSlot_.reached) >= 0;
         all.CountEntry(entry.bid);
         const auto [found, added] = itemOfBid.try_emplace(entry.bid, static_cast<int32_t>(itemEntries_.size()));

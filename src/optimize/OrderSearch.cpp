@@ -125,8 +125,8 @@ OptimizeResult OptimizeOrder(std::span<const QueueEntry> entries, const Planet &
             result.evaluations = budget.Evaluations();
             return result;
         }
-        // Extra limits only take orders away, so an order that no order
-        // without them has is still proof.
+        // The limits only take orders away: where no order gives every entry
+        // its deuterium, none that keeps the limits does either.
         admissibility = CheckAdmissibility(problem);
         if (!admissibility.possible && admissibility.decided) {
             result.blockedEntry = admissibility.blockedEntry;
