@@ -1,6 +1,7 @@
 #include "goal/GoalPlanner.h"
 
 #include "goal/GoalProblem.h"
+#include "goal/GoalReasons.h"
 #include "goal/GoalStart.h"
 #include "optimize/OrderProblem.h"
 #include "search/BranchAndBound.h"
@@ -149,14 +150,20 @@ GoalResult PlanGoal(const Planet &planet, std::span<const GoalTarget> goal, cons
     if (problem.RequiredTotal() == 0) {
         result.found = true;
         result.provenOptimal = true;
+        result.plainTotal = 0;
         return result;
     }
 
     bool cancelled = false;
     Construction construction = goal::ConstructStart(problem, ShareOf(options, kConstructionShare),
                                                      PhaseProgress(progress, 0, kConstructionShare, cancelled));
-    result.ownOrderTotal = construction.own.found ? construction.total : -1;
+    result.ownOrderTotal = -1;
+    if (construction.own.found) {
+        const goal::Plan own = goal::WithLimitsKept(problem, goal::PlanOf(problem, construction.own.order));
+        result.ownOrderTotal = own.empty() ? -1 : problem.TotalOf(own);
+    }
     result.startTotal = construction.total;
+    result.plainTotal = construction.plainTotal;
     const Plan currentPlan = goal::PlanOf(problem, current);
     const int64_t currentTotal = problem.TotalOf(currentPlan);
     if (currentTotal >= 0 && (construction.total < 0 || currentTotal < construction.total)) {
@@ -250,9 +257,13 @@ GoalResult PlanGoal(const Planet &planet, std::span<const GoalTarget> goal, cons
         result.plansTried += runs.candidatesTried;
     }
     result.found = true;
+    best = goal::WithoutIdleStores(problem, best, bestTotal);
     result.plan = problem.EntriesOf(best);
+    result.reasons = goal::ReasonsOf(problem, best);
     result.total = bestTotal;
-    result.added = static_cast<int32_t>(best.size()) - problem.RequiredTotal();
+    result.added = static_cast<int32_t>(
+        std::count_if(result.reasons.begin(), result.reasons.end(),
+                      [](const GoalEntryReason &reason) { return reason.kind != GoalEntryReason::Kind::Goal; }));
     result.plansTried += construction.tried;
     // Stopped: cancelled in any phase, or the budget of the whole search ran
     // out before a proof. A phase's share running out stops only that phase.
