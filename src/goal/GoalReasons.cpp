@@ -72,15 +72,18 @@ std::vector<GoalEntryReason> ReasonsOf(const GoalProblem &problem, const Plan &p
                 static_cast<size_t>(std::find(kStoreItems.begin(), kStoreItems.end(), bid) - kStoreItems.begin());
             const int64_t before = StorageCapacity(bid, level - 1);
             GoalProblem::Counts later = counts;
-            for (size_t y = x + 1; y < plan.size(); ++y) {
+            for (size_t y = x + 1; y < plan.size() && reason.bid == 0; ++y) {
                 const int32_t item = plan[y];
                 const int32_t k = later[static_cast<size_t>(item)]++;
                 if (problem.Costs(item, k)[resource] > before) {
                     reason.bid = entries[y].bid;
                     reason.level = entries[y].level;
-                    break;
                 }
             }
+            // No price needs it, yet the plan is shorter with it (the walk's
+            // rounding of waits): it pays for itself.
+            if (reason.bid == 0)
+                reason.kind = Kind::Economy;
         } else {
             reason.kind = Kind::Economy;
         }
