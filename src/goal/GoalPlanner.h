@@ -96,6 +96,8 @@ std::string GoalEntryLine(const QueueEntry &entry, const GoalEntryReason &reason
 // The entries that are not the goal's own, one line per run of levels of an
 // item with the same reason: "Research Lab 1–3: required by Espionage".
 std::vector<std::string> AddedUpgradeLines(const GoalResult &result);
+// The same lines as one text, a newline between them, as the goal question lists them.
+std::string AddedUpgradeList(const GoalResult &result);
 
 // "Metal Mine 4, Robotics Factory 1", in catalogue order.
 std::string GoalText(std::span<const GoalTarget> goal);

@@ -153,4 +153,12 @@ std::vector<std::string> AddedUpgradeLines(const GoalResult &result)
     return lines;
 }
 
+std::string AddedUpgradeList(const GoalResult &result)
+{
+    std::string list;
+    for (const std::string &line : AddedUpgradeLines(result))
+        list += (list.empty() ? "" : "\n") + line;
+    return list;
+}
+
 } // namespace korvelin

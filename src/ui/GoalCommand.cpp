@@ -18,8 +18,9 @@ namespace {
 
 QString QuestionText(const GoalResult &result)
 {
-    return QString::fromStdString(ReplaceByGoalQuestion({result.currentReachesGoal, result.currentTotal, result.total,
-                                                         static_cast<int64_t>(result.plan.size()), result.added}));
+    return QString::fromStdString(
+        ReplaceByGoalQuestion({result.currentReachesGoal, result.currentTotal, result.total,
+                               static_cast<int64_t>(result.plan.size()), result.added, AddedUpgradeList(result)}));
 }
 
 // As a load replaces the plan, then "Calculate", so the summary shows the

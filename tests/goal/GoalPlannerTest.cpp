@@ -101,6 +101,7 @@ struct SmallGoal {
     const char *name;
     std::vector<GoalTarget> goal;
     int32_t temperature;
+    std::vector<GoalTarget> start = {}; // the planet's start levels
 };
 
 class GoalBruteForceTest : public ::testing::TestWithParam<SmallGoal> {};
@@ -110,9 +111,11 @@ TEST_P(GoalBruteForceTest, NeverWorseThanAnyPlanWithFewAddedEntries)
     const SmallGoal &row = GetParam();
     Planet planet;
     planet.inputs.maxTemperature = row.temperature;
+    for (const GoalTarget &start : row.start)
+        planet.SetStartLevel(start.bid, start.level);
     const GoalResult result = PlanGoal(planet, row.goal, EvaluationBudget(3'000'000));
     ASSERT_TRUE(result.found);
-    ExpectPlanShape(result.plan, row.goal);
+    ExpectPlanShape(result.plan, row.goal, planet);
     test::RecordingMessageSink messages;
     EXPECT_EQ(WalkTotal(result.plan, planet, messages), result.total);
     EXPECT_TRUE(messages.messages.empty());
@@ -138,7 +141,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SmallGoal{"MetalMine2", {{1, 2}}, 0}, SmallGoal{"Synthesizer1", {{3, 1}}, 40},
                       SmallGoal{"CrystalAndMetal", {{2, 1}, {1, 1}}, 0}, SmallGoal{"RoboticsFactory1", {{14, 1}}, 0},
                       SmallGoal{"ResearchLab1", {{31, 1}}, 80}, SmallGoal{"SolarAndSynthesizer", {{4, 1}, {3, 2}}, -40},
-                      SmallGoal{"MetalStorage1", {{22, 1}}, 0}),
+                      SmallGoal{"MetalStorage1", {{22, 1}}, 0},
+                      // The tree: Shipyard needs Robotics Factory 2, Computer the lab.
+                      SmallGoal{"Shipyard1", {{21, 1}}, 0, {{14, 1}, {1, 4}, {3, 2}}},
+                      SmallGoal{"Computer1", {{108, 1}}, 20, {{1, 5}, {2, 3}, {3, 3}}},
+                      // Metal Mine 21 costs 199,515 metal, past what the metal storage holds.
+                      SmallGoal{"MetalMine21", {{1, 21}}, 0, {{1, 20}, {2, 15}, {3, 10}, {4, 22}}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(GoalPlannerTest, ProvesTheShortestWayToTheFirstRoboticsFactory)

@@ -85,10 +85,12 @@ GoalOutcome RunGoalSearch(const GoalRequest &request, const SearchProgress &prog
     outcome.currentAdmissible = r.currentAdmissible;
     outcome.currentReachesGoal = r.currentReachesGoal;
     outcome.evaluations = static_cast<double>(r.evaluations);
-    if (r.found)
+    if (r.found) {
         outcome.order = OrderText(r.plan);
-    else
+        outcome.addedList = AddedUpgradeList(r);
+    } else {
         outcome.reason = NoPlanReason(r);
+    }
     return outcome;
 }
 

@@ -157,6 +157,7 @@ export interface GoalOutcome {
   evaluations: number;
   order: string;
   reason: string;
+  addedList: string; // the added upgrades with their reasons, one a line
 }
 
 export type Progress = (bestTotal: bigint, permille: number) => boolean;
