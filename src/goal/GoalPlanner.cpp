@@ -4,6 +4,8 @@
 #include "goal/GoalReasons.h"
 #include "goal/GoalStart.h"
 #include "optimize/OrderProblem.h"
+#include "rules/Requirements.h"
+#include "rules/UpgradeCost.h"
 #include "search/BranchAndBound.h"
 #include "search/LateAcceptance.h"
 
@@ -106,7 +108,16 @@ void DescribeCurrent(std::span<const QueueEntry> current, const Planet &planet, 
     // From the planet as it stands: its start levels and stock.
     optimize::Slot walk = queue.StartSlot();
     optimize::Order order;
+    ReachedLevels reached;
+    for (const CatalogueItem &item : ItemCatalogue())
+        reached.Reach(item.bid, planet.StartLevel(item.bid));
     for (int32_t e = 0; e < queue.Count(); ++e) {
+        // The tree and the stores, from the stock before the entry's wait.
+        const QueueEntry &entry = current[static_cast<size_t>(e)];
+        const std::array<int64_t, 3> costs = UpgradeCosts(entry.bid, entry.level, search::QuietMessages());
+        if (!RequirementsMet(entry.bid, reached) || StoreShortfall(costs, walk.state.stock, reached) >= 0)
+            result.currentKeepsLimits = false;
+        reached.Reach(entry.bid, entry.level);
         queue.PlayAnyway(e, walk);
         order.push_back(e);
     }

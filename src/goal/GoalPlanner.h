@@ -66,6 +66,9 @@ struct GoalResult {
     int64_t currentTotal = 0;
     bool currentAdmissible = false;
     bool currentReachesGoal = false;
+    // Whether every entry there starts with its requirements reached and
+    // pays no price past its store that the stock before it does not cover.
+    bool currentKeepsLimits = true;
 
     // Without a plan: a goal entry that never gets deuterium. `blockedProven`
     // tells that no plan at all gives it some.

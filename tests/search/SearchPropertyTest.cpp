@@ -208,6 +208,7 @@ void CheckGoal(const GoalCase &goalCase, const GoalResult &result)
     const PlanWalk current = WalkPlan(planet, goalCase.current);
     EXPECT_EQ(result.currentTotal, current.total);
     EXPECT_EQ(result.currentAdmissible, current.admissible);
+    EXPECT_EQ(result.currentKeepsLimits, current.problems.empty());
     EXPECT_EQ(result.currentReachesGoal, ReachesGoal(goalCase, goalCase.current));
     if (goalCase.currentIsPlan && current.admissible && current.problems.empty()) {
         ASSERT_TRUE(result.found);

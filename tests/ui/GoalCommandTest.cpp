@@ -84,6 +84,19 @@ TEST_F(GoalCommandTest, GoalBeyondTheQueueAsksTheOtherQuestion)
     EXPECT_EQ(Bids(form->queue), std::vector<int32_t>{bid::kMetalStorage});
 }
 
+TEST_F(GoalCommandTest, QueueThatBreaksTheTreeIsNoPlanToKeep)
+{
+    // Shipyard 1 alone is quick, but it needs Robotics Factory 2 first.
+    Click(21);
+    platform.questionAnswers.push_back(Answer::No);
+    const std::vector<GoalTarget> goal{{21, 1}};
+    PlanToGoal(*form, goal, EvaluationBudget());
+    EXPECT_TRUE(platform.messages.empty());
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].text.left(18), QStringLiteral("Reach the goal in "));
+    EXPECT_TRUE(platform.questions[0].text.contains(QStringLiteral("Robotics Factory 1\u20132: required by Shipyard")));
+}
+
 TEST_F(GoalCommandTest, SaysWhenNothingIsFasterOrPossible)
 {
     Click({bid::kMetalMine, bid::kMetalMine});

@@ -84,6 +84,7 @@ GoalOutcome RunGoalSearch(const GoalRequest &request, const SearchProgress &prog
     outcome.currentTotal = r.currentTotal;
     outcome.currentAdmissible = r.currentAdmissible;
     outcome.currentReachesGoal = r.currentReachesGoal;
+    outcome.currentKeepsLimits = r.currentKeepsLimits;
     outcome.evaluations = static_cast<double>(r.evaluations);
     if (r.found) {
         outcome.order = OrderText(r.plan);

@@ -50,6 +50,7 @@ struct GoalOutcome {
     int64_t currentTotal = 0;
     bool currentAdmissible = false;
     bool currentReachesGoal = false;
+    bool currentKeepsLimits = true;
     double evaluations = 0;
     std::string order;
     std::string reason;

@@ -154,6 +154,7 @@ export interface GoalOutcome {
   currentTotal: bigint;
   currentAdmissible: boolean;
   currentReachesGoal: boolean;
+  currentKeepsLimits: boolean; // every entry has its requirements and its store
   evaluations: number;
   order: string;
   reason: string;
