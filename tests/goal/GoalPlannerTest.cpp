@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -102,6 +103,7 @@ struct SmallGoal {
     std::vector<GoalTarget> goal;
     int32_t temperature;
     std::vector<GoalTarget> start = {}; // the planet's start levels
+    std::optional<std::array<int64_t, 3>> stock = {};
 };
 
 class GoalBruteForceTest : public ::testing::TestWithParam<SmallGoal> {};
@@ -113,6 +115,7 @@ TEST_P(GoalBruteForceTest, NeverWorseThanAnyPlanWithFewAddedEntries)
     planet.inputs.maxTemperature = row.temperature;
     for (const GoalTarget &start : row.start)
         planet.SetStartLevel(start.bid, start.level);
+    planet.startStock = row.stock.value_or(planet.startStock);
     const GoalResult result = PlanGoal(planet, row.goal, EvaluationBudget(3'000'000));
     ASSERT_TRUE(result.found);
     ExpectPlanShape(result.plan, row.goal, planet);
@@ -145,8 +148,13 @@ INSTANTIATE_TEST_SUITE_P(
                       // The tree: Shipyard needs Robotics Factory 2, Computer the lab.
                       SmallGoal{"Shipyard1", {{21, 1}}, 0, {{14, 1}, {1, 4}, {3, 2}}},
                       SmallGoal{"Computer1", {{108, 1}}, 20, {{1, 5}, {2, 3}, {3, 3}}},
-                      // Metal Mine 21 costs 199,515 metal, past what the metal storage holds.
-                      SmallGoal{"MetalMine21", {{1, 21}}, 0, {{1, 20}, {2, 15}, {3, 10}, {4, 22}}}),
+                      // Metal Mine 21 costs 199,515 metal, past what the metal storage
+                      // holds: two store levels, or a wait before an earlier entry.
+                      SmallGoal{"MetalMine21",
+                                {{1, 21}},
+                                0,
+                                {{1, 20}, {2, 15}, {3, 10}, {4, 22}},
+                                std::array<int64_t, 3>{190'000, 60'000, 10'000}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(GoalPlannerTest, ProvesTheShortestWayToTheFirstRoboticsFactory)
