@@ -7,10 +7,25 @@
 
 namespace korvelin::goal {
 
+namespace {
+
+// Entries of each item before `position`.
+GoalProblem::Counts CountsBefore(const Plan &plan, int32_t position)
+{
+    GoalProblem::Counts counts{};
+    for (int32_t x = 0; x < position; ++x)
+        ++counts[static_cast<size_t>(plan[static_cast<size_t>(x)])];
+    return counts;
+}
+
+} // namespace
+
 void GoalProblem::Choices(const PlanSlot &slot, std::span<const int32_t>, std::vector<int32_t> &out) const
 {
+    // Only entries that can stand here: requirements reached, no store passed.
     for (int32_t item = 0; item < ItemCount(); ++item) {
-        if (slot.counts[static_cast<size_t>(item)] < MostEntries(item))
+        if (slot.counts[static_cast<size_t>(item)] < MostEntries(item) && NeedsMet(item, slot.counts) &&
+            ShortStore(item, slot) < 0)
             out.push_back(item);
     }
 }
@@ -23,8 +38,17 @@ bool GoalProblem::MakeCandidate(const Plan &plan, const PlanSlot &end, search::S
     if (n == 0)
         return false;
     const auto count = [&](int32_t item) { return end.counts[static_cast<size_t>(item)]; };
-    const auto removable = [&](int32_t item) { return item < EconomyCount() && count(item) > Required(item); };
-    const auto economyItem = [&] { return static_cast<int32_t>(random.Below(static_cast<uint32_t>(EconomyCount()))); };
+    // Economy and store levels beyond the goal's may come and go.
+    const auto removable = [&](int32_t item) {
+        return (item < EconomyCount() || IsStore(item)) && count(item) > Required(item);
+    };
+    const auto economyItem = [&] {
+        const int32_t pick = static_cast<int32_t>(random.Below(static_cast<uint32_t>(EconomyCount() + 3)));
+        return pick < EconomyCount() ? pick : StoreItem(static_cast<size_t>(pick - EconomyCount()));
+    };
+    const auto canStand = [&](int32_t item, int32_t position) {
+        return Item(item).needCount == 0 ? !Item(item).blocked : NeedsMet(item, CountsBefore(plan, position));
+    };
     switch (random.Below(8)) {
     case 0:
     case 1: { // insert one to three economy entries close together; never last
@@ -40,7 +64,10 @@ bool GoalProblem::MakeCandidate(const Plan &plan, const PlanSlot &end, search::S
             const int32_t at = change.first + static_cast<int32_t>(random.Below(static_cast<uint32_t>(spread)));
             change.insertions[static_cast<size_t>(i)] = {at, item};
         }
-        return true;
+        // A Fusion Reactor or Nanite Factory only where the tree allows it:
+        // checked for the first insertion, whose position is in the plan as it is.
+        const int32_t first = change.insertions[0].element;
+        return canStand(first, change.insertions[0].position);
     }
     case 2: { // remove an entry beyond its item's target, or every one
         change.kind = Kind::Erase;
@@ -72,7 +99,7 @@ bool GoalProblem::MakeCandidate(const Plan &plan, const PlanSlot &end, search::S
         const int32_t item = economyItem();
         const int32_t old = plan[static_cast<size_t>(change.position)];
         change.element = item;
-        return removable(old) && item != old && count(item) < MostEntries(item);
+        return removable(old) && item != old && count(item) < MostEntries(item) && canStand(item, change.position);
     }
     default: // move a run of entries anywhere: an entry's level follows from its position
         return search::PickRunMove(

@@ -1,8 +1,11 @@
 #include "goal/GoalPlanner.h"
 
 #include "goal/GoalProblem.h"
+#include "goal/GoalReasons.h"
 #include "goal/GoalStart.h"
 #include "optimize/OrderProblem.h"
+#include "rules/Requirements.h"
+#include "rules/UpgradeCost.h"
 #include "search/BranchAndBound.h"
 #include "search/LateAcceptance.h"
 
@@ -105,7 +108,16 @@ void DescribeCurrent(std::span<const QueueEntry> current, const Planet &planet, 
     // From the planet as it stands: its start levels and stock.
     optimize::Slot walk = queue.StartSlot();
     optimize::Order order;
+    ReachedLevels reached;
+    for (const CatalogueItem &item : ItemCatalogue())
+        reached.Reach(item.bid, planet.StartLevel(item.bid));
     for (int32_t e = 0; e < queue.Count(); ++e) {
+        // The tree and the stores, from the stock before the entry's wait.
+        const QueueEntry &entry = current[static_cast<size_t>(e)];
+        const std::array<int64_t, 3> costs = UpgradeCosts(entry.bid, entry.level, search::QuietMessages());
+        if (!RequirementsMet(entry.bid, reached) || StoreShortfall(costs, walk.state.stock, reached) >= 0)
+            result.currentKeepsLimits = false;
+        reached.Reach(entry.bid, entry.level);
         queue.PlayAnyway(e, walk);
         order.push_back(e);
     }
@@ -149,14 +161,20 @@ GoalResult PlanGoal(const Planet &planet, std::span<const GoalTarget> goal, cons
     if (problem.RequiredTotal() == 0) {
         result.found = true;
         result.provenOptimal = true;
+        result.plainTotal = 0;
         return result;
     }
 
     bool cancelled = false;
     Construction construction = goal::ConstructStart(problem, ShareOf(options, kConstructionShare),
                                                      PhaseProgress(progress, 0, kConstructionShare, cancelled));
-    result.ownOrderTotal = construction.own.found ? construction.total : -1;
+    result.ownOrderTotal = -1;
+    if (construction.own.found) {
+        const goal::Plan own = goal::WithLimitsKept(problem, goal::PlanOf(problem, construction.own.order));
+        result.ownOrderTotal = own.empty() ? -1 : problem.TotalOf(own);
+    }
     result.startTotal = construction.total;
+    result.plainTotal = construction.plainTotal;
     const Plan currentPlan = goal::PlanOf(problem, current);
     const int64_t currentTotal = problem.TotalOf(currentPlan);
     if (currentTotal >= 0 && (construction.total < 0 || currentTotal < construction.total)) {
@@ -250,9 +268,13 @@ GoalResult PlanGoal(const Planet &planet, std::span<const GoalTarget> goal, cons
         result.plansTried += runs.candidatesTried;
     }
     result.found = true;
+    best = goal::WithoutIdleStores(problem, best, bestTotal);
     result.plan = problem.EntriesOf(best);
+    result.reasons = goal::ReasonsOf(problem, best);
     result.total = bestTotal;
-    result.added = static_cast<int32_t>(best.size()) - problem.RequiredTotal();
+    result.added = static_cast<int32_t>(
+        std::count_if(result.reasons.begin(), result.reasons.end(),
+                      [](const GoalEntryReason &reason) { return reason.kind != GoalEntryReason::Kind::Goal; }));
     result.plansTried += construction.tried;
     // Stopped: cancelled in any phase, or the budget of the whole search ran
     // out before a proof. A phase's share running out stops only that phase.

@@ -1,5 +1,6 @@
 #include "goal/GoalProblem.h"
 
+#include "rules/Requirements.h"
 #include "rules/UpgradeCost.h"
 #include "util/Saturating.h"
 #include "util/WideArithmetic.h"
@@ -57,10 +58,10 @@ bool NeedsLonger(int64_t need, int64_t seconds, int64_t perHour)
 } // namespace
 
 GoalProblem::GoalProblem(const Planet &planet, std::span<const GoalTarget> goal)
-    : planet_(planet), figureCache_(size_t{1} << kCacheBits)
+    : planet_(planet), goal_(NormalizeGoal(goal)), figureCache_(size_t{1} << kCacheBits)
 {
-    const std::vector<GoalTarget> targets = NormalizeGoal(goal);
-    const auto add = [&](int32_t bid, bool economy) {
+    const std::vector<GoalTarget> targets = GoalWithRequirements(planet_, goal_);
+    const auto add = [&](int32_t bid, int32_t beyond) {
         ItemFigures figures;
         figures.bid = bid;
         figures.start = planet_.StartLevel(bid);
@@ -69,7 +70,7 @@ GoalProblem::GoalProblem(const Planet &planet, std::span<const GoalTarget> goal)
                 figures.required =
                     static_cast<int32_t>(std::clamp<int64_t>(int64_t{target.level} - figures.start, 0, kMostRequired));
         }
-        figures.most = figures.required + (economy ? kMaxAddedLevels : 0);
+        figures.most = figures.required + beyond;
         figures.offset = static_cast<int32_t>(costs_.size());
         std::array<int64_t, 3> sum{};
         for (int32_t k = 0; k < figures.most; ++k) {
@@ -84,11 +85,22 @@ GoalProblem::GoalProblem(const Planet &planet, std::span<const GoalTarget> goal)
         items_.push_back(figures);
     };
     for (const int32_t bid : kEconomyItems)
-        add(bid, true);
-    for (const GoalTarget &target : targets) {
-        if (!IsEconomyItem(target.bid) && target.level > planet_.StartLevel(target.bid))
-            add(target.bid, false);
+        add(bid, kMaxAddedLevels);
+    for (const CatalogueItem &item : ItemCatalogue()) {
+        if (IsEconomyItem(item.bid))
+            continue;
+        const auto store = std::find(kStoreItems.begin(), kStoreItems.end(), item.bid);
+        if (store != kStoreItems.end()) {
+            storeItems_[static_cast<size_t>(store - kStoreItems.begin())] = static_cast<int32_t>(items_.size());
+            add(item.bid, StoreLevelsFor(item.bid, targets));
+            continue;
+        }
+        const auto target = std::find_if(targets.begin(), targets.end(),
+                                         [&](const GoalTarget &other) { return other.bid == item.bid; });
+        if (target != targets.end() && target->level > planet_.StartLevel(item.bid))
+            add(item.bid, 0);
     }
+    LinkRequirements();
 
     // A fresh timeline works out the figures of the empty economy: once here
     // rather than at every plan played.
@@ -152,12 +164,16 @@ PlanSlot GoalProblem::StartSlot() const
     return startSlot_;
 }
 
-bool GoalProblem::Play(int32_t item, PlanSlot &slot) const
+Refusal GoalProblem::Step(int32_t item, PlanSlot &slot) const
 {
     const ItemFigures &figures = Item(item);
     int32_t &count = slot.counts[static_cast<size_t>(item)];
     if (count >= figures.most)
-        return false;
+        return Refusal::NoEntryLeft;
+    if (!NeedsMet(item, slot.counts))
+        return Refusal::Requirement;
+    if (ShortStore(item, slot) >= 0)
+        return Refusal::Store;
     const size_t row = static_cast<size_t>(figures.offset + count);
     const std::array<int64_t, 3> &costs = costs_[row];
     // The timeline keeps the figures of the economy it saw last; a change
@@ -177,11 +193,11 @@ bool GoalProblem::Play(int32_t item, PlanSlot &slot) const
     EntryEvaluation evaluation;
     EvaluateStep(costs, time.seconds, slot.state.lastFigures, slot.state, quietSink, evaluation);
     if (costs[2] > 0 && evaluation.economy.deuteriumPerHour <= 0)
-        return false;
+        return Refusal::Deuterium;
     CreditStep(evaluation.economy, slot.state, evaluation);
     slot.levels.CountEntry(figures.bid);
     ++count;
-    return true;
+    return Refusal::None;
 }
 
 bool GoalProblem::Complete(const PlanSlot &slot) const

@@ -1,6 +1,6 @@
 #pragma once
 // What every part of the goal search shares: the items a plan may hold (the
-// goal's items and the economy items) with their per-level figures looked up
+// economy items, the goal's items with their prerequisites, the stores) with their per-level figures looked up
 // once, the one way to play an entry (the timeline's own step), and the lower
 // bound on the time a plan still needs however many economy entries it adds.
 
@@ -54,14 +54,20 @@ struct PlanSlot {
     std::array<int32_t, kItemCount> counts{}; // entries played, by problem item
 };
 
+// Why an entry cannot stand where it is.
+enum class Refusal { None, NoEntryLeft, Requirement, Store, Deuterium };
+
 class GoalProblem {
   public:
     using Slot = PlanSlot;
+    using Counts = std::array<int32_t, kItemCount>;
 
     GoalProblem(const Planet &planet, std::span<const GoalTarget> goal);
 
     // Problem items: the economy items first (as kEconomyItems lists them),
-    // then the goal's other items in catalogue order.
+    // then the stores and the other items of the goal and its prerequisites,
+    // in catalogue order. Required entries are those of the goal widened by
+    // the technology tree.
     int32_t ItemCount() const { return static_cast<int32_t>(items_.size()); }
     int32_t EconomyCount() const { return kEconomyCount; }
     int32_t Bid(int32_t item) const { return Item(item).bid; }
@@ -76,11 +82,34 @@ class GoalProblem {
     }
     const Planet &PlanetValue() const { return planet_; }
 
+    // The goal as given (normalized), before the tree widened it.
+    const std::vector<GoalTarget> &Goal() const { return goal_; }
+    // The problem item of each store, in resource order.
+    int32_t StoreItem(size_t resource) const { return storeItems_[resource]; }
+    bool IsStore(int32_t item) const
+    {
+        return item == storeItems_[0] || item == storeItems_[1] || item == storeItems_[2];
+    }
+    // Whether the item's next entry has its requirements reached once the
+    // items have `counts` entries; false for an item whose requirements no
+    // plan of this problem reaches.
+    bool NeedsMet(int32_t item, const Counts &counts) const;
+    // The entries of other items the item's first entry needs: {item, count}.
+    std::span<const std::array<int32_t, 2>> Needs(int32_t item) const
+    {
+        return std::span(Item(item).needs).first(static_cast<size_t>(Item(item).needCount));
+    }
+    // The store resource whose price the item's next entry passes where the
+    // slot's stock does not cover it, or −1.
+    int32_t ShortStore(int32_t item, const PlanSlot &slot) const;
+
     PlanSlot StartSlot() const;
     // Plays the item's next entry: false, with the slot half moved, when the
-    // item has no further entry or the entry costs deuterium where none is
-    // produced.
-    bool Play(int32_t item, PlanSlot &slot) const;
+    // item has no further entry, its requirements are not reached, its price
+    // passes a store the stock does not cover, or it costs deuterium where
+    // none is produced.
+    bool Play(int32_t item, PlanSlot &slot) const { return Step(item, slot) == Refusal::None; }
+    Refusal Step(int32_t item, PlanSlot &slot) const;
     bool Complete(const PlanSlot &slot) const;
     // The walk's total of a plan that reaches the goal, else -1.
     int64_t TotalOf(std::span<const int32_t> plan) const;
@@ -121,7 +150,14 @@ class GoalProblem {
         int32_t required = 0;
         int32_t most = 0;
         int32_t offset = 0; // into costs_ and cumulative_
+        // Entries of other problem items the first entry needs; `blocked`
+        // when the tree needs a level this problem cannot reach.
+        std::array<std::array<int32_t, 2>, 4> needs{};
+        int32_t needCount = 0;
+        bool blocked = false;
     };
+    void LinkRequirements();
+    int32_t StoreLevelsFor(int32_t bid, const std::vector<GoalTarget> &targets) const;
     const ItemFigures &Item(int32_t item) const { return items_[static_cast<size_t>(item)]; }
     const EconomyFigures &FiguresOf(const Economy &economy) const;
     // Cost of entries k .. end − 1 of an item.
@@ -130,6 +166,8 @@ class GoalProblem {
     void FindReach(const PlanSlot &slot, int64_t slack, int64_t allowance, Reach &reach) const;
 
     Planet planet_;
+    std::vector<GoalTarget> goal_;
+    std::array<int32_t, 3> storeItems_{-1, -1, -1};
     std::vector<ItemFigures> items_;
     std::vector<std::array<int64_t, 3>> costs_;
     std::vector<std::array<int64_t, 3>> cumulative_; // costs of the entries before k, per item

@@ -27,12 +27,18 @@ std::string ApplyOrderQuestion(int64_t beforeTotal, int64_t afterTotal, bool cur
 
 std::string ReplaceByGoalQuestion(const GoalAnswer &answer)
 {
-    if (answer.currentReachesGoal)
-        return "Total time: " + FormatDuration(answer.currentTotal) + " \u2192 " + FormatDuration(answer.total) + " (" +
-               ShorterPercentText(answer.currentTotal, answer.total) + "% shorter), " + std::to_string(answer.added) +
-               " upgrades added. Replace the queue?";
-    return "Reach the goal in " + FormatDuration(answer.total) + " with " + std::to_string(answer.upgrades) +
-           " upgrades, " + std::to_string(answer.added) + " of them added. Replace the queue?";
+    std::string text =
+        answer.currentReachesGoal
+            ? "Total time: " + FormatDuration(answer.currentTotal) + " \u2192 " + FormatDuration(answer.total) + " (" +
+                  ShorterPercentText(answer.currentTotal, answer.total) + "% shorter), " +
+                  std::to_string(answer.added) + " upgrades added."
+            : "Reach the goal in " + FormatDuration(answer.total) + " with " + std::to_string(answer.upgrades) +
+                  " upgrades, " + std::to_string(answer.added) + " of them added.";
+    if (!answer.addedList.empty())
+        text += "\n\nAdded:\n" + answer.addedList + "\n\n";
+    else
+        text += " ";
+    return text + "Replace the queue?";
 }
 
 } // namespace korvelin

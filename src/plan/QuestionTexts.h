@@ -25,6 +25,9 @@ struct GoalAnswer {
     int64_t total = 0;
     int64_t upgrades = 0;
     int64_t added = 0;
+    // The added upgrades with their reasons, one a line (AddedUpgradeList);
+    // listed before the question when there are any.
+    std::string addedList;
 };
 std::string ReplaceByGoalQuestion(const GoalAnswer &answer);
 

@@ -18,8 +18,10 @@ namespace {
 
 QString QuestionText(const GoalResult &result)
 {
-    return QString::fromStdString(ReplaceByGoalQuestion({result.currentReachesGoal, result.currentTotal, result.total,
-                                                         static_cast<int64_t>(result.plan.size()), result.added}));
+    // A queue that breaks the tree or a store is no plan to compare with.
+    return QString::fromStdString(ReplaceByGoalQuestion(
+        {result.currentReachesGoal && result.currentKeepsLimits, result.currentTotal, result.total,
+         static_cast<int64_t>(result.plan.size()), result.added, AddedUpgradeList(result)}));
 }
 
 // As a load replaces the plan, then "Calculate", so the summary shows the
@@ -53,7 +55,8 @@ void PlanToGoal(MainForm &form, std::span<const GoalTarget> goal, const Optimize
         form.platform.ShowMessage("No admissible plan: " + NoPlanReason(result));
         return;
     }
-    const bool shorter = !result.currentReachesGoal || !result.currentAdmissible || result.total < result.currentTotal;
+    const bool shorter = !result.currentReachesGoal || !result.currentAdmissible || !result.currentKeepsLimits ||
+                         result.total < result.currentTotal;
     if (!shorter) {
         // Only a complete search can say that nothing shorter exists.
         form.platform.ShowMessage(result.provenOptimal ? "The current queue is already the fastest way to the goal."

@@ -56,8 +56,13 @@ TEST_F(GoalToolTest, GoalPrintsThePlanAndSavesIt)
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(Lines(run.out),
-              (std::vector<std::string>{"goal: Robotics Factory 1", "plan: 07:49:57 (28197 s), 9 upgrades, 8 added",
-                                        "search: exact"}));
+              (std::vector<std::string>{
+                  "goal: Robotics Factory 1", "plan: 07:49:57 (28197 s), 9 upgrades, 8 added",
+                  "1. Metal Mine (1): pays for itself", "2. Metal Mine (2): pays for itself",
+                  "3. Metal Mine (3): pays for itself", "4. Metal Mine (4): pays for itself",
+                  "5. Crystal Mine (1): pays for itself", "6. Deuterium Synthesizer (1): pays for itself",
+                  "7. Deuterium Synthesizer (2): pays for itself", "8. Deuterium Synthesizer (3): pays for itself",
+                  "9. Robotics Factory (1): for the goal", "search: exact"}));
     const std::string report = RunTool(report::RunReport, {output}).out;
     EXPECT_EQ(report.substr(report.rfind("Total time: ")), "Total time: 07:49:57\n");
     // The item by its English name plans the same.
@@ -72,8 +77,9 @@ TEST_F(GoalToolTest, PlansFromTheFilesPlanetAndSavesIt)
     const ToolRun run = Optimize({"--goal", "14=4", "--evaluations", "2000000", "--output", output, input});
     EXPECT_EQ(run.status, 0);
     const std::vector<std::string> lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 3u);
+    ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[0], "goal: Robotics Factory 4");
+    EXPECT_EQ(lines[lines.size() - 2], std::to_string(lines.size() - 3) + ". Robotics Factory (4): for the goal");
     // The saved plan carries the planet, and the report plays it to the total printed.
     const std::string report = RunTool(report::RunReport, {output}).out;
     EXPECT_EQ(report.substr(report.rfind("Total time: ") + 12), lines[1].substr(6, lines[1].find(" (") - 6) + "\n");
@@ -127,11 +133,11 @@ TEST_F(GoalToolTest, LargerGoalReportsThePlansTried)
     const ToolRun run = Optimize({"--goal", "1=9,2=7,3=5,31=2,14=2", "--evaluations", "300000", input});
     EXPECT_EQ(run.status, 0);
     const std::vector<std::string> lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 3u);
+    ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[0], "goal: Metal Mine 9, Crystal Mine 7, Deuterium Synthesizer 5, Robotics Factory 2, "
                         "Research Lab 2");
-    EXPECT_EQ(lines[2].rfind("search: best found, ", 0), 0u);
-    EXPECT_EQ(lines[2].substr(lines[2].size() - 12), " plans tried");
+    EXPECT_EQ(lines.back().rfind("search: best found, ", 0), 0u);
+    EXPECT_EQ(lines.back().substr(lines.back().size() - 12), " plans tried");
     // The same budget and seed print the same plan.
     EXPECT_EQ(Optimize({"--goal", "1=9,2=7,3=5,31=2,14=2", "--evaluations", "300000", input}).out, run.out);
 }
@@ -143,7 +149,8 @@ TEST_F(GoalToolTest, NoPlanExitsWithOneAndWritesNothing)
     const ToolRun run = Optimize({"--goal", "1=2,106=1", "--evaluations", "10000", "--output", output, input});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "korvelin-optimize: no admissible plan: Espionage level 1 can never get deuterium\n");
+    // Espionage needs Research Lab 3, whose first level already costs deuterium.
+    EXPECT_EQ(run.err, "korvelin-optimize: no admissible plan: Research Lab level 1 can never get deuterium\n");
     EXPECT_FALSE(std::filesystem::exists(output));
 }
 

@@ -57,9 +57,10 @@ TEST_F(GoalCommandTest, ReplaceIsOneUndoStepAndCalculates)
 
     EXPECT_EQ(platform.workTitles, QStringList{QStringLiteral("Goal")});
     ASSERT_EQ(platform.questions.size(), 1u);
-    EXPECT_EQ(
-        platform.questions[0].text,
-        QString::fromUtf8("Total time: 14:24:21 → 07:49:57 (45.6% shorter), 8 upgrades added. Replace the queue?"));
+    EXPECT_EQ(platform.questions[0].text,
+              QString::fromUtf8("Total time: 14:24:21 → 07:49:57 (45.6% shorter), 8 upgrades added.\n\nAdded:\n"
+                                "Metal Mine 1–4: pays for itself\nCrystal Mine 1: pays for itself\n"
+                                "Deuterium Synthesizer 1–3: pays for itself\n\nReplace the queue?"));
     EXPECT_EQ(platform.questions[0].defaultAnswer, Answer::Yes);
     EXPECT_EQ(form->queue.Count(), 9);
     EXPECT_EQ(form->SummaryTimeEdit->text(), QStringLiteral("07:49:57"));
@@ -77,8 +78,23 @@ TEST_F(GoalCommandTest, GoalBeyondTheQueueAsksTheOtherQuestion)
     PlanToGoal(*form, goal, EvaluationBudget());
     ASSERT_EQ(platform.questions.size(), 1u);
     EXPECT_EQ(platform.questions[0].text,
-              QStringLiteral("Reach the goal in 07:49:57 with 9 upgrades, 8 of them added. Replace the queue?"));
+              QString::fromUtf8("Reach the goal in 07:49:57 with 9 upgrades, 8 of them added.\n\nAdded:\n"
+                                "Metal Mine 1–4: pays for itself\nCrystal Mine 1: pays for itself\n"
+                                "Deuterium Synthesizer 1–3: pays for itself\n\nReplace the queue?"));
     EXPECT_EQ(Bids(form->queue), std::vector<int32_t>{bid::kMetalStorage});
+}
+
+TEST_F(GoalCommandTest, QueueThatBreaksTheTreeIsNoPlanToKeep)
+{
+    // Shipyard 1 alone is quick, but it needs Robotics Factory 2 first.
+    Click(21);
+    platform.questionAnswers.push_back(Answer::No);
+    const std::vector<GoalTarget> goal{{21, 1}};
+    PlanToGoal(*form, goal, EvaluationBudget());
+    EXPECT_TRUE(platform.messages.empty());
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].text.left(18), QStringLiteral("Reach the goal in "));
+    EXPECT_TRUE(platform.questions[0].text.contains(QStringLiteral("Robotics Factory 1\u20132: required by Shipyard")));
 }
 
 TEST_F(GoalCommandTest, SaysWhenNothingIsFasterOrPossible)
@@ -92,7 +108,8 @@ TEST_F(GoalCommandTest, SaysWhenNothingIsFasterOrPossible)
     PlanToGoal(*form, espionage, EvaluationBudget());
     EXPECT_EQ(platform.messages,
               (std::vector<std::string>{"The current queue is already the fastest way to the goal.",
-                                        "No admissible plan: Espionage level 1 can never get deuterium"}));
+                                        // Espionage needs Research Lab 3, which costs deuterium.
+                                        "No admissible plan: Research Lab level 1 can never get deuterium"}));
 }
 
 } // namespace

@@ -43,6 +43,9 @@ int RunGoal(const ToolOptions &options, const tools::ToolPlan &plan, std::ostrea
         out << "goal: " << GoalText(goal) << '\n';
         out << "plan: " << TotalText(result.total) << ", " << result.plan.size() << " upgrades, " << result.added
             << " added\n";
+        // Each line with why it is there, numbered as the plan file's lines.
+        for (size_t line = 0; line < result.plan.size() && line < result.reasons.size(); ++line)
+            out << line + 1 << ". " << GoalEntryLine(result.plan[line], result.reasons[line]) << '\n';
     }
     return FinishSearch(out, err, result.provenOptimal, result.plansTried, "plans");
 }

@@ -133,8 +133,8 @@ val Goal(const GoalRequest &request, const val &progress)
 // The window's question after Goal…, from the worker's typed answer.
 std::string GoalQuestion(const GoalOutcome &outcome)
 {
-    return ReplaceByGoalQuestion(
-        {outcome.currentReachesGoal, outcome.currentTotal, outcome.total, outcome.entries, outcome.added});
+    return ReplaceByGoalQuestion({outcome.currentReachesGoal && outcome.currentKeepsLimits, outcome.currentTotal,
+                                  outcome.total, outcome.entries, outcome.added, outcome.addedList});
 }
 
 std::string Version()
@@ -230,9 +230,11 @@ EMSCRIPTEN_BINDINGS(korvelin)
         .field("currentTotal", &GoalOutcome::currentTotal)
         .field("currentAdmissible", &GoalOutcome::currentAdmissible)
         .field("currentReachesGoal", &GoalOutcome::currentReachesGoal)
+        .field("currentKeepsLimits", &GoalOutcome::currentKeepsLimits)
         .field("evaluations", &GoalOutcome::evaluations)
         .field("order", &GoalOutcome::order)
-        .field("reason", &GoalOutcome::reason);
+        .field("reason", &GoalOutcome::reason)
+        .field("addedList", &GoalOutcome::addedList);
 
     emscripten::class_<WebPlan>("Plan")
         .constructor<>()

@@ -85,11 +85,14 @@ GoalOutcome RunGoalSearch(const GoalRequest &request, const SearchProgress &prog
     outcome.currentTotal = r.currentTotal;
     outcome.currentAdmissible = r.currentAdmissible;
     outcome.currentReachesGoal = r.currentReachesGoal;
+    outcome.currentKeepsLimits = r.currentKeepsLimits;
     outcome.evaluations = static_cast<double>(r.evaluations);
-    if (r.found)
+    if (r.found) {
         outcome.order = OrderText(r.plan);
-    else
+        outcome.addedList = AddedUpgradeList(r);
+    } else {
         outcome.reason = NoPlanReason(r);
+    }
     return outcome;
 }
 

@@ -51,9 +51,12 @@ struct GoalOutcome {
     int64_t currentTotal = 0;
     bool currentAdmissible = false;
     bool currentReachesGoal = false;
+    bool currentKeepsLimits = true;
     double evaluations = 0;
     std::string order;
     std::string reason;
+    // The added upgrades with their reasons, one a line, as the window lists them.
+    std::string addedList;
 };
 
 // Called with the best total so far (-1 before the first) and the share of

@@ -155,9 +155,11 @@ export interface GoalOutcome {
   currentTotal: bigint;
   currentAdmissible: boolean;
   currentReachesGoal: boolean;
+  currentKeepsLimits: boolean; // every entry has its requirements and its store
   evaluations: number;
   order: string;
   reason: string;
+  addedList: string; // the added upgrades with their reasons, one a line
 }
 
 export type Progress = (bestTotal: bigint, permille: number) => boolean;

@@ -252,7 +252,9 @@ test('Goal… plans in the worker as korvelin-optimize --goal does and applies a
   await page.getByRole('spinbutton', { name: 'Robotics Factory' }).fill('1');
   await page.getByRole('button', { name: 'Plan', exact: true }).click();
   const question = await searchAnswer(page);
-  assert.match(question, /^Reach the goal in .* with \d+ upgrades, \d+ of them added\. Replace the queue\?$/);
+  // The added upgrades with their reasons, one a line, as the window lists them.
+  assert.match(question, /^Reach the goal in .* with \d+ upgrades, \d+ of them added\.\n\nAdded:\n(.+: .+\n)+\nReplace the queue\?$/);
+  assert.match(question, /\nMetal Mine 1\u2013\d+: pays for itself\n/);
 
   const path = join(mkdtempSync(join(tmpdir(), 'korvelin-web-')), 'empty.bql');
   writeFileSync(path, before);
