@@ -108,16 +108,10 @@ void DescribeCurrent(std::span<const QueueEntry> current, const Planet &planet, 
     // From the planet as it stands: its start levels and stock.
     optimize::Slot walk = queue.StartSlot();
     optimize::Order order;
-    ReachedLevels reached;
-    for (const CatalogueItem &item : ItemCatalogue())
-        reached.Reach(item.bid, planet.StartLevel(item.bid));
     for (int32_t e = 0; e < queue.Count(); ++e) {
         // The tree and the stores, from the stock before the entry's wait.
-        const QueueEntry &entry = current[static_cast<size_t>(e)];
-        const std::array<int64_t, 3> costs = UpgradeCosts(entry.bid, entry.level, search::QuietMessages());
-        if (!RequirementsMet(entry.bid, reached) || StoreShortfall(costs, walk.state.stock, reached) >= 0)
+        if (!queue.KeepsLimits(e, walk))
             result.currentKeepsLimits = false;
-        reached.Reach(entry.bid, entry.level);
         queue.PlayAnyway(e, walk);
         order.push_back(e);
     }

@@ -61,8 +61,8 @@ struct GoalResult {
     int64_t plainTotal = -1;
 
     // The current queue given to PlanGoal (none is an empty one), as the
-    // walk plays it, whether every entry there gets its deuterium, and
-    // whether it reaches every target.
+    // walk plays it, whether every entry there gets its deuterium and keeps
+    // the limits below, and whether it reaches every target.
     int64_t currentTotal = 0;
     bool currentAdmissible = false;
     bool currentReachesGoal = false;
