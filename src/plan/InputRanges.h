@@ -54,6 +54,10 @@ std::optional<std::string> CheckRange(std::string_view field, const InputRange &
 // Each part of the payback ranking's trade ratio metal:crystal:deuterium.
 inline constexpr InputRange kRatioPartRange{1, advice::kMaxRatioPart, ""};
 inline constexpr advice::TradeRatio kDefaultTradeRatio{3, 2, 1};
+// The growth plan's horizon in days: ten years is far beyond any plan a
+// player follows, and its seconds stay far within the walk's figures.
+inline constexpr InputRange kGrowDaysRange{1, 3650, ""};
+inline constexpr std::string_view kGrowDaysField = "Days";
 
 // The field names the messages use.
 std::string StartLevelField(int32_t bid); // "Start level of Metal Mine"
