@@ -2,7 +2,9 @@
 
 #include "advice/GrowthWalk.h"
 #include "advice/Payback.h"
+#include "rules/Production.h"
 #include "search/SearchBudget.h"
+#include "util/FormatDuration.h"
 
 #include <algorithm>
 
@@ -186,6 +188,47 @@ GrowthResult PlanGrowth(const BuildQueue &plan, const Planet &planet, int64_t ho
     result.added = static_cast<int32_t>(result.plan.size()) - plan.Count();
     result.greedyAdded = static_cast<int32_t>(result.greedyPlan.size()) - plan.Count();
     return result;
+}
+
+std::string MoreThanText(ExactValue value, ExactValue base)
+{
+    if (base <= 0)
+        return "n/a";
+    const ExactValue hundredths = (value - base) * 10'000 / base;
+    const ExactValue magnitude = hundredths < 0 ? -hundredths : hundredths;
+    const auto fraction = static_cast<int>(magnitude % 100);
+    return std::string(hundredths < 0 ? "-" : "+") + FormatExact(magnitude / 100) + "." + (fraction < 10 ? "0" : "") +
+           std::to_string(fraction) + "%";
+}
+
+std::string ProductionText(std::span<const QueueEntry> entries, const Planet &planet)
+{
+    BuildQueue queue;
+    queue.SetStartLevels(planet.startLevels);
+    queue.Assign(entries);
+    const EconomyFigures figures = EvaluateEconomy(queue.EconomyAt(queue.Count(), planet.inputs));
+    return std::to_string(figures.metalPerHour) + ":" + std::to_string(figures.crystalPerHour) + ":" +
+           std::to_string(figures.deuteriumPerHour);
+}
+
+std::string GrowthRefusal(const GrowthResult &result, int64_t days)
+{
+    if (!result.fits)
+        return "The plan already ends after " + std::to_string(days) + " days, at " + FormatDuration(result.total) +
+               ".";
+    if (result.added <= 0)
+        return "No upgrade fits after the plan within " + std::to_string(days) + " days.";
+    return {};
+}
+
+std::string GrowthQuestion(const GrowthResult &result, const Planet &planet, int64_t days)
+{
+    return "Append " + std::to_string(result.added) + " upgrades, ending at " + FormatDuration(result.total) +
+           " within " + std::to_string(days) +
+           " days?\n\nProduction per hour at the end: " + ProductionText(result.plan, planet) +
+           " (metal:crystal:deuterium), " + MoreThanText(result.value, result.greedyValue) +
+           " in value over best payback first (" + ProductionText(result.greedyPlan, planet) + " with " +
+           std::to_string(result.greedyAdded) + " upgrades).";
 }
 
 } // namespace korvelin::advice

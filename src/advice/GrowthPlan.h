@@ -14,6 +14,8 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
+#include <string>
 #include <vector>
 
 namespace korvelin::advice {
@@ -50,5 +52,15 @@ std::vector<QueueEntry> GrowBestPaybackFirst(const BuildQueue &plan, const Plane
 
 GrowthResult PlanGrowth(const BuildQueue &plan, const Planet &planet, int64_t horizon, const TradeRatio &ratio,
                         const OptimizeOptions &options, const OptimizeProgressCallback &progress);
+
+// The texts the window and the page show for a growth plan over `days`:
+// nothing fits, or the question whether to apply it.
+std::string GrowthRefusal(const GrowthResult &result, int64_t days);
+std::string GrowthQuestion(const GrowthResult &result, const Planet &planet, int64_t days);
+// "+2.35%": how much more `value` is than `base`, in hundredths of a percent
+// truncated toward zero; "n/a" for a base of 0 or less.
+std::string MoreThanText(ExactValue value, ExactValue base);
+// "1000:500:200": the production per hour at the end of `entries`.
+std::string ProductionText(std::span<const QueueEntry> entries, const Planet &planet);
 
 } // namespace korvelin::advice

@@ -79,7 +79,7 @@ TEST_F(GrowToolTest, RefusesBadUseAndAPlanPastTheDays)
         WriteFile("long.bql", {kHeader, "Temperature=0", "Levels=1:40", "##BUILD##", "1:41:999"});
     const ToolRun late = RunTool(RunOptimize, {"--grow", "1", "--evaluations", "100", longPlan});
     EXPECT_EQ(late.status, 1);
-    EXPECT_NE(late.err.find("the plan already ends after 1 days"), std::string::npos) << late.err;
+    EXPECT_NE(late.err.find("The plan already ends after 1 days"), std::string::npos) << late.err;
 }
 
 } // namespace
