@@ -89,6 +89,7 @@ NextView::NextView(MainForm &form, QWidget *parent) : QWidget(parent), form_(for
     RankingTable->setSelectionMode(QAbstractItemView::SingleSelection);
     RankingTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     RankingTable->verticalHeader()->hide();
+    RankingTable->verticalHeader()->setDefaultSectionSize(RankingTable->fontMetrics().height() + 6);
     RankingTable->setWordWrap(false);
 
     AddButton = new QPushButton(QStringLiteral("Add"), this);
