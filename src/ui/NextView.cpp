@@ -1,6 +1,7 @@
 #include "ui/NextView.h"
 
 #include "advice/GrowthPlan.h"
+#include "advice/PaybackEdit.h"
 #include "plan/InputRanges.h"
 #include "plan/Plan.h"
 #include "report/PaybackWriter.h"
@@ -36,25 +37,6 @@ QSettings Settings()
 QString Number(int64_t value)
 {
     return QString::number(value);
-}
-
-// The plan with `added` put after its first `position` entries; the later
-// entries of the same items move one level up for each.
-std::vector<LoadedEntry> WithEntriesAt(const BuildQueue &queue, int32_t position, const std::vector<QueueEntry> &added)
-{
-    std::vector<QueueEntry> entries(queue.Entries().begin(), queue.Entries().end());
-    entries.insert(entries.begin() + std::clamp(position, 0, queue.Count()), added.begin(), added.end());
-    BuildQueue renumbered;
-    renumbered.SetStartLevels(queue.StartLevels());
-    renumbered.Assign(entries);
-    if (position < queue.Count()) {
-        for (const QueueEntry &entry : added)
-            renumbered.RenumberEntries(entry.bid);
-    }
-    std::vector<LoadedEntry> loaded;
-    for (const QueueEntry &entry : renumbered.Entries())
-        loaded.push_back({entry.bid, entry.level});
-    return loaded;
 }
 
 } // namespace
@@ -168,11 +150,11 @@ void NextView::AddSelected()
     if (selected.isEmpty() || static_cast<size_t>(selected.front().row()) >= rows_.size())
         return;
     const advice::PaybackRow &row = rows_[static_cast<size_t>(selected.front().row())];
-    std::string description = "Add " + EntryName(row.bid, row.level);
-    if (row.solarLevels > 0)
-        description += " with " + report::PaybackWithNames(row);
-    form_.document.ReplacePlan(WithEntriesAt(form_.queue, position_, advice::RowEntries(row)), std::nullopt,
-                               std::nullopt, std::nullopt, QString::fromStdString(description));
+    std::vector<LoadedEntry> entries;
+    for (const QueueEntry &entry : advice::EntriesWithRow(form_.queue, position_, row))
+        entries.push_back({entry.bid, entry.level});
+    form_.document.ReplacePlan(entries, std::nullopt, std::nullopt, std::nullopt,
+                               QString::fromStdString(advice::AddRowDescription(row)));
     PlayAll(form_);
 }
 

@@ -3,6 +3,8 @@
 
 #include "advice/Payback.h"
 
+#include "advice/PaybackEdit.h"
+
 #include "plan/InputRanges.h"
 #include "queue/Timeline.h"
 #include "rules/UpgradeCost.h"
@@ -173,6 +175,26 @@ TEST(PaybackTest, TradeRatioText)
             EXPECT_EQ(TradeRatioText(checked.ratio), c.text);
         }
     }
+}
+
+TEST(PaybackTest, AddPutsTheRowAfterItsLineAndRenumbersLaterLevels)
+{
+    BuildQueue queue;
+    for (const auto &[bid, level] : {std::pair{1, 1}, {4, 1}, {1, 2}})
+        queue.AppendEntry(bid, level);
+    PaybackRow row;
+    row.bid = bid::kMetalMine;
+    row.level = 2;
+    row.solarFrom = 0;
+    row.solarLevels = 1;
+    const std::vector<QueueEntry> entries = EntriesWithRow(queue, 1, row);
+    std::vector<std::pair<int32_t, int32_t>> levels;
+    for (const QueueEntry &entry : entries)
+        levels.emplace_back(entry.bid, entry.level);
+    EXPECT_EQ(levels, (std::vector<std::pair<int32_t, int32_t>>{{1, 1}, {4, 1}, {1, 2}, {4, 2}, {1, 3}}));
+    EXPECT_EQ(AddRowDescription(row), "Add Metal Mine (2) with Solar Plant 1");
+    // At the end nothing moves.
+    EXPECT_EQ(EntriesWithRow(queue, 3, row).back().level, 2);
 }
 
 } // namespace
