@@ -6,6 +6,7 @@
 #include "WebSearch.h"
 
 #include "optimize/OptimizeSummary.h"
+#include "plan/InputRanges.h"
 #include "plan/QuestionTexts.h"
 #include "util/FormatDuration.h"
 #include "util/Version.h"
@@ -57,6 +58,17 @@ val FileBytes(const WebPlan &plan)
 val CsvBytes(const WebPlan &plan)
 {
     return Bytes(plan.ReportCsv());
+}
+
+val PaybackOf(const WebPlan &plan, int32_t position, const std::string &ratio, bool english)
+{
+    return ToArray(plan.Payback(position, ratio, english));
+}
+
+// The message that refuses a typed ratio, or empty for one the core takes.
+std::string RatioError(const std::string &ratio)
+{
+    return ReadTradeRatio(ratio).error.value_or(std::string());
 }
 
 val TableRowsOf(const WebPlan &plan, int32_t first, int32_t count, bool english)
@@ -175,6 +187,17 @@ EMSCRIPTEN_BINDINGS(korvelin)
     emscripten::value_object<QueueLineView>("QueueLine")
         .field("name", &QueueLineView::name)
         .field("level", &QueueLineView::level);
+    emscripten::value_object<PaybackRowView>("PaybackRow")
+        .field("name", &PaybackRowView::name)
+        .field("level", &PaybackRowView::level)
+        .field("with", &PaybackRowView::with)
+        .field("metal", &PaybackRowView::metal)
+        .field("crystal", &PaybackRowView::crystal)
+        .field("deuterium", &PaybackRowView::deuterium)
+        .field("gainMetal", &PaybackRowView::gainMetal)
+        .field("gainCrystal", &PaybackRowView::gainCrystal)
+        .field("gainDeuterium", &PaybackRowView::gainDeuterium)
+        .field("payback", &PaybackRowView::payback);
     emscripten::value_object<TableRowView>("TableRow")
         .field("line", &TableRowView::line)
         .field("name", &TableRowView::name)
@@ -268,11 +291,14 @@ EMSCRIPTEN_BINDINGS(korvelin)
         .function("chartSeries", &ChartSeries)
         .function("summaryText", &WebPlan::SummaryText)
         .function("tableRows", &TableRowsOf)
+        .function("payback", &PaybackOf)
+        .function("addPayback", &WebPlan::AddPayback)
         .function("queueLines", &QueueLinesOf)
         .function("itemRows", &ItemRowsOf);
     emscripten::function("search", &Search);
     emscripten::function("planGoal", &Goal);
     emscripten::function("goalEntryCount", &GoalEntryCount);
+    emscripten::function("ratioError", &RatioError);
     emscripten::function("formatDuration", &FormatDuration);
     emscripten::function("applyOrderQuestion", &ApplyOrderQuestion);
     emscripten::function("replaceByGoalQuestion", &GoalQuestion);

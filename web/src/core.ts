@@ -73,6 +73,20 @@ export interface TableRow {
   mark: string;
 }
 
+// One row of the Next view's payback ranking, its cells as the window shows them.
+export interface PaybackRow {
+  name: string;
+  level: number;
+  with: string;
+  metal: string;
+  crystal: string;
+  deuterium: string;
+  gainMetal: string;
+  gainCrystal: string;
+  gainDeuterium: string;
+  payback: string;
+}
+
 export interface CorePlan {
   count(): number;
   queuedLevel(bid: number): number;
@@ -114,6 +128,9 @@ export interface CorePlan {
   summaryText(): string;
   tableRows(first: number, count: number, english: boolean): TableRow[];
   queueLines(first: number, count: number, english: boolean): QueueLine[];
+  // The ranking after the first `position` entries at the ratio "A:B:C".
+  payback(position: number, ratio: string, english: boolean): PaybackRow[];
+  addPayback(position: number, ratio: string, index: number): EditResult;
   itemRows(english: boolean): ItemRow[];
   delete(): void;
 }
@@ -166,6 +183,8 @@ export interface Core {
   search(request: SearchRequest, progress: Progress): SearchOutcome;
   planGoal(request: GoalRequest, progress: Progress): GoalOutcome;
   goalEntryCount(planet: string, goal: string): number;
+  // The message that refuses a typed trade ratio, or empty.
+  ratioError(ratio: string): string;
   formatDuration(seconds: bigint): string;
   // The window's questions after Optimize and Goal…
   applyOrderQuestion(before: bigint, after: bigint, currentAdmissible: boolean): string;

@@ -5,6 +5,7 @@ import 'uplot/dist/uPlot.min.css';
 import './style.css';
 import { loadCore, type Core } from './core';
 import { PlanDocument } from './document';
+import { NextPanel } from './next';
 import { PlanView } from './planView';
 import { PlanetFormView } from './planetForm';
 import { wireFileCommands } from './fileCommands';
@@ -121,6 +122,7 @@ async function start(): Promise<void> {
   });
   const planet = new PlanetFormView(doc, doc.plan.itemRows(true));
   view.onRefresh(() => planet.show());
+  new NextPanel(core, doc, view);
 
   wireItems(doc, view);
   wireQueue(doc, view);
