@@ -2,6 +2,7 @@
 // figures as BigInt or as the text the core formats, never as doubles.
 // Strings cross as UTF-8; a file's bytes come in as a Uint8Array so that no
 // decoding touches them.
+#include "WebGrow.h"
 #include "WebPlan.h"
 #include "WebSearch.h"
 
@@ -135,6 +136,13 @@ val Search(const SearchRequest &request, const val &progress)
     }));
 }
 
+val Grow(const GrowRequest &request, const val &progress)
+{
+    return val(RunGrowSearch(request, [&progress](int64_t best, int32_t permille) {
+        return progress.isUndefined() || progress(best, permille).as<bool>();
+    }));
+}
+
 val Goal(const GoalRequest &request, const val &progress)
 {
     return val(RunGoalSearch(request, [&progress](int64_t best, int32_t permille) {
@@ -235,6 +243,22 @@ EMSCRIPTEN_BINDINGS(korvelin)
         .field("evaluations", &SearchOutcome::evaluations)
         .field("order", &SearchOutcome::order)
         .field("reason", &SearchOutcome::reason);
+    emscripten::value_object<GrowRequest>("GrowRequest")
+        .field("order", &GrowRequest::order)
+        .field("planet", &GrowRequest::planet)
+        .field("days", &GrowRequest::days)
+        .field("ratio", &GrowRequest::ratio)
+        .field("seed", &GrowRequest::seed)
+        .field("timeLimitMs", &GrowRequest::timeLimitMs)
+        .field("maxEvaluations", &GrowRequest::maxEvaluations);
+    emscripten::value_object<GrowOutcome>("GrowOutcome")
+        .field("found", &GrowOutcome::found)
+        .field("total", &GrowOutcome::total)
+        .field("value", &GrowOutcome::value)
+        .field("evaluations", &GrowOutcome::evaluations)
+        .field("order", &GrowOutcome::order)
+        .field("question", &GrowOutcome::question)
+        .field("reason", &GrowOutcome::reason);
     emscripten::value_object<GoalRequest>("GoalRequest")
         .field("order", &GoalRequest::order)
         .field("planet", &GoalRequest::planet)
@@ -293,10 +317,12 @@ EMSCRIPTEN_BINDINGS(korvelin)
         .function("tableRows", &TableRowsOf)
         .function("payback", &PaybackOf)
         .function("addPayback", &WebPlan::AddPayback)
+        .function("applyGrowth", &WebPlan::ApplyGrowth)
         .function("queueLines", &QueueLinesOf)
         .function("itemRows", &ItemRowsOf);
     emscripten::function("search", &Search);
     emscripten::function("planGoal", &Goal);
+    emscripten::function("grow", &Grow);
     emscripten::function("goalEntryCount", &GoalEntryCount);
     emscripten::function("ratioError", &RatioError);
     emscripten::function("formatDuration", &FormatDuration);

@@ -4,6 +4,9 @@
 #include "advice/PaybackEdit.h"
 #include "plan/InputRanges.h"
 #include "report/PaybackWriter.h"
+#include "rules/ItemCatalogue.h"
+
+#include <sstream>
 
 namespace korvelin::web {
 
@@ -41,6 +44,19 @@ EditResult WebPlan::AddPayback(int32_t position, const std::string &ratio, int32
     if (index < 0 || static_cast<size_t>(index) >= rows.size())
         return {};
     return Take(advice::AddRow(plan_, position, rows[static_cast<size_t>(index)]));
+}
+
+EditResult WebPlan::ApplyGrowth(const std::string &order)
+{
+    std::vector<QueueEntry> entries;
+    std::istringstream in(order);
+    QueueEntry e;
+    while (in >> e.bid >> e.level >> e.order) {
+        if (ItemIndexOf(e.bid) == -1)
+            return {{}, "The search's answer names no item with BID " + std::to_string(e.bid) + "."};
+        entries.push_back(e);
+    }
+    return Take(ReplaceEntries(plan_, entries, std::nullopt, "Grow"));
 }
 
 } // namespace korvelin::web

@@ -166,6 +166,8 @@ class WebPlan {
     // says why); Add puts row `index` of it after that line as one step.
     std::vector<PaybackRowView> Payback(int32_t position, const std::string &ratio, bool englishNames) const;
     EditResult AddPayback(int32_t position, const std::string &ratio, int32_t index);
+    // The growth plan's answer (OrderText) in place of the plan's entries.
+    EditResult ApplyGrowth(const std::string &order);
     const std::vector<EntryEvaluation> &Rows() const { return rows_; }
 
     const BuildQueue &Queue() const { return plan_.queue; }

@@ -107,6 +107,7 @@ export interface CorePlan {
   order(): string;
   // A search's answer: the goal planner's when `goal`, else the order search's.
   applyOrder(order: string, goal: boolean): EditResult;
+  applyGrowth(order: string): EditResult;
   // A load's undo step.
   checkpoint(): void;
   commit(label: string): void;
@@ -176,12 +177,35 @@ export interface GoalOutcome {
   reason: string;
 }
 
+export interface GrowRequest {
+  order: string;
+  planet: string;
+  days: number;
+  ratio: string;
+  seed: number;
+  timeLimitMs: number;
+  maxEvaluations: number;
+}
+
+// The growth plan of one slice: its plan's end and exact production value.
+export interface GrowOutcome {
+  found: boolean;
+  total: bigint;
+  value: string;
+  evaluations: number;
+  order: string;
+  question: string;
+  reason: string;
+  provenOptimal?: boolean; // never: a growth plan is not proven
+}
+
 export type Progress = (bestTotal: bigint, permille: number) => boolean;
 
 export interface Core {
   Plan: new () => CorePlan;
   search(request: SearchRequest, progress: Progress): SearchOutcome;
   planGoal(request: GoalRequest, progress: Progress): GoalOutcome;
+  grow(request: GrowRequest, progress: Progress): GrowOutcome;
   goalEntryCount(planet: string, goal: string): number;
   // The message that refuses a typed trade ratio, or empty.
   ratioError(ratio: string): string;

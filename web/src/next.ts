@@ -46,7 +46,8 @@ export class NextPanel {
     view.onSelection(() => this.show());
   }
 
-  private ratio(): string {
+  // The ratio kept in this browser, or the default.
+  ratio(): string {
     const kept = localStorage.getItem(ratioKey) ?? defaultRatio;
     return this.core.ratioError(kept) ? defaultRatio : kept;
   }

@@ -1,11 +1,14 @@
 // The page's Next view against korvelin-report --payback: the same rows,
-// Add as one undo step, and a bad ratio refused with the core's message.
+// Add as one undo step, a bad ratio refused with the core's message, and
+// Grow… from the worker as one undo step.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { closePage, dialogText, freshPage, nativeReport, openFile, queueCount, root, startBrowser } from './helpers.mjs';
+import {
+  clickItems, closePage, dialogText, freshPage, nativeReport, openFile, queueCount, ready, root, searchAnswer, startBrowser,
+} from './helpers.mjs';
 
 let browser;
 before(async () => {
@@ -50,5 +53,23 @@ test('Next shows the ranking korvelin-report gives, and Add is one undo step', a
   await page.locator('#next-ratio').fill('3:2');
   await page.locator('#next-ratio').blur();
   assert.equal(await dialogText(page), 'Trade ratio must be three whole numbers A:B:C, each from 1 to 1000, not 3:2');
+  await closePage(page);
+});
+
+test('Grow asks for the days, grows in the worker and applies as one undo step', async () => {
+  const page = await freshPage(browser.context, browser.url);
+  await page.evaluate(() => localStorage.setItem('korvelin.searchMs', '1000'));
+  await page.reload();
+  await ready(page);
+  await clickItems(page, ['Metal Mine']);
+  await page.getByRole('button', { name: 'Grow…' }).click();
+  await page.locator('#grow-days').fill('2');
+  await page.locator('#grow-ok').click();
+  const question = await searchAnswer(page, 10000);
+  assert.match(question, /^Append \d+ upgrades, ending at .* within 2 days\?/);
+  await page.getByRole('button', { name: 'Yes' }).click();
+  assert.ok(await queueCount(page) > 1);
+  await page.keyboard.press('Control+z');
+  assert.equal(await queueCount(page), 1);
   await closePage(page);
 });
