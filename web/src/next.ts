@@ -25,6 +25,7 @@ function rowHtml(row: PaybackRow, index: number, chosen: number): string {
 
 export class NextPanel {
   private chosen = -1;
+  private frame = 0;
   private position = 0;
   private readonly ratioInput = byId<HTMLInputElement>('next-ratio');
   private readonly add = byId<HTMLButtonElement>('next-add');
@@ -43,7 +44,14 @@ export class NextPanel {
       const { refusal } = this.doc.edit(() => this.doc.plan.addPayback(this.position, this.ratio(), this.chosen));
       if (refusal) void showMessage(refusal, 'Add');
     };
-    view.onSelection(() => this.show());
+    // Like the chart, the ranking follows in the next frame, after the queue
+    // and the table are on screen: a long plan's edit answers first.
+    view.onSelection(() => {
+      if (!this.frame) this.frame = requestAnimationFrame(() => {
+        this.frame = 0;
+        this.show();
+      });
+    });
   }
 
   // The ratio kept in this browser, or the default.
