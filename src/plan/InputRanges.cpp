@@ -148,4 +148,40 @@ CheckedNumber ReadTypedNumber(std::string_view field, const InputRange &range, s
     return checked;
 }
 
+CheckedRatio ReadTradeRatio(std::string_view text)
+{
+    CheckedRatio checked;
+    std::array<int64_t, 3> parts{};
+    std::string_view rest = text;
+    bool valid = true;
+    for (size_t i = 0; i < parts.size() && valid; ++i) {
+        const size_t colon = i + 1 < parts.size() ? rest.find(':') : std::string_view::npos;
+        if (i + 1 < parts.size() && colon == std::string_view::npos) {
+            valid = false;
+            break;
+        }
+        const std::optional<int64_t> part = ParseWholeNumber(rest.substr(0, colon));
+        valid = part && kRatioPartRange.Holds(*part) && rest[0] != '+';
+        if (valid)
+            parts[i] = *part;
+        rest = colon == std::string_view::npos ? std::string_view{} : rest.substr(colon + 1);
+    }
+    if (!valid) {
+        constexpr size_t kShown = 40;
+        const std::string shown =
+            text.size() > kShown ? std::string(text.substr(0, kShown)) + "..." : std::string(text);
+        checked.error = std::string(kRatioField) + " must be three whole numbers A:B:C, each from " +
+                        std::to_string(kRatioPartRange.minimum) + " to " + std::to_string(kRatioPartRange.maximum) +
+                        ", not " + shown;
+        return checked;
+    }
+    checked.ratio = {static_cast<int32_t>(parts[0]), static_cast<int32_t>(parts[1]), static_cast<int32_t>(parts[2])};
+    return checked;
+}
+
+std::string TradeRatioText(const advice::TradeRatio &ratio)
+{
+    return std::to_string(ratio.metal) + ":" + std::to_string(ratio.crystal) + ":" + std::to_string(ratio.deuterium);
+}
+
 } // namespace korvelin

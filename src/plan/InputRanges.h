@@ -7,6 +7,7 @@
 // This header: the range each input the user gives may take, in one place,
 // and the message that refuses a value outside it.
 
+#include "advice/TradeRatio.h"
 #include "rules/Planet.h"
 
 #include <cstdint>
@@ -50,6 +51,14 @@ std::string OutOfRangeMessage(std::string_view field, const InputRange &range, s
 // The message when `value` is outside `range`; nothing when it fits.
 std::optional<std::string> CheckRange(std::string_view field, const InputRange &range, int64_t value);
 
+// Each part of the payback ranking's trade ratio metal:crystal:deuterium.
+inline constexpr InputRange kRatioPartRange{1, advice::kMaxRatioPart, ""};
+inline constexpr advice::TradeRatio kDefaultTradeRatio{3, 2, 1};
+// The growth plan's horizon in days: ten years is far beyond any plan a
+// player follows, and its seconds stay far within the walk's figures.
+inline constexpr InputRange kGrowDaysRange{1, 3650, ""};
+inline constexpr std::string_view kGrowDaysField = "Days";
+
 // The field names the messages use.
 std::string StartLevelField(int32_t bid); // "Start level of Metal Mine"
 inline constexpr std::string_view kMetalField = "Start stock of metal";
@@ -58,6 +67,7 @@ inline constexpr std::string_view kDeuteriumField = "Start stock of deuterium";
 inline constexpr std::string_view kSpeedField = "Economy speed";
 inline constexpr std::string_view kSatellitesField = "Satellites";
 inline constexpr std::string_view kTemperatureField = "Maximum temperature";
+inline constexpr std::string_view kRatioField = "Trade ratio";
 std::string_view StockField(size_t kind); // 0 metal, 1 crystal, 2 deuterium
 
 // The first part of `planet` outside its range (levels, stock, speed,
@@ -81,5 +91,15 @@ CheckedNumber ReadTextInRange(std::string_view field, const InputRange &range, s
 // an empty field reading as 0 as an empty edit always has. Other text is
 // refused with the same message as a value out of range.
 CheckedNumber ReadTypedNumber(std::string_view field, const InputRange &range, std::string_view text);
+
+// A trade ratio "A:B:C", each part a whole number in kRatioPartRange: the
+// ratio, or the message that refuses the text.
+struct CheckedRatio {
+    advice::TradeRatio ratio = kDefaultTradeRatio;
+    std::optional<std::string> error;
+};
+CheckedRatio ReadTradeRatio(std::string_view text);
+// "3:2:1": the text ReadTradeRatio reads back.
+std::string TradeRatioText(const advice::TradeRatio &ratio);
 
 } // namespace korvelin

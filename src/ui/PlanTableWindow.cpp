@@ -4,6 +4,7 @@
 #include "rules/ItemCatalogue.h"
 #include "ui/ItemNames.h"
 #include "ui/MainForm.h"
+#include "ui/NextView.h"
 #include "ui/PlanTableModel.h"
 #include "ui/PlanetInputs.h"
 #include "ui/QueueFileIO.h"
@@ -22,6 +23,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QSplitter>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -83,7 +85,13 @@ void PlanTableWindow::BuildControls()
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addLayout(top);
-    layout->addWidget(TableView, 1);
+    Next = new NextView(form_, this);
+    auto *splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->addWidget(TableView);
+    splitter->addWidget(Next);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    layout->addWidget(splitter, 1);
     layout->addLayout(bottom);
 
     connect(StartsAtEdit, &QDateTimeEdit::dateTimeChanged, Model, &PlanTableModel::SetStartsAt);
@@ -104,6 +112,8 @@ void PlanTableWindow::FollowSelection()
 {
     connect(TableView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
+                if (current.isValid())
+                    ShowNext();
                 if (selecting_ || !current.isValid())
                     return;
                 selecting_ = true;
@@ -144,7 +154,14 @@ void PlanTableWindow::Update()
     // own widths stay otherwise.
     FitColumns(columnsFitted_);
     SelectRowOfCurrentLine();
+    ShowNext();
     emit Updated();
+}
+
+void PlanTableWindow::ShowNext()
+{
+    const QModelIndex current = TableView->selectionModel()->currentIndex();
+    Next->ShowAt(current.isValid() ? current.row() + 1 : form_.queue.Count());
 }
 
 void PlanTableWindow::ScheduleUpdate()
@@ -216,6 +233,7 @@ void PlanTableWindow::ShowEnglishNames(bool english)
     }
     Model->SetEnglishNames(english);
     FitColumns(false);
+    ShowNext();
 }
 
 void PlanTableWindow::showEvent(QShowEvent *event)

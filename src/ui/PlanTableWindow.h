@@ -17,6 +17,7 @@ class QTableView;
 namespace korvelin {
 
 struct MainForm;
+class NextView;
 class PlanTableModel;
 
 class PlanTableWindow : public QWidget {
@@ -31,6 +32,7 @@ class PlanTableWindow : public QWidget {
     QCheckBox *EnglishNamesCheck = nullptr;
     QLabel *SummaryLabel = nullptr;
     QPushButton *SaveCsvButton = nullptr;
+    NextView *Next = nullptr; // beside the table
 
     // Walks the queue with the planet as it stands and shows the rows.
     void Update();
@@ -54,6 +56,8 @@ class PlanTableWindow : public QWidget {
     void FollowPlan();
     void FollowSelection();
     void SelectRowOfCurrentLine();
+    // The ranking after the selected row, or after the whole plan.
+    void ShowNext();
     void FitColumns(bool widenOnly);
 
     MainForm &form_;

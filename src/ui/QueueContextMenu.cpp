@@ -2,6 +2,7 @@
 
 #include "ui/ItemNames.h"
 #include "ui/MainForm.h"
+#include "ui/NextView.h"
 #include "ui/PlanetCommands.h"
 
 #include <QContextMenuEvent>
@@ -31,6 +32,10 @@ void InstallQueueContextMenu(MainForm &form)
         for (const auto &[action, button] : commands)
             action->setEnabled(button->isEnabled());
     });
+    menu->addSeparator();
+    // Beside the panel's Optimize and Goal…: a search of its own over the plan.
+    QAction *grow = menu->addAction(QStringLiteral("Grow\u2026"));
+    QObject::connect(grow, &QAction::triggered, list, [&form] { GrowPlan(form); });
     menu->addSeparator();
     form.EnglishNamesAction = menu->addAction(QStringLiteral("English item names"));
     form.EnglishNamesAction->setCheckable(true);

@@ -226,5 +226,47 @@ TEST(ReportArgumentsTest, HelpAndVersion)
     EXPECT_NE(helpOut.str().find("\n    21  Shipyard                        0 to 42\n"), std::string::npos);
 }
 
+TEST_F(ReportTest, PaybackRanksTheNextUpgradesAsCsv)
+{
+    // Worked by hand at 3:2:1: the metal mine's 165 against 33 × 2 an hour is
+    // 9000 s; the solar plant adds nothing on a planet that uses no energy.
+    const std::string path = WriteFile("start.bql", {kHeader, "Temperature=0", "##BUILD##", "1:1:999"});
+    const ReportRun run = RunWith({"--payback", "--at", "0", "--format", "csv", path});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, "bid,level,with,metal_cost,crystal_cost,deuterium_cost,metal_gain,crystal_gain,"
+                       "deuterium_gain,payback_s\n"
+                       "1,1,,60,15,0,33,0,0,9000\n"
+                       "2,1,,48,24,0,0,22,0,9164\n"
+                       "3,1,,225,75,0,0,0,14,28929\n"
+                       "4,1,,75,30,0,0,0,0,\n");
+    // On solar 1, mines 2 and 1 the mine's level 3 overdraws the energy;
+    // solar 2 brings the factor back: 135 + 112 metal and 33 + 45 crystal,
+    // worth 325 at 1:1:1, against 85 + 12 an hour: ceil(1170000 / 97).
+    const ReportRun solar = RunWith({"--payback", "--ratio=1:1:1", "--levels", "4:1,1:1,2:1", "--format", "csv", path});
+    EXPECT_EQ(solar.status, 0);
+    EXPECT_NE(solar.out.find("\n1,3,4:2,247,78,0,85,12,0,12062\n"), std::string::npos) << solar.out;
+}
+
+TEST_F(ReportTest, PaybackRefusesBadUse)
+{
+    const std::string path = WriteFile("start.bql", {kHeader, "Temperature=0", "##BUILD##", "1:1:999"});
+    const std::vector<std::vector<std::string>> cases = {
+        {"--payback", "--ratio", "3:2", path},
+        {"--payback", "--ratio", "0:1:1", path},
+        {"--payback", "--at", "-1", path},
+        {"--payback", "--at", "2", path},
+        {"--payback", "--check", path},
+        {"--ratio", "3:2:1", path},
+        {"--at", "1", path},
+    };
+    for (const auto &arguments : cases) {
+        const ReportRun run = RunWith(arguments);
+        EXPECT_EQ(run.status, 2) << arguments[1] << " " << arguments[2];
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("Usage:"), std::string::npos);
+    }
+}
+
 } // namespace
 } // namespace korvelin::report

@@ -2,6 +2,7 @@
 
 #include "ToolStart.h"
 
+#include "plan/InputRanges.h"
 #include "plan/LevelList.h"
 
 #include <algorithm>
@@ -27,10 +28,19 @@ const char *const kOptimizeUsage =
     "adding store levels where a price needs them and mines, power plants and\n"
     "factories where they pay for themselves; each line of the plan is printed with\n"
     "why it is there.\n"
+    "With --grow it appends instead the upgrades that leave the most production,\n"
+    "valued at a trade ratio, with the whole plan ending within the days given.\n"
     "\n" KORVELIN_PLANET_OPTIONS_USAGE "  --goal ITEM=LEVEL,... plan the fastest way to these levels from the file's\n"
     "                      planet; the file's queue is not used\n"
     "  --economy           plan the fastest way to the levels the file's queue\n"
     "                      reaches, adding economy upgrades where they help\n"
+    "  --grow DAYS         append the upgrades that leave the production of the\n"
+    "                      highest value with the whole plan ending within DAYS\n"
+    "                      days, 1 to 3650: never less than taking the best payback\n"
+    "                      again and again, and within the technology tree and the\n"
+    "                      stores\n"
+    "  --ratio A:B:C       with --grow: the trade ratio metal:crystal:deuterium that\n"
+    "                      values the production, each part 1 to 1000 (default: 3:2:1)\n"
     "  --seconds N         longest search time in seconds, a positive number (default: 2)\n"
     "  --evaluations N     search budget in evaluated entries, a positive whole number;\n"
     "                      alone it sets no time limit, so the result is the same on\n"
@@ -44,7 +54,7 @@ const char *const kOptimizeUsage =
     "Exit status:\n"
     "  0  done, also when no shorter order exists\n"
     "  1  the file cannot be read or is rejected, or no order or plan gives every entry\n"
-    "     its deuterium\n"
+    "     its deuterium, or (--grow) the plan already ends after the days given\n"
     "  2  a usage error\n";
 
 namespace {
@@ -98,6 +108,22 @@ ParsedArguments ParseOptimizeArguments(std::span<const std::string_view> argumen
              options.goal.emplace();
              error = ParseGoal(value, *options.goal);
          }},
+        {"--grow",
+         [&](const std::string &value, std::string &error) {
+             const CheckedNumber days = ReadTypedNumber(kGrowDaysField, kGrowDaysRange, value);
+             if (days.error)
+                 error = *days.error;
+             else
+                 options.growDays = days.value;
+         }},
+        {"--ratio",
+         [&](const std::string &value, std::string &error) {
+             const CheckedRatio checked = ReadTradeRatio(value);
+             if (checked.error)
+                 error = *checked.error;
+             else
+                 options.ratio = checked.ratio;
+         }},
         {"--seed",
          [&](const std::string &value, std::string &error) {
              if (!ParseSeed(value, options.seed))
@@ -109,6 +135,10 @@ ParsedArguments ParseOptimizeArguments(std::span<const std::string_view> argumen
     parsed.error = tools::ParseToolArguments(rest, valueOptions, options);
     if (parsed.error.empty() && options.economy && options.goal)
         parsed.error = "--goal and --economy cannot be used together";
+    if (parsed.error.empty() && options.growDays && (options.goal || options.economy))
+        parsed.error = "--grow cannot be used with --goal or --economy";
+    if (parsed.error.empty() && options.ratio && !options.growDays)
+        parsed.error = "--ratio needs --grow";
     return parsed;
 }
 

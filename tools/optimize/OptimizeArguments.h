@@ -2,6 +2,7 @@
 
 #include "ToolStart.h"
 
+#include "advice/TradeRatio.h"
 #include "goal/GoalPlanner.h"
 
 #include <cstdint>
@@ -21,6 +22,8 @@ struct ToolOptions : tools::ToolBasics {
     std::optional<std::string> outputPath;
     std::optional<std::vector<GoalTarget>> goal; // --goal
     bool economy = false;                        // --economy
+    std::optional<int64_t> growDays;             // --grow
+    std::optional<advice::TradeRatio> ratio;     // --ratio, with --grow
 };
 
 struct ParsedArguments {

@@ -2,6 +2,7 @@
 
 #include "OptimizeArguments.h"
 #include "RunGoal.h"
+#include "RunGrow.h"
 #include "SearchOutput.h"
 #include "ToolStart.h"
 
@@ -24,6 +25,8 @@ int RunOptimize(std::span<const std::string_view> arguments, std::ostream &out, 
     tools::ToolPlan plan;
     if (const auto status = tools::StartTool({kProgram, kOptimizeUsage}, parsed.error, options, out, err, plan))
         return *status;
+    if (options.growDays)
+        return RunGrow(options, plan, out, err);
     if (options.goal || options.economy)
         return RunGoal(options, plan, out, err);
     const BuildQueue &queue = plan.queue;

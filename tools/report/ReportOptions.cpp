@@ -2,6 +2,8 @@
 
 #include "ToolStart.h"
 
+#include "plan/InputRanges.h"
+
 #include <vector>
 
 namespace korvelin::report {
@@ -18,6 +20,16 @@ const char *const kReportUsage =
     "                      item needs, or whose price passes what its store holds\n"
     "                      while the stock before it is smaller: one line each,\n"
     "                      \"12. Plasma (1): needs Energy 8, Laser 10, Ion 5\"\n"
+    "  --payback           rank instead the upgrades of the mines and power plants\n"
+    "                      that can start after the plan by payback: the price, the\n"
+    "                      production per hour each adds and the time its gain takes\n"
+    "                      to pay the price back; each mine also with the fewest\n"
+    "                      solar plant levels (up to 10) that keep its factor\n"
+    "  --ratio A:B:C       with --payback: the trade ratio metal:crystal:deuterium\n"
+    "                      that values the three resources, each part 1 to 1000\n"
+    "                      (default: 3:2:1)\n"
+    "  --at LINE           with --payback: rank after line LINE, 0 (the planet before\n"
+    "                      the first entry) to the plan's last line (default)\n"
     "  --output FILE       write the figures to FILE instead of standard output\n"
     "  --help              show this help and exit\n"
     "  --version           show the version and exit\n"
@@ -43,10 +55,31 @@ ParsedArguments ParseReportArguments(std::span<const std::string_view> arguments
              else
                  error = "unknown format '" + value + "' (use table or csv)";
          }},
+        {"--ratio",
+         [&](const std::string &value, std::string &error) {
+             const CheckedRatio checked = ReadTradeRatio(value);
+             if (checked.error)
+                 error = *checked.error;
+             else
+                 options.ratio = checked.ratio;
+         }},
+        {"--at",
+         [&](const std::string &value, std::string &error) {
+             const std::optional<int64_t> line = ParseWholeNumber(value);
+             if (line && *line >= 0)
+                 options.at = *line;
+             else
+                 error = "--at takes a line number from 0, not '" + value + "'";
+         }},
     };
-    // --check is the one option without a value.
-    const std::vector<std::string_view> rest = tools::TakeFlag(arguments, "--check", options.check);
+    // --check and --payback are the options without a value.
+    const std::vector<std::string_view> flagged = tools::TakeFlag(arguments, "--check", options.check);
+    const std::vector<std::string_view> rest = tools::TakeFlag(flagged, "--payback", options.payback);
     parsed.error = tools::ParseToolArguments(rest, valueOptions, options);
+    if (parsed.error.empty() && options.check && options.payback)
+        parsed.error = "--check and --payback cannot be combined";
+    if (parsed.error.empty() && !options.payback && (options.ratio || options.at))
+        parsed.error = std::string(options.ratio ? "--ratio" : "--at") + " needs --payback";
     return parsed;
 }
 

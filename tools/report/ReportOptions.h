@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ToolStart.h"
+#include "advice/TradeRatio.h"
 
 #include <optional>
 #include <span>
@@ -16,6 +17,11 @@ struct ReportOptions : tools::ToolBasics {
     std::optional<std::string> outputPath;
     // Lists the entries that break the technology tree or a store instead.
     bool check = false;
+    // Ranks the producing upgrades by payback instead, after line `at` (the
+    // whole plan when not given) at the trade ratio.
+    bool payback = false;
+    std::optional<int64_t> at;
+    std::optional<advice::TradeRatio> ratio;
 };
 
 struct ParsedArguments {

@@ -3,6 +3,9 @@
 #include "ReportOptions.h"
 #include "ToolFiles.h"
 #include "ToolStart.h"
+#include "advice/Payback.h"
+#include "plan/InputRanges.h"
+#include "report/PaybackWriter.h"
 #include "report/PlanCheck.h"
 #include "report/ReportWriter.h"
 
@@ -42,6 +45,16 @@ void WriteRows(std::ostream &out, const ReportOptions &options, const tools::Too
         }
         return;
     }
+    if (options.payback) {
+        const int32_t line = options.at ? static_cast<int32_t>(*options.at) : plan.queue.Count();
+        const std::vector<advice::PaybackRow> ranking =
+            advice::RankPaybacks(plan.queue, line, plan.planet.inputs, options.ratio.value_or(kDefaultTradeRatio));
+        if (options.format == ReportFormat::Csv)
+            WritePaybackCsv(out, ranking);
+        else
+            WritePaybackTable(out, ranking);
+        return;
+    }
     const ReportFormat format = options.format;
     if (format == ReportFormat::Csv)
         WriteCsv(out, rows);
@@ -59,6 +72,11 @@ int RunReport(std::span<const std::string_view> arguments, std::ostream &out, st
     if (const auto status = tools::StartTool({kProgram, kReportUsage}, parsed.error, options, out, err, plan))
         return *status;
     const BuildQueue &queue = plan.queue;
+    if (options.at && *options.at > queue.Count()) {
+        err << kProgram << ": --at " << *options.at << " is past the plan's last line, " << queue.Count() << "\n\n"
+            << kReportUsage;
+        return 2;
+    }
     const PlanetInputSource inputs = [planet = plan.planet.inputs] { return planet; };
 
     std::vector<EntryEvaluation> rows;
@@ -66,7 +84,8 @@ int RunReport(std::span<const std::string_view> arguments, std::ostream &out, st
     TimelineState state;
     ResetTimeline(state, plan.planet.startStock);
     LineMessages messages(err);
-    for (int32_t i = 0; i < queue.Count(); ++i) {
+    // The ranking reads the levels only; the walk's messages would be noise.
+    for (int32_t i = 0; i < queue.Count() && !options.payback; ++i) {
         messages.line = static_cast<int64_t>(i) + 1;
         if (const auto evaluation = AdvanceTimeline(queue, i, state, inputs, messages))
             rows.push_back(*evaluation);

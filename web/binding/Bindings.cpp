@@ -2,10 +2,12 @@
 // figures as BigInt or as the text the core formats, never as doubles.
 // Strings cross as UTF-8; a file's bytes come in as a Uint8Array so that no
 // decoding touches them.
+#include "WebGrow.h"
 #include "WebPlan.h"
 #include "WebSearch.h"
 
 #include "optimize/OptimizeSummary.h"
+#include "plan/InputRanges.h"
 #include "plan/QuestionTexts.h"
 #include "util/FormatDuration.h"
 #include "util/Version.h"
@@ -57,6 +59,17 @@ val FileBytes(const WebPlan &plan)
 val CsvBytes(const WebPlan &plan)
 {
     return Bytes(plan.ReportCsv());
+}
+
+val PaybackOf(const WebPlan &plan, int32_t position, const std::string &ratio, bool english)
+{
+    return ToArray(plan.Payback(position, ratio, english));
+}
+
+// The message that refuses a typed ratio, or empty for one the core takes.
+std::string RatioError(const std::string &ratio)
+{
+    return ReadTradeRatio(ratio).error.value_or(std::string());
 }
 
 val TableRowsOf(const WebPlan &plan, int32_t first, int32_t count, bool english)
@@ -123,6 +136,13 @@ val Search(const SearchRequest &request, const val &progress)
     }));
 }
 
+val Grow(const GrowRequest &request, const val &progress)
+{
+    return val(RunGrowSearch(request, [&progress](int64_t best, int32_t permille) {
+        return progress.isUndefined() || progress(best, permille).as<bool>();
+    }));
+}
+
 val Goal(const GoalRequest &request, const val &progress)
 {
     return val(RunGoalSearch(request, [&progress](int64_t best, int32_t permille) {
@@ -175,6 +195,17 @@ EMSCRIPTEN_BINDINGS(korvelin)
     emscripten::value_object<QueueLineView>("QueueLine")
         .field("name", &QueueLineView::name)
         .field("level", &QueueLineView::level);
+    emscripten::value_object<PaybackRowView>("PaybackRow")
+        .field("name", &PaybackRowView::name)
+        .field("level", &PaybackRowView::level)
+        .field("with", &PaybackRowView::with)
+        .field("metal", &PaybackRowView::metal)
+        .field("crystal", &PaybackRowView::crystal)
+        .field("deuterium", &PaybackRowView::deuterium)
+        .field("gainMetal", &PaybackRowView::gainMetal)
+        .field("gainCrystal", &PaybackRowView::gainCrystal)
+        .field("gainDeuterium", &PaybackRowView::gainDeuterium)
+        .field("payback", &PaybackRowView::payback);
     emscripten::value_object<TableRowView>("TableRow")
         .field("line", &TableRowView::line)
         .field("name", &TableRowView::name)
@@ -213,6 +244,22 @@ EMSCRIPTEN_BINDINGS(korvelin)
         .field("evaluations", &SearchOutcome::evaluations)
         .field("order", &SearchOutcome::order)
         .field("reason", &SearchOutcome::reason);
+    emscripten::value_object<GrowRequest>("GrowRequest")
+        .field("order", &GrowRequest::order)
+        .field("planet", &GrowRequest::planet)
+        .field("days", &GrowRequest::days)
+        .field("ratio", &GrowRequest::ratio)
+        .field("seed", &GrowRequest::seed)
+        .field("timeLimitMs", &GrowRequest::timeLimitMs)
+        .field("maxEvaluations", &GrowRequest::maxEvaluations);
+    emscripten::value_object<GrowOutcome>("GrowOutcome")
+        .field("found", &GrowOutcome::found)
+        .field("total", &GrowOutcome::total)
+        .field("value", &GrowOutcome::value)
+        .field("evaluations", &GrowOutcome::evaluations)
+        .field("order", &GrowOutcome::order)
+        .field("question", &GrowOutcome::question)
+        .field("reason", &GrowOutcome::reason);
     emscripten::value_object<GoalRequest>("GoalRequest")
         .field("order", &GoalRequest::order)
         .field("planet", &GoalRequest::planet)
@@ -271,11 +318,16 @@ EMSCRIPTEN_BINDINGS(korvelin)
         .function("chartSeries", &ChartSeries)
         .function("summaryText", &WebPlan::SummaryText)
         .function("tableRows", &TableRowsOf)
+        .function("payback", &PaybackOf)
+        .function("addPayback", &WebPlan::AddPayback)
+        .function("applyGrowth", &WebPlan::ApplyGrowth)
         .function("queueLines", &QueueLinesOf)
         .function("itemRows", &ItemRowsOf);
     emscripten::function("search", &Search);
     emscripten::function("planGoal", &Goal);
+    emscripten::function("grow", &Grow);
     emscripten::function("goalEntryCount", &GoalEntryCount);
+    emscripten::function("ratioError", &RatioError);
     emscripten::function("formatDuration", &FormatDuration);
     emscripten::function("applyOrderQuestion", &ApplyOrderQuestion);
     emscripten::function("replaceByGoalQuestion", &GoalQuestion);

@@ -71,6 +71,13 @@ struct TableRowView {
     std::string mark; // why the row is marked, in words; empty when it is not
 };
 
+// One row of the Next view's payback ranking, its cells as the window shows them.
+struct PaybackRowView {
+    std::string name;
+    int32_t level = 0;
+    std::string with, metal, crystal, deuterium, gainMetal, gainCrystal, gainDeuterium, payback;
+};
+
 // The entries with their stamps as text, "bid level order" per entry: how
 // an order travels to the search worker and back.
 std::string OrderText(std::span<const QueueEntry> entries);
@@ -154,6 +161,13 @@ class WebPlan {
     std::vector<TableRowView> TableRows(int32_t first, int32_t count, bool englishNames) const;
     std::vector<QueueLineView> QueueLines(int32_t first, int32_t count, bool englishNames) const;
     std::vector<ItemRowView> ItemRows(bool englishNames) const;
+    // The Next view: the payback ranking after the first `position` entries
+    // at `ratio` ("3:2:1"), none for a ratio the core refuses (RatioError
+    // says why); Add puts row `index` of it after that line as one step.
+    std::vector<PaybackRowView> Payback(int32_t position, const std::string &ratio, bool englishNames) const;
+    EditResult AddPayback(int32_t position, const std::string &ratio, int32_t index);
+    // The growth plan's answer (OrderText) in place of the plan's entries.
+    EditResult ApplyGrowth(const std::string &order);
     const std::vector<EntryEvaluation> &Rows() const { return rows_; }
 
     const BuildQueue &Queue() const { return plan_.queue; }

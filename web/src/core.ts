@@ -73,6 +73,20 @@ export interface TableRow {
   mark: string;
 }
 
+// One row of the Next view's payback ranking, its cells as the window shows them.
+export interface PaybackRow {
+  name: string;
+  level: number;
+  with: string;
+  metal: string;
+  crystal: string;
+  deuterium: string;
+  gainMetal: string;
+  gainCrystal: string;
+  gainDeuterium: string;
+  payback: string;
+}
+
 export interface CorePlan {
   count(): number;
   queuedLevel(bid: number): number;
@@ -93,6 +107,7 @@ export interface CorePlan {
   order(): string;
   // A search's answer: the goal planner's when `goal`, else the order search's.
   applyOrder(order: string, goal: boolean): EditResult;
+  applyGrowth(order: string): EditResult;
   // A load's undo step.
   checkpoint(): void;
   commit(label: string): void;
@@ -114,6 +129,9 @@ export interface CorePlan {
   summaryText(): string;
   tableRows(first: number, count: number, english: boolean): TableRow[];
   queueLines(first: number, count: number, english: boolean): QueueLine[];
+  // The ranking after the first `position` entries at the ratio "A:B:C".
+  payback(position: number, ratio: string, english: boolean): PaybackRow[];
+  addPayback(position: number, ratio: string, index: number): EditResult;
   itemRows(english: boolean): ItemRow[];
   delete(): void;
 }
@@ -162,13 +180,38 @@ export interface GoalOutcome {
   addedList: string; // the added upgrades with their reasons, one a line
 }
 
+export interface GrowRequest {
+  order: string;
+  planet: string;
+  days: number;
+  ratio: string;
+  seed: number;
+  timeLimitMs: number;
+  maxEvaluations: number;
+}
+
+// The growth plan of one slice: its plan's end and exact production value.
+export interface GrowOutcome {
+  found: boolean;
+  total: bigint;
+  value: string;
+  evaluations: number;
+  order: string;
+  question: string;
+  reason: string;
+  provenOptimal?: boolean; // never: a growth plan is not proven
+}
+
 export type Progress = (bestTotal: bigint, permille: number) => boolean;
 
 export interface Core {
   Plan: new () => CorePlan;
   search(request: SearchRequest, progress: Progress): SearchOutcome;
   planGoal(request: GoalRequest, progress: Progress): GoalOutcome;
+  grow(request: GrowRequest, progress: Progress): GrowOutcome;
   goalEntryCount(planet: string, goal: string): number;
+  // The message that refuses a typed trade ratio, or empty.
+  ratioError(ratio: string): string;
   formatDuration(seconds: bigint): string;
   // The window's questions after Optimize and Goal…
   applyOrderQuestion(before: bigint, after: bigint, currentAdmissible: boolean, currentKeepsLimits: boolean): string;

@@ -5,6 +5,8 @@ import 'uplot/dist/uPlot.min.css';
 import './style.css';
 import { loadCore, type Core } from './core';
 import { PlanDocument } from './document';
+import { askForDays, growPlan } from './grow';
+import { NextPanel } from './next';
 import { PlanView } from './planView';
 import { PlanetFormView } from './planetForm';
 import { wireFileCommands } from './fileCommands';
@@ -98,13 +100,17 @@ function wireHistoryAndKeys(doc: PlanDocument): void {
   });
 }
 
-function wireSearches(core: Core, doc: PlanDocument, view: PlanView): void {
+function wireSearches(core: Core, doc: PlanDocument, view: PlanView, next: NextPanel): void {
   const optimizer = new OptimizeRunner(core, doc);
   byId('optimize').onclick = () => void optimizer.run();
   byId('goal').onclick = async () => {
     const names = new Map(doc.plan.itemRows(view.english).map((r) => [r.bid, r.name]));
     const goal = await askForGoal(doc, names);
     if (goal) await planGoal(core, doc, optimizer, goal);
+  };
+  byId('grow').onclick = async () => {
+    const days = await askForDays();
+    if (days) await growPlan(doc, optimizer, days, next.ratio());
   };
 }
 
@@ -121,12 +127,13 @@ async function start(): Promise<void> {
   });
   const planet = new PlanetFormView(doc, doc.plan.itemRows(true));
   view.onRefresh(() => planet.show());
+  const next = new NextPanel(core, doc, view);
 
   wireItems(doc, view);
   wireQueue(doc, view);
   wireHistoryAndKeys(doc);
   wireFileCommands(doc, view);
-  wireSearches(core, doc, view);
+  wireSearches(core, doc, view, next);
   keepPlan(doc, view, () => planet.commitPending());
 
   view.refresh();

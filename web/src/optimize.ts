@@ -32,7 +32,8 @@ export class OptimizeRunner {
   // Runs the search and resolves with its outcome; Cancel keeps the best
   // order found so far. A complete search that cannot stop in time is ended
   // with its worker, and then nothing was found.
-  search(box: SearchBox, title: string, kind: 'order' | 'goal', goal = ''): Promise<{ outcome: Outcome | null; figures: SearchFigures }> {
+  search(box: SearchBox, title: string, kind: 'order' | 'goal' | 'grow', goal = '',
+    grow?: { days: number; ratio: string }): Promise<{ outcome: Outcome | null; figures: SearchFigures }> {
     const worker = this.ensureWorker();
     const plan = this.doc.plan;
     let cancelAt = 0;
@@ -56,7 +57,8 @@ export class OptimizeRunner {
       worker.onmessage = (event: MessageEvent<WorkerReply>) => {
         const reply = event.data;
         if (reply.type === 'progress') {
-          const text = reply.bestTotal < 0n
+          const text = kind === 'grow' ? 'Searching for the upgrades that leave the most production…'
+            : reply.bestTotal < 0n
             ? `Searching for ${kind === 'goal' ? 'a plan' : 'an order'} every entry gets its deuterium in…`
             : `Best total so far: ${this.core.formatDuration(reply.bestTotal)}`;
           box.update(text, reply.permille);
@@ -88,6 +90,7 @@ export class OptimizeRunner {
         timeLimitMs: this.timeLimitMs,
         maxEvaluations: 0,
         sliceMs: this.sliceMs,
+        ...grow,
       };
       worker.postMessage(start);
     });

@@ -17,6 +17,7 @@ export class PlanView {
   private readonly queueRows: VirtualRows;
   private readonly tableRows: VirtualRows;
   private readonly afterRefresh: Array<() => void> = [];
+  private readonly afterSelection: Array<() => void> = [];
 
   constructor(private readonly doc: PlanDocument, english: boolean) {
     this.english = english;
@@ -61,6 +62,11 @@ export class PlanView {
     for (const listener of this.afterRefresh) listener();
   }
 
+  // Called whenever the selection or the plan changes.
+  onSelection(listener: () => void): void {
+    this.afterSelection.push(listener);
+  }
+
   select(index: number): void {
     this.selected = Math.max(-1, Math.min(index, this.doc.plan.count() - 1));
     this.showSelection();
@@ -80,6 +86,7 @@ export class PlanView {
     byId<HTMLButtonElement>('built').disabled = selected < 0;
     byId<HTMLButtonElement>('up').disabled = !plan.canMoveUp(selected);
     byId<HTMLButtonElement>('down').disabled = !plan.canMoveDown(selected);
+    for (const listener of this.afterSelection) listener();
   }
 
   say(text: string): void {

@@ -2,20 +2,32 @@
 // interrupted, so a long search runs in slices: each slice goes on from the
 // best plan so far with the next seed, and Cancel is read between slices.
 
-import { loadCore, type Core, type GoalOutcome, type SearchOutcome } from './core';
+import { loadCore, type Core, type GoalOutcome, type GrowOutcome, type SearchOutcome } from './core';
 
 export interface StartMessage {
   type: 'start';
-  kind: 'order' | 'goal';
+  kind: 'order' | 'goal' | 'grow';
   order: string;
   planet: string; // the plan's queue file text: the planet the search plays on
   goal: string; // "bid:level,…" for the goal planner
+  days?: number; // the growth plan's horizon
+  ratio?: string; // the growth plan's trade ratio
   timeLimitMs: number;
   maxEvaluations: number;
   sliceMs: number;
 }
 
-export type Outcome = SearchOutcome | GoalOutcome;
+export type Outcome = SearchOutcome | GoalOutcome | GrowOutcome;
+
+// Whether `outcome` is a better growth plan than `best`: more production
+// value, or the same sooner. Each slice grows the same plan with its own seed.
+function grownBetter(outcome: GrowOutcome, best: GrowOutcome): boolean {
+  if (!best.found) return outcome.found;
+  if (!outcome.found) return false;
+  const value = BigInt(outcome.value);
+  const bestValue = BigInt(best.value);
+  return value !== bestValue ? value > bestValue : outcome.total < best.total;
+}
 
 export type WorkerReply =
   | { type: 'progress'; bestTotal: bigint; permille: number }
@@ -43,6 +55,10 @@ function slice(core: Core, start: StartMessage, order: string, seed: number, tim
   maxEvaluations: number, progress: (best: bigint, permille: number) => boolean): Outcome {
   const common = { order, planet: start.planet, seed, timeLimitMs, maxEvaluations, exactLimit };
   if (start.kind === 'goal') return core.planGoal({ ...common, goal: start.goal }, progress);
+  if (start.kind === 'grow') {
+    return core.grow({ order, planet: start.planet, days: start.days ?? 7, ratio: start.ratio ?? '3:2:1', seed,
+      timeLimitMs, maxEvaluations }, progress);
+  }
   return core.search(common, progress);
 }
 
@@ -50,6 +66,7 @@ function slice(core: Core, start: StartMessage, order: string, seed: number, tim
 // build from the planet's start, as the desktop counts them.
 function sizeOf(core: Core, start: StartMessage): number {
   if (start.kind === 'goal') return core.goalEntryCount(start.planet, start.goal);
+  if (start.kind === 'grow') return Infinity;
   return start.order.split('\n').filter((l) => l).length;
 }
 
@@ -85,6 +102,15 @@ async function run(start: StartMessage): Promise<void> {
     searchMs += performance.now() - sliceStart;
     evaluations += outcome.evaluations;
     first ??= outcome;
+    if (start.kind === 'grow') {
+      // Every slice grows the plan as it stands; the best slice wins.
+      if (!best || grownBetter(outcome as GrowOutcome, best as GrowOutcome)) best = outcome;
+      if (!(outcome as GrowOutcome).found && (outcome as GrowOutcome).reason) break;
+      post({ type: 'progress', bestTotal: -1n, permille: share() });
+      await nextTurn();
+      if (cancelled) break;
+      continue;
+    }
     const total = totalOf(outcome);
     if (total === null) {
       best ??= outcome;
