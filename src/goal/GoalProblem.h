@@ -148,6 +148,7 @@ class GoalProblem {
     struct CachedBuildTime {
         int32_t robotics = -1;
         int32_t nanite = -1;
+        int32_t lab = -1;
         int64_t seconds = 0;
     };
     mutable std::vector<CachedBuildTime> buildTimes_;

@@ -269,6 +269,8 @@ PositionLevels PositionLevels::Start(const std::array<int32_t, kItemCount> &star
     levels.fusionReactor = level(bid::kFusionReactor);
     levels.roboticsFactory = level(bid::kRoboticsFactory);
     levels.naniteFactory = level(bid::kNaniteFactory);
+    levels.researchLab = level(bid::kResearchLab);
+    levels.stores = {level(bid::kMetalStorage), level(bid::kCrystalStorage), level(bid::kDeuteriumTank)};
     return levels;
 }
 
@@ -298,6 +300,18 @@ void PositionLevels::CountEntry(int32_t bid)
     case bid::kNaniteFactory:
         raise(naniteFactory);
         break;
+    case bid::kResearchLab:
+        raise(researchLab);
+        break;
+    case bid::kMetalStorage:
+        raise(stores[0]);
+        break;
+    case bid::kCrystalStorage:
+        raise(stores[1]);
+        break;
+    case bid::kDeuteriumTank:
+        raise(stores[2]);
+        break;
     default:
         break;
     }
@@ -314,6 +328,7 @@ Economy PositionLevels::EconomyWith(const PlanetInputs &inputs) const
     economy.maxTemperature = inputs.maxTemperature;
     economy.satellites = inputs.satellites;
     economy.economySpeed = inputs.economySpeed;
+    economy.rules = inputs.rules;
     return economy;
 }
 
@@ -327,6 +342,9 @@ PositionLevels BuildQueue::LevelsAt(int32_t n) const
     levels.fusionReactor = LevelBefore(bid::kFusionReactor, n);
     levels.roboticsFactory = LevelBefore(bid::kRoboticsFactory, n);
     levels.naniteFactory = LevelBefore(bid::kNaniteFactory, n);
+    levels.researchLab = LevelBefore(bid::kResearchLab, n);
+    levels.stores = {LevelBefore(bid::kMetalStorage, n), LevelBefore(bid::kCrystalStorage, n),
+                     LevelBefore(bid::kDeuteriumTank, n)};
     return levels;
 }
 

@@ -65,7 +65,8 @@ int64_t BruteForceBest(const std::vector<QueueEntry> &entries, const PlanetInput
                 taken.push_back(entry.bid); // only the first unused entry of an item may come next
                 TimelineState next = state;
                 EntryEvaluation step;
-                EvaluateAt(UpgradeCosts(entry.bid, entry.level, messages), levels, planet, next, messages, step);
+                EvaluateAt(entry.bid, UpgradeCosts(entry.bid, entry.level, messages), levels, planet, next, messages,
+                           step);
                 if (step.costs[2] > 0 && step.economy.deuteriumPerHour <= 0)
                     continue;
                 CreditStep(step.economy, next, step);

@@ -44,7 +44,7 @@ TEST_F(PlanetCommandsTest, PlanetFormRenumbersAsOneUndoStep)
     ASSERT_EQ(platform.numberForms.size(), 1u);
     const NumbersRequest &request = platform.numberForms[0];
     EXPECT_EQ(request.title, QStringLiteral("Planet"));
-    ASSERT_EQ(request.fields.size(), 26u + 3u + 1u);
+    ASSERT_EQ(request.fields.size(), 26u + 3u + 2u);
     EXPECT_EQ(request.fields[0].caption, QStringLiteral("Metal Mine"));
     EXPECT_EQ(request.fields[26].value, 500);
     EXPECT_EQ(Levels(form->queue), (std::vector<int32_t>{1, 1, 2}));
