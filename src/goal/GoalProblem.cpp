@@ -170,7 +170,7 @@ bool GoalProblem::Play(int32_t item, PlanSlot &slot) const
         slot.state.lastFigures = FiguresOf(economy);
         slot.state.lastEconomy = economy;
     }
-    // So is the build time, which changes only with the factory levels.
+    // So is the build time, which changes only with the factory and lab levels.
     CachedBuildTime &time = buildTimes_[row];
     if (time.robotics != slot.levels.roboticsFactory || time.nanite != slot.levels.naniteFactory ||
         time.lab != slot.levels.researchLab) {
