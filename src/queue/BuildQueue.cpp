@@ -16,6 +16,10 @@ constexpr std::array<int32_t, 11> kTrackedBids = {
     bid::kCrystalStorage, bid::kDeuteriumTank,   bid::kResearchLab,
 };
 constexpr int32_t kTracked = static_cast<int32_t>(kTrackedBids.size());
+// LevelsAt reads the slots in this order.
+static_assert(kTrackedBids[0] == bid::kMetalMine && kTrackedBids[6] == bid::kNaniteFactory &&
+              kTrackedBids[7] == bid::kMetalStorage && kTrackedBids[9] == bid::kDeuteriumTank &&
+              kTrackedBids[10] == bid::kResearchLab);
 
 uint64_t NextRevision()
 {
@@ -334,17 +338,34 @@ Economy PositionLevels::EconomyWith(const PlanetInputs &inputs) const
 
 PositionLevels BuildQueue::LevelsAt(int32_t n) const
 {
+    // Every tracked item from one prefix row: a walk reads this at every
+    // position, so no item is looked up by its BID here.
+    static const std::array<size_t, kTracked> items = [] {
+        std::array<size_t, kTracked> indices{};
+        for (size_t slot = 0; slot < indices.size(); ++slot)
+            indices[slot] = static_cast<size_t>(ItemIndexOf(kTrackedBids[slot])) - 1;
+        return indices;
+    }();
+    std::array<int32_t, kTracked> at{};
+    for (size_t slot = 0; slot < at.size(); ++slot)
+        at[slot] = startLevels_[items[slot]];
+    n = std::min(n, Count());
+    if (n > 0) {
+        EnsurePrefixRows(n);
+        const size_t row = static_cast<size_t>(n) * kTracked;
+        for (size_t slot = 0; slot < at.size(); ++slot)
+            at[slot] = AddLevels(at[slot], prefixCounts_[row + slot]);
+    }
     PositionLevels levels;
-    levels.metalMine = LevelBefore(bid::kMetalMine, n);
-    levels.crystalMine = LevelBefore(bid::kCrystalMine, n);
-    levels.deuteriumSynthesizer = LevelBefore(bid::kDeuteriumSynthesizer, n);
-    levels.solarPlant = LevelBefore(bid::kSolarPlant, n);
-    levels.fusionReactor = LevelBefore(bid::kFusionReactor, n);
-    levels.roboticsFactory = LevelBefore(bid::kRoboticsFactory, n);
-    levels.naniteFactory = LevelBefore(bid::kNaniteFactory, n);
-    levels.researchLab = LevelBefore(bid::kResearchLab, n);
-    levels.stores = {LevelBefore(bid::kMetalStorage, n), LevelBefore(bid::kCrystalStorage, n),
-                     LevelBefore(bid::kDeuteriumTank, n)};
+    levels.metalMine = at[0];
+    levels.crystalMine = at[1];
+    levels.deuteriumSynthesizer = at[2];
+    levels.solarPlant = at[3];
+    levels.fusionReactor = at[4];
+    levels.roboticsFactory = at[5];
+    levels.naniteFactory = at[6];
+    levels.stores = {at[7], at[8], at[9]};
+    levels.researchLab = at[10];
     return levels;
 }
 
