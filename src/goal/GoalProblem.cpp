@@ -26,9 +26,10 @@ Economy EconomyOf(const PositionLevels &levels, const PlanetInputs &inputs)
     return levels.EconomyWith(inputs);
 }
 
-int64_t BuildTimeAt(const std::array<int64_t, 3> &costs, int32_t robotics, int32_t nanite, const PlanetInputs &inputs)
+int64_t BuildTimeAt(int32_t bid, const std::array<int64_t, 3> &costs, int32_t robotics, int32_t nanite, int32_t lab,
+                    const PlanetInputs &inputs)
 {
-    return BuildTime(costs[0], costs[1], robotics, nanite, inputs.economySpeed);
+    return UpgradeTime(bid, costs[0], costs[1], {robotics, nanite, lab}, inputs);
 }
 
 int32_t LevelAfter(int32_t start, int32_t k)
@@ -121,6 +122,8 @@ GoalProblem::GoalProblem(const Planet &planet, std::span<const GoalTarget> goal)
             economy.crystalMine = kind == 1 ? level : 0;
             economy.deuteriumSynthesizer = kind == 2 ? level : 0;
             economy.satellites = 0;
+            // The game rules' factor is never above the classic one.
+            economy.rules = GameRules::Classic;
             const EconomyFigures rates = EvaluateEconomy(economy);
             fullRates_[static_cast<size_t>(figures.offset + k)] = {rates.metalPerHour, rates.crystalPerHour,
                                                                    rates.deuteriumPerHour};
@@ -183,14 +186,17 @@ Refusal GoalProblem::Step(int32_t item, PlanSlot &slot) const
         slot.state.lastFigures = FiguresOf(economy);
         slot.state.lastEconomy = economy;
     }
-    // So is the build time, which changes only with the factory levels.
+    // So is the build time, which changes only with the factory and lab levels.
     CachedBuildTime &time = buildTimes_[row];
-    if (time.robotics != slot.levels.roboticsFactory || time.nanite != slot.levels.naniteFactory) {
+    if (time.robotics != slot.levels.roboticsFactory || time.nanite != slot.levels.naniteFactory ||
+        time.lab != slot.levels.researchLab) {
         time.robotics = slot.levels.roboticsFactory;
         time.nanite = slot.levels.naniteFactory;
-        time.seconds = BuildTimeAt(costs, time.robotics, time.nanite, planet_.inputs);
+        time.lab = slot.levels.researchLab;
+        time.seconds = BuildTimeAt(figures.bid, costs, time.robotics, time.nanite, time.lab, planet_.inputs);
     }
     EntryEvaluation evaluation;
+    evaluation.storeCeilings = StoreCeilings(slot.levels, planet_.inputs);
     EvaluateStep(costs, time.seconds, slot.state.lastFigures, slot.state, quietSink, evaluation);
     if (costs[2] > 0 && evaluation.economy.deuteriumPerHour <= 0)
         return Refusal::Deuterium;
@@ -413,12 +419,16 @@ bool GoalProblem::RemainingExceeds(const PlanSlot &slot, int64_t slack) const
     // levels the plan can reach.
     const int32_t robotics = LevelAfter(StartLevel(kRoboticsItem), reached(kRoboticsItem) - 1);
     const int32_t nanite = LevelAfter(StartLevel(kNaniteItem), reached(kNaniteItem) - 1);
+    // Research under the game rules: at the highest lab level the plan holds.
+    const int32_t labItem = ItemOfBid(bid::kResearchLab);
+    const int32_t lab = labItem == -1 ? planet_.StartLevel(bid::kResearchLab)
+                                      : LevelAfter(StartLevel(labItem), MostEntries(labItem) - 1);
     int64_t floor = 0;
     for (int32_t item = 0; item < ItemCount(); ++item) {
         for (int32_t k = at(item); k < Required(item); ++k) {
             const int32_t ownLevel = LevelAfter(StartLevel(item), k - 1);
-            const int64_t step = BuildTimeAt(Costs(item, k), item == kRoboticsItem ? ownLevel : robotics,
-                                             item == kNaniteItem ? ownLevel : nanite, planet_.inputs);
+            const int64_t step = BuildTimeAt(Bid(item), Costs(item, k), item == kRoboticsItem ? ownLevel : robotics,
+                                             item == kNaniteItem ? ownLevel : nanite, lab, planet_.inputs);
             floor = SatAdd(floor, step);
             if (floor > slack)
                 return true;

@@ -182,10 +182,11 @@ class GoalProblem {
         EconomyFigures figures;
     };
     mutable std::vector<CachedFigures> figureCache_;
-    // Per entry: its build time at the factory levels it was played at last.
+    // Per entry: its build time at the factory and lab levels it was played at last.
     struct CachedBuildTime {
         int32_t robotics = -1;
         int32_t nanite = -1;
+        int32_t lab = -1;
         int64_t seconds = 0;
     };
     mutable std::vector<CachedBuildTime> buildTimes_;

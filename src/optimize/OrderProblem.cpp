@@ -48,7 +48,8 @@ OrderProblem::OrderProblem(std::span<const QueueEntry> entries, const Planet &pl
         items_[e] = found->second;
         itemEntries_[static_cast<size_t>(items_[e])].push_back(static_cast<int32_t>(e));
     }
-    // An entry of a factory stands after exactly its own earlier levels.
+    // An entry of a factory stands after exactly its own earlier levels;
+    // research under the game rules is fastest with every lab level built.
     std::array<int32_t, 2> seenFactories{startSlot_.levels.roboticsFactory, startSlot_.levels.naniteFactory};
     for (size_t e = 0; e < n; ++e) {
         int32_t robotics = all.roboticsFactory;
@@ -57,12 +58,13 @@ OrderProblem::OrderProblem(std::span<const QueueEntry> entries, const Planet &pl
             robotics = seenFactories[0]++;
         else if (entries_[e].bid == bid::kNaniteFactory)
             nanite = seenFactories[1]++;
-        shortestStep_[e] = BuildTime(costs_[e][0], costs_[e][1], robotics, nanite, planet_.inputs.economySpeed);
+        shortestStep_[e] = UpgradeTime(entries_[e].bid, costs_[e][0], costs_[e][1], {robotics, nanite, all.researchLab},
+                                       planet_.inputs);
     }
 
     // Each rate is highest at the full production factor with every level of
-    // its producer built. No energy produced means the full factor, so these
-    // economies give exactly that.
+    // its producer built. No energy produced means the full factor under the
+    // classic rules (which these economies keep), so they give exactly that.
     const auto rateWith = [&](int32_t metal, int32_t crystal, int32_t synthesizer) {
         Economy economy;
         economy.metalMine = metal;
@@ -92,7 +94,7 @@ bool OrderProblem::Play(int32_t e, Slot &slot) const
     if (!KeepsLimits(e, slot))
         return false;
     EntryEvaluation evaluation;
-    EvaluateAt(Costs(e), slot.levels, planet_.inputs, slot.state, quietSink, evaluation);
+    EvaluateAt(Entry(e).bid, Costs(e), slot.levels, planet_.inputs, slot.state, quietSink, evaluation);
     if (evaluation.costs[2] > 0 && evaluation.economy.deuteriumPerHour <= 0)
         return false;
     CreditStep(evaluation.economy, slot.state, evaluation);
@@ -105,7 +107,7 @@ bool OrderProblem::Play(int32_t e, Slot &slot) const
 void OrderProblem::PlayAnyway(int32_t e, Slot &slot) const
 {
     EntryEvaluation evaluation;
-    EvaluateAt(Costs(e), slot.levels, planet_.inputs, slot.state, quietSink, evaluation);
+    EvaluateAt(Entry(e).bid, Costs(e), slot.levels, planet_.inputs, slot.state, quietSink, evaluation);
     CreditStep(evaluation.economy, slot.state, evaluation);
     slot.levels.CountEntry(Entry(e).bid);
     slot.reached.Reach(Entry(e).bid, Entry(e).level);

@@ -103,7 +103,12 @@ std::optional<std::string> CheckPlanet(const Planet &planet)
         return error;
     if (auto error = CheckRange(kSatellitesField, kSatellitesRange, planet.inputs.satellites))
         return error;
-    return CheckRange(kTemperatureField, kTemperatureRange, planet.inputs.maxTemperature);
+    if (auto error = CheckRange(kTemperatureField, kTemperatureRange, planet.inputs.maxTemperature))
+        return error;
+    // A value that crossed a language boundary as a number may name neither.
+    if (planet.inputs.rules != GameRules::Classic && planet.inputs.rules != GameRules::Game)
+        return ReadRules(std::to_string(static_cast<int32_t>(planet.inputs.rules))).error;
+    return std::nullopt;
 }
 
 std::optional<int64_t> ParseWholeNumber(std::string_view text)
@@ -127,6 +132,20 @@ std::string RefuseText(std::string_view field, const InputRange &range, std::str
 }
 
 } // namespace
+
+CheckedRules ReadRules(std::string_view text)
+{
+    CheckedRules checked;
+    if (const std::optional<GameRules> rules = ParseRules(text)) {
+        checked.rules = *rules;
+        return checked;
+    }
+    constexpr size_t kShown = 40;
+    const std::string shown = text.size() > kShown ? std::string(text.substr(0, kShown)) + "..." : std::string(text);
+    checked.error = std::string(kRulesField) + " must be " + std::string(RulesName(GameRules::Classic)) + " or " +
+                    std::string(RulesName(GameRules::Game)) + ", not '" + shown + "'";
+    return checked;
+}
 
 CheckedNumber ReadTextInRange(std::string_view field, const InputRange &range, std::string_view text)
 {

@@ -69,9 +69,18 @@ inline constexpr std::string_view kSatellitesField = "Satellites";
 inline constexpr std::string_view kTemperatureField = "Maximum temperature";
 inline constexpr std::string_view kRatioField = "Trade ratio";
 std::string_view StockField(size_t kind); // 0 metal, 1 crystal, 2 deuterium
+inline constexpr std::string_view kRulesField = "Rules";
+
+// The rules `text` names ("classic" or "game"), or the message that refuses
+// any other text.
+struct CheckedRules {
+    GameRules rules = GameRules::Classic;
+    std::optional<std::string> error;
+};
+CheckedRules ReadRules(std::string_view text);
 
 // The first part of `planet` outside its range (levels, stock, speed,
-// satellites, temperature, in that order), or nothing when all fit.
+// satellites, temperature, rules, in that order), or nothing when all fit.
 std::optional<std::string> CheckPlanet(const Planet &planet);
 
 // A whole decimal number with an optional sign and nothing else: the strict

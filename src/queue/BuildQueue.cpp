@@ -16,6 +16,10 @@ constexpr std::array<int32_t, 11> kTrackedBids = {
     bid::kCrystalStorage, bid::kDeuteriumTank,   bid::kResearchLab,
 };
 constexpr int32_t kTracked = static_cast<int32_t>(kTrackedBids.size());
+// LevelsAt reads the slots in this order.
+static_assert(kTrackedBids[0] == bid::kMetalMine && kTrackedBids[6] == bid::kNaniteFactory &&
+              kTrackedBids[7] == bid::kMetalStorage && kTrackedBids[9] == bid::kDeuteriumTank &&
+              kTrackedBids[10] == bid::kResearchLab);
 
 uint64_t NextRevision()
 {
@@ -269,6 +273,8 @@ PositionLevels PositionLevels::Start(const std::array<int32_t, kItemCount> &star
     levels.fusionReactor = level(bid::kFusionReactor);
     levels.roboticsFactory = level(bid::kRoboticsFactory);
     levels.naniteFactory = level(bid::kNaniteFactory);
+    levels.researchLab = level(bid::kResearchLab);
+    levels.stores = {level(bid::kMetalStorage), level(bid::kCrystalStorage), level(bid::kDeuteriumTank)};
     return levels;
 }
 
@@ -298,6 +304,18 @@ void PositionLevels::CountEntry(int32_t bid)
     case bid::kNaniteFactory:
         raise(naniteFactory);
         break;
+    case bid::kResearchLab:
+        raise(researchLab);
+        break;
+    case bid::kMetalStorage:
+        raise(stores[0]);
+        break;
+    case bid::kCrystalStorage:
+        raise(stores[1]);
+        break;
+    case bid::kDeuteriumTank:
+        raise(stores[2]);
+        break;
     default:
         break;
     }
@@ -314,19 +332,40 @@ Economy PositionLevels::EconomyWith(const PlanetInputs &inputs) const
     economy.maxTemperature = inputs.maxTemperature;
     economy.satellites = inputs.satellites;
     economy.economySpeed = inputs.economySpeed;
+    economy.rules = inputs.rules;
     return economy;
 }
 
 PositionLevels BuildQueue::LevelsAt(int32_t n) const
 {
+    // Every tracked item from one prefix row: a walk reads this at every
+    // position, so no item is looked up by its BID here.
+    static const std::array<size_t, kTracked> items = [] {
+        std::array<size_t, kTracked> indices{};
+        for (size_t slot = 0; slot < indices.size(); ++slot)
+            indices[slot] = static_cast<size_t>(ItemIndexOf(kTrackedBids[slot])) - 1;
+        return indices;
+    }();
+    std::array<int32_t, kTracked> at{};
+    for (size_t slot = 0; slot < at.size(); ++slot)
+        at[slot] = startLevels_[items[slot]];
+    n = std::min(n, Count());
+    if (n > 0) {
+        EnsurePrefixRows(n);
+        const size_t row = static_cast<size_t>(n) * kTracked;
+        for (size_t slot = 0; slot < at.size(); ++slot)
+            at[slot] = AddLevels(at[slot], prefixCounts_[row + slot]);
+    }
     PositionLevels levels;
-    levels.metalMine = LevelBefore(bid::kMetalMine, n);
-    levels.crystalMine = LevelBefore(bid::kCrystalMine, n);
-    levels.deuteriumSynthesizer = LevelBefore(bid::kDeuteriumSynthesizer, n);
-    levels.solarPlant = LevelBefore(bid::kSolarPlant, n);
-    levels.fusionReactor = LevelBefore(bid::kFusionReactor, n);
-    levels.roboticsFactory = LevelBefore(bid::kRoboticsFactory, n);
-    levels.naniteFactory = LevelBefore(bid::kNaniteFactory, n);
+    levels.metalMine = at[0];
+    levels.crystalMine = at[1];
+    levels.deuteriumSynthesizer = at[2];
+    levels.solarPlant = at[3];
+    levels.fusionReactor = at[4];
+    levels.roboticsFactory = at[5];
+    levels.naniteFactory = at[6];
+    levels.stores = {at[7], at[8], at[9]};
+    levels.researchLab = at[10];
     return levels;
 }
 

@@ -30,8 +30,9 @@ struct RemovedEntry {
 };
 
 // The levels an entry's evaluation reads at its position: the entries of the
-// mines, power plants and factories before it. Kept apart from the queue so
-// that the order search can count them for orders no queue holds.
+// mines, power plants, factories, and for the game rules the research lab and
+// the three stores, before it. Kept apart from the queue so that the order
+// search can count them for orders no queue holds.
 struct PositionLevels {
     int32_t metalMine = 0;
     int32_t crystalMine = 0;
@@ -40,6 +41,8 @@ struct PositionLevels {
     int32_t fusionReactor = 0;
     int32_t roboticsFactory = 0;
     int32_t naniteFactory = 0;
+    int32_t researchLab = 0;
+    std::array<int32_t, 3> stores{}; // metal storage, crystal storage, deuterium tank
 
     // The levels before the first entry: the planet's start levels.
     static PositionLevels Start(const Planet &planet);

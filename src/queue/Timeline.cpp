@@ -53,15 +53,25 @@ void ResetTimeline(TimelineState &state, const std::array<int64_t, 3> &startStoc
     state.total = 0;
 }
 
-void EvaluateAt(const std::array<int64_t, 3> &costs, const PositionLevels &levels, const PlanetInputs &planet,
-                TimelineState &state, MessageSink &messages, EntryEvaluation &result)
+std::array<int64_t, 3> StoreCeilings(const PositionLevels &levels, const PlanetInputs &inputs)
+{
+    if (inputs.rules != GameRules::Game)
+        return kNoStoreCeilings;
+    return {StorageCapacity(bid::kMetalStorage, levels.stores[0]),
+            StorageCapacity(bid::kCrystalStorage, levels.stores[1]),
+            StorageCapacity(bid::kDeuteriumTank, levels.stores[2])};
+}
+
+void EvaluateAt(int32_t bid, const std::array<int64_t, 3> &costs, const PositionLevels &levels,
+                const PlanetInputs &planet, TimelineState &state, MessageSink &messages, EntryEvaluation &result)
 {
     result.roboticsLevel = levels.roboticsFactory;
     result.naniteLevel = levels.naniteFactory;
     result.inputs = planet;
+    result.storeCeilings = StoreCeilings(levels, planet);
     const EconomyFigures &figures = FiguresOf(levels.EconomyWith(planet), state);
-    EvaluateStep(costs, BuildTime(costs[0], costs[1], result.roboticsLevel, result.naniteLevel, planet.economySpeed),
-                 figures, state, messages, result);
+    const FacilityLevels facilities{levels.roboticsFactory, levels.naniteFactory, levels.researchLab};
+    EvaluateStep(costs, UpgradeTime(bid, costs[0], costs[1], facilities, planet), figures, state, messages, result);
 }
 
 void EvaluateStep(const std::array<int64_t, 3> &costs, int64_t buildTime, const EconomyFigures &figures,
@@ -92,8 +102,10 @@ void CreditStep(const EconomyFigures &figures, TimelineState &state, EntryEvalua
 {
     const std::array<int64_t, 3> perHour{figures.metalPerHour, figures.crystalPerHour, figures.deuteriumPerHour};
     for (size_t kind = 0; kind < 3; ++kind) {
-        state.stock[kind] =
-            SatAdd(SatSub(state.stock[kind], result.costs[kind]), ProductionOver(perHour[kind], state.step));
+        const int64_t paid = SatSub(state.stock[kind], result.costs[kind]);
+        const int64_t produced = SatAdd(paid, ProductionOver(perHour[kind], state.step));
+        // Without a ceiling (INT64_MAX) this is `produced`, bit for bit.
+        state.stock[kind] = std::min(produced, std::max(result.storeCeilings[kind], paid));
     }
     result.stockAfter = state.stock;
 }
@@ -110,7 +122,7 @@ std::optional<EntryEvaluation> EvaluateEntry(const BuildQueue &queue, int32_t po
     result.level = entry.level;
     const PlanetInputs planet = ReadInputs(inputs);
     const std::array<int64_t, 3> costs = UpgradeCosts(entry.bid, entry.level, messages);
-    EvaluateAt(costs, queue.LevelsAt(position), planet, state, messages, result);
+    EvaluateAt(entry.bid, costs, queue.LevelsAt(position), planet, state, messages, result);
     return result;
 }
 

@@ -23,7 +23,8 @@ namespace korvelin {
 // source reads as all zero.
 using PlanetInputSource = std::function<PlanetInputs()>;
 
-// Stock may fall below 0 and is not capped by the storage capacities.
+// Stock may fall below 0. Under the classic rules it has no ceiling; under the
+// game rules production stops at the stores' capacities (CreditStep).
 struct TimelineState {
     std::array<int64_t, 3> stock = kDefaultStartStock; // metal, crystal, deuterium
     int64_t step = 0;                                  // seconds the last evaluated entry advanced the clock
@@ -37,6 +38,8 @@ struct TimelineState {
 };
 
 // Everything one evaluation worked out, for the window's fields and the report.
+inline constexpr std::array<int64_t, 3> kNoStoreCeilings{INT64_MAX, INT64_MAX, INT64_MAX};
+
 struct EntryEvaluation {
     int32_t index = 0;
     int32_t bid = 0;
@@ -51,7 +54,14 @@ struct EntryEvaluation {
     PlanetInputs inputs;                 // as read for this evaluation
     EconomyFigures economy;              // at the entry's position: the production the waits used
     std::array<int64_t, 3> stockAfter{}; // after paying and producing; set by EvaluateAt
+    // Where production stops at the entry's position: the stores' capacities
+    // under the game rules, INT64_MAX (no ceiling) under the classic ones.
+    std::array<int64_t, 3> storeCeilings = kNoStoreCeilings;
 };
+
+// The ceilings at a position with `levels`: each store's StorageCapacity at
+// its level there under the game rules, kNoStoreCeilings under the classic.
+std::array<int64_t, 3> StoreCeilings(const PositionLevels &levels, const PlanetInputs &inputs);
 
 inline constexpr const char *kCorruptedBuildMessage = "Build is Corrupted - FixItPlz";
 
@@ -81,16 +91,19 @@ std::optional<EntryEvaluation> AdvanceTimeline(const BuildQueue &queue, int32_t 
 
 // The two halves of AdvanceTimeline for a caller that keeps the levels of
 // its positions itself (the order search plays orders no queue holds).
-// EvaluateAt fills `result` from the entry's `costs` at a position with
-// `levels` and `planet`, with EvaluateEntry's step, total and message; the
-// caller sets index, bid and level. CreditStep then pays the costs and
-// credits the step's production at `figures`.
-void EvaluateAt(const std::array<int64_t, 3> &costs, const PositionLevels &levels, const PlanetInputs &planet,
-                TimelineState &state, MessageSink &messages, EntryEvaluation &result);
+// EvaluateAt fills `result` from the entry's `bid` and `costs` at a position
+// with `levels` and `planet`, with EvaluateEntry's step, total, message and
+// store ceilings; the caller sets index, bid and level. CreditStep then pays
+// the costs and credits the step's production at `figures`: for each
+// resource the stock after is min(stock − cost + production, max(ceiling,
+// stock − cost)), so a full store stops production but never takes away.
+void EvaluateAt(int32_t bid, const std::array<int64_t, 3> &costs, const PositionLevels &levels,
+                const PlanetInputs &planet, TimelineState &state, MessageSink &messages, EntryEvaluation &result);
 // The part of EvaluateAt after the build time and the economy figures at the
 // position are known: the waits, the step and the total. For a caller that
 // looks those up instead of computing them again (the goal search); it sets
-// the factory levels and inputs of `result` itself when it needs them.
+// the factory levels, inputs and store ceilings of `result` itself when it
+// needs them (UpgradeTime gives the build time).
 void EvaluateStep(const std::array<int64_t, 3> &costs, int64_t buildTime, const EconomyFigures &figures,
                   TimelineState &state, MessageSink &messages, EntryEvaluation &result);
 void CreditStep(const EconomyFigures &figures, TimelineState &state, EntryEvaluation &result);

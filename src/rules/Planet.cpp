@@ -29,6 +29,20 @@ int32_t ClampEconomySpeed(int64_t speed)
     return static_cast<int32_t>(std::clamp<int64_t>(speed, kMinEconomySpeed, kMaxEconomySpeed));
 }
 
+std::string_view RulesName(GameRules rules)
+{
+    return rules == GameRules::Game ? "game" : "classic";
+}
+
+std::optional<GameRules> ParseRules(std::string_view text)
+{
+    if (text == "classic")
+        return GameRules::Classic;
+    if (text == "game")
+        return GameRules::Game;
+    return std::nullopt;
+}
+
 bool IsEconomyItem(int32_t bid)
 {
     return std::find(kEconomyItems.begin(), kEconomyItems.end(), bid) != kEconomyItems.end();

@@ -8,8 +8,21 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 namespace korvelin {
+
+// Which rules the figures follow. Classic: every upgrade takes BuildTime, a
+// planet that produces no energy runs its mines at full factor, and the stock
+// has no ceiling. Game: research takes LabTime, such a planet's mines stop,
+// and full stores stop production.
+enum class GameRules : int32_t { Classic, Game };
+
+// "classic" and "game": the file's value, the tools' option and the choice's
+// text; nothing for any other text.
+std::string_view RulesName(GameRules rules);
+std::optional<GameRules> ParseRules(std::string_view text);
 
 // The planet inputs every economy figure reads. Production per hour is
 // multiplied by the economy speed and build times are divided by it.
@@ -17,6 +30,7 @@ struct PlanetInputs {
     int32_t maxTemperature = 0;
     int32_t satellites = 0;
     int32_t economySpeed = 1;
+    GameRules rules = GameRules::Classic;
     friend bool operator==(const PlanetInputs &, const PlanetInputs &) = default;
 };
 

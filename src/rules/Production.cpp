@@ -74,8 +74,10 @@ int64_t BalanceOf(int64_t produced, const Economy &economy)
     return SatSub(balance, EnergyUse(bid::kDeuteriumSynthesizer, economy));
 }
 
-int64_t FactorOf(int64_t produced, int64_t balance)
+int64_t FactorOf(int64_t produced, int64_t balance, GameRules rules)
 {
+    if (rules == GameRules::Game && produced == 0 && balance < 0)
+        return 0;
     int64_t factor = 100;
     if (produced != 0 && balance < 0) {
         const Extended share = Abs(static_cast<Extended>(balance)) / static_cast<Extended>(produced);
@@ -112,7 +114,7 @@ int64_t EnergyBalance(const Economy &economy)
 int64_t ProductionFactor(const Economy &economy)
 {
     const int64_t produced = EnergyProduced(economy);
-    return FactorOf(produced, BalanceOf(produced, economy));
+    return FactorOf(produced, BalanceOf(produced, economy), economy.rules);
 }
 
 int64_t MetalPerHour(const Economy &economy)
@@ -146,7 +148,7 @@ EconomyFigures EvaluateEconomy(const Economy &economy)
     EconomyFigures figures;
     figures.energyProduced = EnergyProduced(economy);
     figures.energyBalance = BalanceOf(figures.energyProduced, economy);
-    figures.productionFactor = FactorOf(figures.energyProduced, figures.energyBalance);
+    figures.productionFactor = FactorOf(figures.energyProduced, figures.energyBalance, economy.rules);
     // The server's speed scales the hourly figure itself, base production
     // included: the summary block shows the product and the waits divide by it.
     figures.metalPerHour =

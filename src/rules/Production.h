@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/Planet.h"
+
 #include <cstdint>
 
 namespace korvelin {
@@ -15,6 +17,7 @@ struct Economy {
     int32_t maxTemperature = 0; // T
     int32_t satellites = 0;     // S
     int32_t economySpeed = 1;   // multiplies every hourly production figure
+    GameRules rules = GameRules::Classic;
 
     friend bool operator==(const Economy &, const Economy &) = default;
 };
@@ -31,7 +34,8 @@ int64_t ItemEnergy(int32_t bid, int32_t level);
 int64_t EnergyUse(int32_t mineBid, const Economy &economy);
 int64_t EnergyProduced(const Economy &economy);
 int64_t EnergyBalance(const Economy &economy);
-// Percent 0..100 of full production that the mines reach.
+// Percent 0..100 of full production that the mines reach. With no energy
+// produced and some used, the classic rules give 100 and the game rules 0.
 int64_t ProductionFactor(const Economy &economy);
 int64_t MetalPerHour(const Economy &economy);
 int64_t CrystalPerHour(const Economy &economy);

@@ -94,4 +94,34 @@ int64_t LabTime(int64_t metal, int64_t crystal, int32_t labLevel, int32_t econom
     return BySpeed(ResourceSeconds(metal, crystal) / divisor, economySpeed);
 }
 
+namespace {
+
+bool IsResearch(int32_t bid)
+{
+    const int32_t index = ItemIndexOf(bid);
+    return index != -1 && ItemCatalogue()[static_cast<size_t>(index - 1)].kind == ItemKind::Research;
+}
+
+int64_t TimeOf(bool inLab, int64_t metal, int64_t crystal, const FacilityLevels &levels, int32_t economySpeed)
+{
+    return inLab ? LabTime(metal, crystal, levels.lab, economySpeed)
+                 : BuildTime(metal, crystal, levels.robotics, levels.nanite, economySpeed);
+}
+
+} // namespace
+
+int64_t UpgradeTime(int32_t bid, int64_t metal, int64_t crystal, const FacilityLevels &levels,
+                    const PlanetInputs &inputs)
+{
+    const bool inLab = inputs.rules == GameRules::Game && IsResearch(bid);
+    return TimeOf(inLab, metal, crystal, levels, inputs.economySpeed);
+}
+
+int64_t ItemRowTime(int32_t bid, int64_t metal, int64_t crystal, const FacilityLevels &levels,
+                    const PlanetInputs &inputs)
+{
+    const bool inLab = bid == bid::kEspionage || (inputs.rules == GameRules::Game && IsResearch(bid));
+    return TimeOf(inLab, metal, crystal, levels, inputs.economySpeed);
+}
+
 } // namespace korvelin

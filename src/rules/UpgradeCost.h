@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/Planet.h"
 #include "util/MessageSink.h"
 
 #include <array>
@@ -22,7 +23,24 @@ std::array<int64_t, 3> UpgradeCosts(int32_t bid, int32_t level, MessageSink &mes
 // `economySpeed` (1 or more). Deuterium never counts.
 int64_t BuildTime(int64_t metal, int64_t crystal, int32_t roboticsLevel, int32_t naniteLevel, int32_t economySpeed);
 
-// Seconds to research espionage with the research lab level given.
+// Seconds to research an upgrade costing metal + crystal with the research
+// lab level given.
 int64_t LabTime(int64_t metal, int64_t crystal, int32_t labLevel, int32_t economySpeed);
+
+// The levels an upgrade's time reads: the two factories and the lab.
+struct FacilityLevels {
+    int32_t robotics = 0;
+    int32_t nanite = 0;
+    int32_t lab = 0;
+};
+
+// Seconds one entry of `bid` takes in the walk: BuildTime, except research
+// under the game rules, which takes LabTime.
+int64_t UpgradeTime(int32_t bid, int64_t metal, int64_t crystal, const FacilityLevels &levels,
+                    const PlanetInputs &inputs);
+// The time an item row shows: as the walk's, except that espionage shows
+// LabTime under either rules.
+int64_t ItemRowTime(int32_t bid, int64_t metal, int64_t crystal, const FacilityLevels &levels,
+                    const PlanetInputs &inputs);
 
 } // namespace korvelin

@@ -23,8 +23,8 @@ namespace korvelin {
 std::string QueueFileHeader(std::string_view versionTag);
 
 // The whole file: header, "Temperature=" with ParseInt of the edit's text,
-// then each of "Levels=", "Stock=", "Satellites=" and "Speed=" whose part of
-// `planet` is not the default, "##BUILD##" and one "BID:level:rank" line per
+// then each of "Levels=", "Stock=", "Satellites=", "Speed=" and "Rules=" whose
+// part of `planet` is not the default, "##BUILD##" and one "BID:level:rank" line per
 // entry, rank 999 downward. Every line ends with CR LF. The planet's
 // temperature is not read: the text is what is written.
 std::string FormatQueueFile(std::span<const QueueEntry> entries, std::string_view maxTemperatureText,
@@ -53,6 +53,7 @@ struct QueueFileContents {
     std::optional<std::array<int32_t, kItemCount>> startLevels;
     std::optional<std::array<int64_t, 3>> startStock;
     std::optional<int32_t> economySpeed;
+    std::optional<GameRules> rules;
     std::optional<std::string> satellites;
     std::vector<LoadedEntry> entries; // catalogue BIDs only, in line order
     // The build lines and "Levels=" fields skipped for a BID outside the
@@ -135,7 +136,7 @@ class QueueFileParser {
     std::string prefix_;
     // Key line: position of the first "=", which known key it names, and its
     // value.
-    enum class Key { None, Temperature, Levels, Stock, Satellites, Speed };
+    enum class Key { None, Temperature, Levels, Stock, Satellites, Speed, Rules };
     void EndKeyValue(Key key);
     void Refuse(std::string_view line, const std::string &message);
     uint64_t buildLine_ = 0;

@@ -56,6 +56,11 @@ void AppendPlanetLines(std::string &out, const Planet &planet)
         AppendNumber(out, planet.inputs.economySpeed);
         out += kLineEnd;
     }
+    if (planet.inputs.rules != GameRules::Classic) {
+        out += "Rules=";
+        out += RulesName(planet.inputs.rules);
+        out += kLineEnd;
+    }
 }
 
 } // namespace
@@ -131,6 +136,8 @@ Planet LoadedPlanet(const QueueFileContents &contents)
         planet.startStock = *contents.startStock;
     if (contents.economySpeed)
         planet.inputs.economySpeed = *contents.economySpeed;
+    if (contents.rules)
+        planet.inputs.rules = *contents.rules;
     return planet;
 }
 

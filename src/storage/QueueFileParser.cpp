@@ -16,6 +16,7 @@ constexpr std::string_view kLevelsKey = "Levels";
 constexpr std::string_view kStockKey = "Stock";
 constexpr std::string_view kSatellitesKey = "Satellites";
 constexpr std::string_view kSpeedKey = "Speed";
+constexpr std::string_view kRulesKey = "Rules";
 constexpr std::string_view kBuildMarker = "##BUILD##";
 
 // The text up to the first `separator` and the rest after it (empty when
@@ -113,6 +114,8 @@ void QueueFileParser::AddByte(char c)
                 capturing_ = Key::Satellites;
             else if (LineIs(kSpeedKey))
                 capturing_ = Key::Speed;
+            else if (LineIs(kRulesKey))
+                capturing_ = Key::Rules;
         }
         break;
     case Section::Build:
@@ -194,6 +197,13 @@ void QueueFileParser::EndKeyValue(Key key)
         if (speed.error)
             Refuse("its Speed line", *speed.error);
         contents_.economySpeed = ClampEconomySpeed(speed.value);
+        break;
+    }
+    case Key::Rules: {
+        const CheckedRules rules = ReadRules(value_);
+        if (rules.error)
+            Refuse("its Rules line", *rules.error);
+        contents_.rules = rules.rules;
         break;
     }
     case Key::Stock: {

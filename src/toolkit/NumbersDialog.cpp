@@ -1,5 +1,6 @@
 #include "toolkit/QtPlatform.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -25,7 +26,8 @@ std::optional<std::vector<int64_t>> QtPlatform::AskNumbers(const NumbersRequest 
     QDialog dialog(owner);
     dialog.setWindowTitle(request.title);
     auto *columns = new QHBoxLayout;
-    std::vector<QDoubleSpinBox *> boxes;
+    // One of the two per field, in the fields' order.
+    std::vector<std::pair<QDoubleSpinBox *, QComboBox *>> boxes;
     QFormLayout *form = nullptr;
     QString group;
     for (const NumberField &field : request.fields) {
@@ -34,6 +36,17 @@ std::optional<std::vector<int64_t>> QtPlatform::AskNumbers(const NumbersRequest 
             auto *box = new QGroupBox(group, &dialog);
             form = new QFormLayout(box);
             columns->addWidget(box, 0, Qt::AlignTop);
+        }
+        if (!field.choices.empty()) {
+            auto *choice = new QComboBox(&dialog);
+            for (const QString &text : field.choices)
+                choice->addItem(text);
+            const int64_t last = static_cast<int64_t>(field.choices.size()) - 1;
+            choice->setCurrentIndex(static_cast<int>(std::clamp<int64_t>(field.value, 0, last)));
+            choice->setAccessibleName(field.caption);
+            form->addRow(field.caption, choice);
+            boxes.emplace_back(nullptr, choice);
+            continue;
         }
         // A double with no decimals: QSpinBox stops at 2^31, and stocks go
         // further; every whole number up to 2^53 is exact in a double.
@@ -46,7 +59,7 @@ std::optional<std::vector<int64_t>> QtPlatform::AskNumbers(const NumbersRequest 
         spin->setValue(bound(std::clamp(field.value, field.minimum, field.maximum)));
         spin->setAccessibleName(field.caption);
         form->addRow(field.caption, spin);
-        boxes.push_back(spin);
+        boxes.emplace_back(spin, nullptr);
     }
     auto *buttons = new QDialogButtonBox(&dialog);
     QPushButton *accept = buttons->addButton(request.acceptText, QDialogButtonBox::AcceptRole);
@@ -61,8 +74,8 @@ std::optional<std::vector<int64_t>> QtPlatform::AskNumbers(const NumbersRequest 
         return std::nullopt;
     std::vector<int64_t> values;
     values.reserve(boxes.size());
-    for (const QDoubleSpinBox *spin : boxes)
-        values.push_back(static_cast<int64_t>(spin->value()));
+    for (const auto &[spin, choice] : boxes)
+        values.push_back(spin ? static_cast<int64_t>(spin->value()) : int64_t{choice->currentIndex()});
     return values;
 }
 

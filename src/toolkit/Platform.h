@@ -42,6 +42,9 @@ struct NumberField {
     int64_t value = 0; // shown clamped into the range
     int64_t minimum = 0;
     int64_t maximum = 0; // within ±2^53, where a double holds every whole number
+    // When not empty, a choice among these texts instead of a number: the
+    // value is the chosen one's index (the range is 0 .. size − 1).
+    std::vector<QString> choices;
 };
 
 struct NumbersRequest {

@@ -59,10 +59,9 @@ void ShowItemDetails(MainForm &form, int32_t bid, int32_t level)
     const int64_t crystal = costs[1];
     // The factory and lab levels are those after the whole queue, not at the
     // item's place in it.
-    const int32_t speed = form.document.StartPlanet().inputs.economySpeed;
-    const int64_t time = bid == bid::kEspionage ? LabTime(metal, crystal, queue.QueuedLevel(bid::kResearchLab), speed)
-                                                : BuildTime(metal, crystal, queue.QueuedLevel(bid::kRoboticsFactory),
-                                                            queue.QueuedLevel(bid::kNaniteFactory), speed);
+    const FacilityLevels facilities{queue.QueuedLevel(bid::kRoboticsFactory), queue.QueuedLevel(bid::kNaniteFactory),
+                                    queue.QueuedLevel(bid::kResearchLab)};
+    const int64_t time = ItemRowTime(bid, metal, crystal, facilities, form.document.StartPlanet().inputs);
 
     // Whole energy at level L, and the capacity that level L + 1 will have:
     // the row describes the upgrade to L.

@@ -162,8 +162,12 @@ void GrowPlan(MainForm &form, const OptimizeOptions &options)
 {
     NumbersRequest request;
     request.title = QStringLiteral("Grow");
-    request.fields = {
-        {QString(), QStringLiteral("Days the whole plan may take"), 7, kGrowDaysRange.minimum, kGrowDaysRange.maximum}};
+    request.fields = {{QString(),
+                       QStringLiteral("Days the whole plan may take"),
+                       7,
+                       kGrowDaysRange.minimum,
+                       kGrowDaysRange.maximum,
+                       {}}};
     request.acceptText = QStringLiteral("Grow");
     const std::optional<std::vector<int64_t>> answer = form.platform.AskNumbers(request);
     if (!answer || answer->empty())

@@ -8,8 +8,8 @@ namespace korvelin {
 
 struct MainForm;
 
-// Asks for the start levels of the 26 items with a row, the start stock and
-// the economy speed; OK applies them as one undo step.
+// Asks for the start levels of the 26 items with a row, the start stock, the
+// economy speed and the rules; OK applies them as one undo step.
 void EditPlanet(MainForm &form);
 
 // Marks lines 0 .. line as built: the planet moves on to where they leave it

@@ -71,6 +71,19 @@ TEST(OrderProblemTest, BoundNeverExceedsTheTimeLeft)
     }
 }
 
+// Under the game rules a research entry's floor is its lab time with every
+// lab level of the queue built: Armour 1 after Research Lab 4 takes
+// 1000 × 3600 / 5000 s; by the factories (classic) 1000 × 3600 / 2500.
+TEST(OrderProblemTest, ShortestResearchStepUsesTheHighestLabUnderTheGameRules)
+{
+    Planet planet;
+    planet.SetStartLevel(bid::kResearchLab, 3);
+    const std::vector<QueueEntry> entries{{111, 1, 999}, {bid::kResearchLab, 4, 998}};
+    EXPECT_EQ(OrderProblem(entries, planet).ShortestStep(0), 1440);
+    planet.inputs.rules = GameRules::Game;
+    EXPECT_EQ(OrderProblem(entries, planet).ShortestStep(0), 720);
+}
+
 TEST(OrderProblemTest, ExactSearchBeatsAnIncumbentByOneSecond)
 {
     // Both mines are paid from the start stock: every step is its build time,

@@ -82,7 +82,7 @@ int64_t BruteForceBest(const std::vector<QueueEntry> &entries, const PlanetInput
                     continue;
                 TimelineState next = state;
                 EntryEvaluation step;
-                EvaluateAt(costs, levels, planet, next, messages, step);
+                EvaluateAt(entry.bid, costs, levels, planet, next, messages, step);
                 if (step.costs[2] > 0 && step.economy.deuteriumPerHour <= 0)
                     continue;
                 CreditStep(step.economy, next, step);

@@ -50,6 +50,7 @@ TEST(GoalBoundTest, NeverExceedsWhatAPlanStillTakes)
     int32_t checked = 0;
     for (int32_t c = 0; c < 10000; ++c) {
         Planet planet = RandomPlanet(random);
+        MaybeGameRules(c, planet);
         // A rich stock now and then: every step is then its build time.
         if (random.Chance(20))
             planet.startStock = {50'000'000, 50'000'000, 50'000'000};

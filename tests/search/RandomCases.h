@@ -101,6 +101,16 @@ inline Planet RandomPlanet(CaseRandom &random)
     return planet;
 }
 
+// Every fourth case under the game rules, with a research lab of a few levels.
+// No draw of `random` is taken, so the classic cases stay as they were.
+inline void MaybeGameRules(int32_t caseNumber, Planet &planet)
+{
+    if (caseNumber % 4 != 3)
+        return;
+    planet.inputs.rules = GameRules::Game;
+    planet.SetStartLevel(bid::kResearchLab, std::max(planet.StartLevel(bid::kResearchLab), caseNumber % 7));
+}
+
 // `count` entries of random items, each item's levels rising by one from
 // its start level.
 inline std::vector<QueueEntry> RandomQueue(CaseRandom &random, const Planet &planet, int32_t count)
@@ -172,7 +182,7 @@ inline std::string PlanetText(const Planet &planet)
     }
     text << " Stock=" << planet.startStock[0] << ':' << planet.startStock[1] << ':' << planet.startStock[2]
          << " Speed=" << planet.inputs.economySpeed << " Temperature=" << planet.inputs.maxTemperature
-         << " Satellites=" << planet.inputs.satellites;
+         << " Satellites=" << planet.inputs.satellites << " Rules=" << RulesName(planet.inputs.rules);
     return text.str();
 }
 

@@ -140,6 +140,7 @@ TEST(SearchPropertyTest, OrderSearchGivesValidOrdersWithTheTotalsItReports)
     for (int32_t c = 0; c < kOrderCases && !HasFailure(); ++c) {
         CaseRandom random(cases.Next());
         Planet planet = test::RandomPlanet(random);
+        test::MaybeGameRules(c, planet);
         const int32_t count = static_cast<int32_t>(random.Chance(70) ? random.Between(2, 10) : random.Between(11, 14));
         std::vector<QueueEntry> input = test::RandomQueue(random, planet, count);
         if (random.Chance(5))
@@ -213,10 +214,11 @@ bool ReachesGoal(const GoalCase &goalCase, std::span<const QueueEntry> entries)
     });
 }
 
-GoalCase RandomGoalCase(CaseRandom &random)
+GoalCase RandomGoalCase(CaseRandom &random, int32_t caseNumber)
 {
     GoalCase goalCase;
     goalCase.planet = test::RandomPlanet(random);
+    test::MaybeGameRules(caseNumber, goalCase.planet);
     goalCase.goal = test::RandomGoal(random, goalCase.planet);
     if (random.Chance(30)) {
         // The goal's own entries and a few economy ones, shuffled.
@@ -352,7 +354,7 @@ TEST(SearchPropertyTest, GoalPlannerGivesValidPlansWithTheTotalsItReports)
     int32_t blocked = 0;
     for (int32_t c = 0; c < kGoalCases && !HasFailure(); ++c) {
         CaseRandom random(cases.Next());
-        const GoalCase goalCase = RandomGoalCase(random);
+        const GoalCase goalCase = RandomGoalCase(random, c);
         // Most budgets end the improvement after a few thousand candidates,
         // some let it run long enough for many restarts.
         const uint64_t evaluations =

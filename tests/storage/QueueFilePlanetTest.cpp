@@ -43,6 +43,22 @@ TEST(QueueFilePlanet, EveryKeyWrittenInOrderAndReadBack)
               "[Korvelin_0.7_BuildQueueList]\r\nTemperature=0\r\nSpeed=2\r\n##BUILD##\r\n");
 }
 
+TEST(QueueFilePlanet, GameRulesWrittenAfterThePlanetKeysAndReadBack)
+{
+    Planet planet;
+    planet.inputs.economySpeed = 2;
+    planet.inputs.rules = GameRules::Game;
+    const std::string bytes = FormatQueueFile(test::Entries({{111, 1}}), "40", planet, "0.7");
+    EXPECT_EQ(bytes, std::string(kHeader) + "Speed=2\r\nRules=game\r\n##BUILD##\r\n111:1:999\r\n");
+    const QueueFileContents contents = ParseQueueFile(bytes, "0.7");
+    EXPECT_TRUE(contents.Accepted());
+    EXPECT_EQ(LoadedPlanet(contents), planet);
+    // "classic" reads as the default, which is never written.
+    const QueueFileContents classic = Parse("Rules=classic\r\n");
+    EXPECT_EQ(classic.rules, GameRules::Classic);
+    EXPECT_EQ(FormatQueueFile({}, "40", LoadedPlanet(classic), "0.7"), std::string(kHeader) + "##BUILD##\r\n");
+}
+
 struct KeyCase {
     const char *name;
     std::string keyLines;
@@ -114,6 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RefusedCase{"SpeedAbove100", "Speed=1000\r\n",
                     "Economy speed must be a whole number from 1 to 100, not 1000 (its Speed line)."},
+        RefusedCase{"UnknownRules", "Rules=Game\r\n", "Rules must be classic or game, not 'Game' (its Rules line)."},
         RefusedCase{"SpeedZero", "Speed=0\r\n",
                     "Economy speed must be a whole number from 1 to 100, not 0 (its Speed line)."},
         RefusedCase{"NegativeSatellites", "Satellites=-99999999999\r\n",

@@ -136,6 +136,12 @@ TEST_F(ReportTest, PlanetFromTheFileOrTheOptions)
     // satellites' 40: factor 0, so only the base production, doubled.
     EXPECT_NE(fromFile.out.find(",40,20,0,40,-1305,0\n"), std::string::npos) << fromFile.out;
     EXPECT_NE(RunWith({"--format=csv", "--speed=1", withPlanet}).out, fromFile.out);
+    // The game rules from the file or the option; the option overrides the file.
+    const std::string game = WriteFile("g.bql", {kHeader, "Temperature=0", "Rules=game", "##BUILD##", "111:1:999"});
+    const std::string armour = WriteFile("a.bql", {kHeader, "Temperature=0", "##BUILD##", "111:1:999"});
+    EXPECT_EQ(RunWith({"--format=csv", game}).out, RunWith({"--format=csv", "--rules", "game", armour}).out);
+    EXPECT_EQ(RunWith({"--format=csv", "--rules=classic", game}).out, RunWith({"--format=csv", armour}).out);
+    EXPECT_NE(RunWith({"--format=csv", game}).out, RunWith({"--format=csv", armour}).out);
 }
 
 TEST_F(ReportTest, UnknownBidIsReportedAndSkipped)
@@ -201,6 +207,8 @@ TEST(ReportArgumentsTest, UsageErrorsExitWithTwo)
         {"--levels", "Metal Mines:1", "q.bql"},
         {"--stock", "1:2:-3", "q.bql"},
         {"--stock", "1:2:1000000000000001", "q.bql"},
+        {"--rules", "Game", "q.bql"},
+        {"--rules=", "q.bql"},
     };
     for (const auto &arguments : cases) {
         const std::vector<std::string_view> views(arguments.begin(), arguments.end());

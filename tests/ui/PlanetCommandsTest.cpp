@@ -44,7 +44,7 @@ TEST_F(PlanetCommandsTest, PlanetFormRenumbersAsOneUndoStep)
     ASSERT_EQ(platform.numberForms.size(), 1u);
     const NumbersRequest &request = platform.numberForms[0];
     EXPECT_EQ(request.title, QStringLiteral("Planet"));
-    ASSERT_EQ(request.fields.size(), 26u + 3u + 1u);
+    ASSERT_EQ(request.fields.size(), 26u + 3u + 2u);
     EXPECT_EQ(request.fields[0].caption, QStringLiteral("Metal Mine"));
     EXPECT_EQ(request.fields[26].value, 500);
     EXPECT_EQ(Levels(form->queue), (std::vector<int32_t>{1, 1, 2}));
@@ -61,6 +61,28 @@ TEST_F(PlanetCommandsTest, PlanetFormRenumbersAsOneUndoStep)
     EXPECT_TRUE(form->document.StartPlanet().StartsFromNothing());
     EXPECT_EQ(FindItemRow(*form, bid::kMetalMine)->LevelLabel->text(), QStringLiteral("3"));
     EXPECT_FALSE(form->document.IsModified());
+}
+
+TEST_F(PlanetCommandsTest, RulesAreAChoiceOfTheFormAndOneUndoStep)
+{
+    Click(bid::kMetalMine);
+    form->PlanetButton->click();
+    ASSERT_EQ(platform.numberForms.size(), 1u);
+    const NumbersRequest request = platform.numberForms[0];
+    const NumberField &rules = request.fields[29];
+    EXPECT_EQ(rules.caption, QStringLiteral("Rules"));
+    EXPECT_EQ(rules.choices, (std::vector<QString>{QStringLiteral("classic"), QStringLiteral("game")}));
+    EXPECT_EQ(rules.value, 0);
+
+    std::vector<int64_t> answer = Answer(request, 0, 1);
+    answer[29] = 1;
+    platform.numbersAnswers.push_back(answer);
+    const int steps = form->document.UndoStack().count();
+    form->PlanetButton->click();
+    EXPECT_EQ(form->document.StartPlanet().inputs.rules, GameRules::Game);
+    EXPECT_EQ(form->document.UndoStack().count(), steps + 1);
+    form->document.UndoStack().undo();
+    EXPECT_EQ(form->document.StartPlanet().inputs.rules, GameRules::Classic);
 }
 
 TEST_F(PlanetCommandsTest, BuiltUpToHereMovesThePlanetOn)

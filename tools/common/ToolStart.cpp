@@ -132,6 +132,14 @@ std::string ParseToolArguments(std::span<const std::string_view> arguments, std:
              if (const auto speed = TakeNumber("--speed", kSpeedField, kSpeedRange, value, error))
                  basics.speed = static_cast<int32_t>(*speed);
          }},
+        {"--rules",
+         [&](const std::string &value, std::string &error) {
+             const CheckedRules rules = ReadRules(value);
+             if (rules.error)
+                 error = "--rules: " + *rules.error;
+             else
+                 basics.rules = rules.rules;
+         }},
     };
     options.insert(options.end(), toolOptions.begin(), toolOptions.end());
     std::string error;
@@ -204,6 +212,8 @@ std::optional<int> StartTool(const ToolIdentity &tool, const std::string &usageE
         plan.planet.startStock = *basics.stock;
     if (basics.speed)
         plan.planet.inputs.economySpeed = *basics.speed;
+    if (basics.rules)
+        plan.planet.inputs.rules = *basics.rules;
     plan.temperatureText = basics.temperature.value_or(contents.temperature.value_or("0"));
     plan.planet.inputs.maxTemperature = ParseInt(plan.temperatureText);
     plan.planet.inputs.satellites = ParseInt(basics.satellites.value_or(contents.satellites.value_or("0")));

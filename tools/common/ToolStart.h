@@ -28,6 +28,7 @@ struct ToolBasics {
     std::optional<std::array<int32_t, kItemCount>> levels;
     std::optional<std::array<int64_t, 3>> stock;
     std::optional<int32_t> speed;
+    std::optional<GameRules> rules;
 };
 
 // The help lines of the planet options every tool takes, for the tools' usage
@@ -46,7 +47,11 @@ struct ToolBasics {
     "                      1000000000000000 (default: the file's Stock value, else\n" \
     "                      500:500:0)\n" \
     "  --speed N           economy speed of the server, 1 to 100 (default: the file's\n" \
-    "                      Speed value, else 1)\n"
+    "                      Speed value, else 1)\n" \
+    "  --rules classic|game  the rules the figures follow: game times research by\n" \
+    "                      the research lab, stops mines without energy and stops\n" \
+    "                      production at full stores (default: the file's Rules\n" \
+    "                      value, else classic)\n"
 // clang-format on
 
 // Takes every `flag` (an option without a value) before "--" out of
@@ -62,7 +67,7 @@ struct ValueOption {
 };
 
 // Reads "--", --help, --version, --temperature, --satellites, --levels,
-// --stock, --speed, the tool's own options and the one queue file; any other
+// --stock, --speed, --rules, the tool's own options and the one queue file; any other
 // argument starting with "-" is unknown. Returns the usage error, empty when
 // there is none.
 std::string ParseToolArguments(std::span<const std::string_view> arguments, std::span<const ValueOption> options,

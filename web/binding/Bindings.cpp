@@ -173,6 +173,7 @@ EMSCRIPTEN_BINDINGS(korvelin)
         .field("temperature", &PlanetForm::temperature)
         .field("satellites", &PlanetForm::satellites)
         .field("speed", &PlanetForm::speed)
+        .field("rules", &PlanetForm::rules)
         .field("metal", &PlanetForm::metal)
         .field("crystal", &PlanetForm::crystal)
         .field("deuterium", &PlanetForm::deuterium);

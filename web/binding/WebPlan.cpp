@@ -67,6 +67,7 @@ PlanetForm WebPlan::Form() const
     return {std::to_string(plan_.planet.inputs.maxTemperature),
             std::to_string(plan_.planet.inputs.satellites),
             std::to_string(plan_.planet.inputs.economySpeed),
+            std::string(RulesName(plan_.planet.inputs.rules)),
             std::to_string(stock[0]),
             std::to_string(stock[1]),
             std::to_string(stock[2])};
@@ -82,6 +83,14 @@ FieldRangeView WebPlan::Range(const std::string &field) const
 
 EditResult WebPlan::SetField(const std::string &field, const std::string &text)
 {
+    if (field == "rules") {
+        const CheckedRules rules = ReadRules(text);
+        if (rules.error)
+            return {{}, *rules.error};
+        Planet planet = plan_.planet;
+        planet.inputs.rules = rules.rules;
+        return Take(ChangePlanet(plan_, planet));
+    }
     const auto named = FieldOf(field);
     if (!named)
         return {{}, "Unknown field: " + field};

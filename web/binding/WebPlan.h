@@ -32,6 +32,7 @@ struct PlanetForm {
     std::string temperature;
     std::string satellites;
     std::string speed;
+    std::string rules; // "classic" or "game"
     std::string metal;
     std::string crystal;
     std::string deuterium;
@@ -107,7 +108,8 @@ class WebPlan {
     FieldRangeView Range(const std::string &field) const;
     // One field of the Planet form, as typed, read and checked against the
     // core's range for it. `field` is "temperature", "satellites", "speed",
-    // "metal", "crystal", "deuterium" or an item's BID for its start level.
+    // "metal", "crystal", "deuterium" or an item's BID for its start level;
+    // "rules" takes "classic" or "game".
     EditResult SetField(const std::string &field, const std::string &text);
     // "Built up to here" on `line`, with the walk's stock after it.
     EditResult BuiltUpTo(int32_t line);

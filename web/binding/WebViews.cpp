@@ -162,11 +162,10 @@ std::vector<ItemRowView> WebPlan::ItemRows(bool englishNames) const
         const auto costs = UpgradeCosts(item.bid, level, discard);
         // The factory and lab levels are those after the whole queue, as the
         // window's item rows read them.
-        const int32_t speed = plan_.planet.inputs.economySpeed;
-        const int64_t time = item.bid == bid::kEspionage
-                                 ? LabTime(costs[0], costs[1], plan_.queue.QueuedLevel(bid::kResearchLab), speed)
-                                 : BuildTime(costs[0], costs[1], plan_.queue.QueuedLevel(bid::kRoboticsFactory),
-                                             plan_.queue.QueuedLevel(bid::kNaniteFactory), speed);
+        const FacilityLevels facilities{plan_.queue.QueuedLevel(bid::kRoboticsFactory),
+                                        plan_.queue.QueuedLevel(bid::kNaniteFactory),
+                                        plan_.queue.QueuedLevel(bid::kResearchLab)};
+        const int64_t time = ItemRowTime(item.bid, costs[0], costs[1], facilities, plan_.planet.inputs);
         ItemRowView v;
         v.bid = item.bid;
         v.name = NameOf(item.bid, englishNames);

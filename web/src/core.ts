@@ -13,6 +13,7 @@ export interface PlanetForm {
   temperature: string;
   satellites: string;
   speed: string;
+  rules: string; // 'classic' or 'game'
   metal: string;
   crystal: string;
   deuterium: string;

@@ -9,12 +9,13 @@ import { showMessage } from './dialogs';
 import { buildingButtons, researchButtons } from './items';
 
 const fieldIds: Record<keyof PlanetForm, string> = {
-  temperature: 'temperature', satellites: 'satellites', speed: 'speed',
+  temperature: 'temperature', satellites: 'satellites', speed: 'speed', rules: 'rules',
   metal: 'stock-metal', crystal: 'stock-crystal', deuterium: 'stock-deuterium',
 };
 
 export class PlanetFormView {
-  private readonly inputs: Array<{ field: string; input: HTMLInputElement }>;
+  // The rules are a choice; every other field is a number input.
+  private readonly inputs: Array<{ field: string; input: HTMLInputElement | HTMLSelectElement }>;
 
   constructor(private readonly doc: PlanDocument, names: ItemRow[]) {
     const name = new Map(names.map((row) => [row.bid, row.name]));
@@ -22,21 +23,21 @@ export class PlanetFormView {
       `<label>${escapeHtml(name.get(bid) ?? String(bid))} ` +
       `<input type="number" min="0" step="1" data-field="${bid}"></label>`).join('');
     this.inputs = [
-      ...Object.entries(fieldIds).map(([field, id]) => ({ field, input: byId<HTMLInputElement>(id) })),
+      ...Object.entries(fieldIds).map(([field, id]) => ({ field, input: byId<HTMLInputElement | HTMLSelectElement>(id) })),
       ...Array.from(byId('start-levels').querySelectorAll<HTMLInputElement>('input'),
         (input) => ({ field: input.dataset.field ?? '', input })),
     ];
     // The number inputs' bounds are the core's ranges, so their arrows stop
     // where the core would refuse.
     for (const { field, input } of this.inputs) {
-      if (input.type !== 'number') continue;
+      if (!(input instanceof HTMLInputElement) || input.type !== 'number') continue;
       const { minimum, maximum } = doc.plan.range(field);
       input.min = minimum;
       input.max = maximum;
     }
     const form = byId<HTMLFormElement>('planet');
     form.addEventListener('change', (event) => {
-      const input = event.target as HTMLInputElement;
+      const input = event.target as HTMLInputElement | HTMLSelectElement;
       const entry = this.inputs.find((i) => i.input === input);
       if (entry) void this.commit(entry);
     });
@@ -63,7 +64,8 @@ export class PlanetFormView {
     }
   }
 
-  private async commit(entry: { field: string; input: HTMLInputElement }, tell = true): Promise<void> {
+  private async commit(entry: { field: string; input: HTMLInputElement | HTMLSelectElement },
+    tell = true): Promise<void> {
     const { field, input } = entry;
     if (input.value === this.doc.fieldValue(field)) return;
     const refusal = this.doc.setField(field, input.value.trim());

@@ -330,3 +330,21 @@ test('the Planet form renumbers the queue on a new start level and plays at the 
   assert.ok((await download(page, 'Save CSV')).equals(report(path, undefined, '0').csv));
   await closePage(page);
 });
+
+test('the Rules choice plays the game rules, is saved as Rules=game and undone in one step', async () => {
+  const page = await freshPage(browser.context, browser.url);
+  await clickItems(page, ['Metal Mine', 'Research Lab', 'Armour']);
+  const before = await planBytes(page);
+  await page.getByLabel('Rules').selectOption('game');
+  const path = join(mkdtempSync(join(tmpdir(), 'korvelin-web-')), 'rules.bql');
+  writeFileSync(path, await download(page, 'Save'));
+  assert.match(readFileSync(path, 'latin1'), /\r\nRules=game\r\n##BUILD##\r\n/);
+  // Research in the lab and a mine without energy: other figures than classic's.
+  const game = await download(page, 'Save CSV');
+  assert.ok(game.equals(report(path, undefined, '0').csv));
+  await page.getByRole('button', { name: 'Undo' }).click();
+  assert.equal(await page.getByLabel('Rules').inputValue(), 'classic');
+  assert.ok((await planBytes(page)).equals(before));
+  assert.ok(!(await download(page, 'Save CSV')).equals(game));
+  await closePage(page);
+});
