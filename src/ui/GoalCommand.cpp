@@ -1,6 +1,7 @@
 #include "ui/GoalCommand.h"
 
 #include "optimize/OptimizeSummary.h"
+#include "plan/Plan.h"
 #include "plan/QuestionTexts.h"
 #include "ui/GoalDialog.h"
 #include "ui/MainForm.h"
@@ -30,7 +31,9 @@ void ReplaceQueue(MainForm &form, const std::vector<QueueEntry> &plan)
     entries.reserve(plan.size());
     for (const QueueEntry &entry : plan)
         entries.push_back({entry.bid, entry.level});
-    form.document.ReplacePlan(entries, std::nullopt, std::nullopt, std::nullopt, QStringLiteral("Plan Goal"));
+    form.document.ReplacePlan(
+        entries, std::nullopt, std::nullopt, std::nullopt,
+        QString::fromUtf8(kPlanGoalDescription.data(), static_cast<qsizetype>(kPlanGoalDescription.size())));
     PlayAll(form);
 }
 
@@ -53,11 +56,12 @@ void PlanToGoal(MainForm &form, std::span<const GoalTarget> goal, const Optimize
         form.platform.ShowMessage("No admissible plan: " + NoPlanReason(result));
         return;
     }
-    const bool shorter = !result.currentReachesGoal || !result.currentAdmissible || result.total < result.currentTotal;
-    if (!shorter) {
-        // Only a complete search can say that nothing shorter exists.
-        form.platform.ShowMessage(result.provenOptimal ? "The current queue is already the fastest way to the goal."
-                                                       : "No faster way to the goal was found.");
+    if (const std::string nothingBetter =
+            GoalSearchNothingBetter({result.currentReachesGoal, result.currentTotal, result.total,
+                                     static_cast<int64_t>(result.plan.size()), result.added},
+                                    result.currentAdmissible, result.provenOptimal);
+        !nothingBetter.empty()) {
+        form.platform.ShowMessage(nothingBetter);
         return;
     }
     QuestionRequest question;

@@ -137,6 +137,21 @@ std::string GoalQuestion(const GoalOutcome &outcome)
         {outcome.currentReachesGoal, outcome.currentTotal, outcome.total, outcome.entries, outcome.added});
 }
 
+// What the page tells instead of asking when a search's answer is not worth
+// offering; empty when the question follows.
+std::string OrderNothingBetter(const SearchOutcome &outcome)
+{
+    return OrderSearchNothingBetter(outcome.beforeTotal, outcome.afterTotal, outcome.inputAdmissible,
+                                    outcome.provenOptimal);
+}
+
+std::string GoalNothingBetter(const GoalOutcome &outcome)
+{
+    return GoalSearchNothingBetter(
+        {outcome.currentReachesGoal, outcome.currentTotal, outcome.total, outcome.entries, outcome.added},
+        outcome.currentAdmissible, outcome.provenOptimal);
+}
+
 std::string Version()
 {
     return ReadFileVersion();
@@ -276,5 +291,7 @@ EMSCRIPTEN_BINDINGS(korvelin)
     emscripten::function("formatDuration", &FormatDuration);
     emscripten::function("applyOrderQuestion", &ApplyOrderQuestion);
     emscripten::function("replaceByGoalQuestion", &GoalQuestion);
+    emscripten::function("orderNothingBetter", &OrderNothingBetter);
+    emscripten::function("goalNothingBetter", &GoalNothingBetter);
     emscripten::function("version", &Version);
 }
