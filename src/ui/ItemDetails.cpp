@@ -57,7 +57,7 @@ void ShowItemDetails(MainForm &form, int32_t bid, int32_t level)
     }
 
     const ItemRowFigures figures = ItemRowFiguresOf(form.queue, form.document.StartPlanet(), bid, level, form.platform);
-    if (layout->extra != ExtraValue::None)
+    if (row->ExtraLabel)
         row->ExtraLabel->setText(Text(figures.extraText));
     if (row->MetalLabel)
         row->MetalLabel->setText(Text(figures.costTexts[0]));
