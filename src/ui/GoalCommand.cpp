@@ -32,7 +32,7 @@ void ReplaceQueue(MainForm &form, const std::vector<QueueEntry> &plan)
     for (const QueueEntry &entry : plan)
         entries.push_back({entry.bid, entry.level});
     form.document.ReplacePlan(
-        entries, std::nullopt, std::nullopt, std::nullopt,
+        entries, std::nullopt,
         QString::fromUtf8(kPlanGoalDescription.data(), static_cast<qsizetype>(kPlanGoalDescription.size())));
     PlayAll(form);
 }

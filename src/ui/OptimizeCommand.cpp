@@ -37,7 +37,7 @@ void ApplyOrder(MainForm &form, const std::vector<QueueEntry> &order)
     for (const QueueEntry &entry : order)
         entries.push_back({entry.bid, entry.level});
     form.document.ReplacePlan(
-        entries, std::nullopt, std::nullopt, std::nullopt,
+        entries, std::nullopt,
         QString::fromUtf8(kApplyOrderDescription.data(), static_cast<qsizetype>(kApplyOrderDescription.size())));
     PlayAll(form);
 }
