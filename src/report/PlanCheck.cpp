@@ -30,8 +30,14 @@ void PlanChecker::Check(int32_t line, const QueueEntry &entry, const EntryEvalua
     if (!problem.missing.empty())
         problems.push_back(problem);
     for (size_t r = 0; r < 3; ++r) {
-        const int64_t capacity = StorageCapacity(kStoreItems[r], reached_.Of(kStoreItems[r]));
-        if (row.costs[r] > capacity && stock_[r] < row.costs[r]) {
+        if (stock_[r] >= row.costs[r])
+            continue;
+        if (const int32_t level = reached_.Of(kStoreItems[r]); level != storeLevels_[r]) {
+            storeLevels_[r] = level;
+            capacities_[r] = StorageCapacity(kStoreItems[r], level);
+        }
+        const int64_t capacity = capacities_[r];
+        if (row.costs[r] > capacity) {
             PlanProblem store = problem;
             store.kind = PlanProblem::Kind::Store;
             store.missing.clear();

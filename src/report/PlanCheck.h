@@ -40,6 +40,10 @@ class PlanChecker {
   private:
     ReachedLevels reached_;
     std::array<int64_t, 3> stock_{};
+    // Each store's capacity at the level it was last worked out for: a long
+    // plan raises its stores rarely, and the page checks a million entries.
+    std::array<int32_t, 3> storeLevels_{-1, -1, -1};
+    std::array<int64_t, 3> capacities_{};
 };
 
 // The problems of the walked plan, by line, a requirement before a store.
