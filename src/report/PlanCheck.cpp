@@ -20,15 +20,19 @@ PlanChecker::PlanChecker(const Planet &planet) : reached_{planet.startLevels}, s
 void PlanChecker::Check(int32_t line, const QueueEntry &entry, const EntryEvaluation &row,
                         std::vector<PlanProblem> &problems)
 {
-    PlanProblem problem;
-    problem.line = line;
-    problem.entry = entry;
+    // A problem is made only for an entry that has one: the page checks
+    // every entry of a long plan as it walks.
+    const size_t first = problems.size();
     for (const Requirement &need : RequirementsOf(entry.bid)) {
-        if (reached_.Of(need.bid) < need.level)
-            problem.missing.push_back(need);
+        if (reached_.Of(need.bid) < need.level) {
+            if (problems.size() == first) {
+                PlanProblem &problem = problems.emplace_back();
+                problem.line = line;
+                problem.entry = entry;
+            }
+            problems.back().missing.push_back(need);
+        }
     }
-    if (!problem.missing.empty())
-        problems.push_back(problem);
     for (size_t r = 0; r < 3; ++r) {
         if (stock_[r] >= row.costs[r])
             continue;
@@ -36,15 +40,14 @@ void PlanChecker::Check(int32_t line, const QueueEntry &entry, const EntryEvalua
             storeLevels_[r] = level;
             capacities_[r] = StorageCapacity(kStoreItems[r], level);
         }
-        const int64_t capacity = capacities_[r];
-        if (row.costs[r] > capacity) {
-            PlanProblem store = problem;
+        if (row.costs[r] > capacities_[r]) {
+            PlanProblem &store = problems.emplace_back();
             store.kind = PlanProblem::Kind::Store;
-            store.missing.clear();
+            store.line = line;
+            store.entry = entry;
             store.resource = static_cast<int32_t>(r);
             store.price = row.costs[r];
-            store.capacity = capacity;
-            problems.push_back(store);
+            store.capacity = capacities_[r];
         }
     }
     stock_ = row.stockAfter;

@@ -9,6 +9,7 @@ namespace korvelin::report {
 
 void PlanTable::Extend(const BuildQueue &queue, std::span<const EntryEvaluation> walk)
 {
+    rows_.reserve(walk.size());
     for (size_t i = rows_.size(); i < walk.size(); ++i) {
         const EntryEvaluation &row = walk[i];
         PlanRow &planRow = rows_.emplace_back();
