@@ -84,9 +84,10 @@ EditOutcome BuiltUpToHere(const Plan &plan, int32_t line, const std::array<int64
 EditOutcome ChangePlanet(const Plan &plan, const Planet &planet);
 // New entries (a search's result or a file's) on the plan's planet, or on
 // `planet` when given; the entries' levels stay as they are.
-// The descriptions of the two searches' answers.
+// The descriptions of the searches' answers.
 inline constexpr std::string_view kApplyOrderDescription = "Apply Order";
 inline constexpr std::string_view kPlanGoalDescription = "Plan Goal";
+inline constexpr std::string_view kGrowPlanDescription = "Grow";
 PlanEdit ReplaceEntries(const Plan &plan, std::span<const QueueEntry> entries, const std::optional<Planet> &planet,
                         std::string description);
 

@@ -41,4 +41,20 @@ std::string ReplaceByGoalQuestion(const GoalAnswer &answer)
     return text + "Replace the queue?";
 }
 
+std::string OrderSearchNothingBetter(int64_t beforeTotal, int64_t afterTotal, bool currentAdmissible,
+                                     bool provenOptimal)
+{
+    if (!currentAdmissible || afterTotal < beforeTotal)
+        return {};
+    return provenOptimal ? "This order is already the shortest." : "No shorter order was found.";
+}
+
+std::string GoalSearchNothingBetter(const GoalAnswer &answer, bool currentAdmissible, bool provenOptimal)
+{
+    if (!answer.currentReachesGoal || !currentAdmissible || answer.total < answer.currentTotal)
+        return {};
+    return provenOptimal ? "The current queue is already the fastest way to the goal."
+                         : "No faster way to the goal was found.";
+}
+
 } // namespace korvelin

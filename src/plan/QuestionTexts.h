@@ -31,4 +31,15 @@ struct GoalAnswer {
 };
 std::string ReplaceByGoalQuestion(const GoalAnswer &answer);
 
+// What to tell instead of asking when a search's answer is not worth
+// offering; empty when it is, and the question follows. Only a complete
+// search can say that nothing shorter exists. The order search's answer is
+// worth offering when it is shorter or the current order never gets its
+// deuterium.
+std::string OrderSearchNothingBetter(int64_t beforeTotal, int64_t afterTotal, bool currentAdmissible,
+                                     bool provenOptimal);
+// The goal planner's, when the current queue does not reach the goal, never
+// gets its deuterium, or takes longer.
+std::string GoalSearchNothingBetter(const GoalAnswer &answer, bool currentAdmissible, bool provenOptimal);
+
 } // namespace korvelin

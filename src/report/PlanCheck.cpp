@@ -15,39 +15,52 @@ constexpr std::array<const char *, 3> kStoreNames{"the metal storage", "the crys
 
 } // namespace
 
+PlanChecker::PlanChecker(const Planet &planet) : reached_{planet.startLevels}, stock_(planet.startStock) {}
+
+void PlanChecker::Check(int32_t line, const QueueEntry &entry, const EntryEvaluation &row,
+                        std::vector<PlanProblem> &problems)
+{
+    // A problem is made only for an entry that has one: the page checks
+    // every entry of a long plan as it walks.
+    const size_t first = problems.size();
+    for (const Requirement &need : RequirementsOf(entry.bid)) {
+        if (reached_.Of(need.bid) < need.level) {
+            if (problems.size() == first) {
+                PlanProblem &problem = problems.emplace_back();
+                problem.line = line;
+                problem.entry = entry;
+            }
+            problems.back().missing.push_back(need);
+        }
+    }
+    for (size_t r = 0; r < 3; ++r) {
+        if (stock_[r] >= row.costs[r])
+            continue;
+        if (const int32_t level = reached_.Of(kStoreItems[r]); level != storeLevels_[r]) {
+            storeLevels_[r] = level;
+            capacities_[r] = StorageCapacity(kStoreItems[r], level);
+        }
+        if (row.costs[r] > capacities_[r]) {
+            PlanProblem &store = problems.emplace_back();
+            store.kind = PlanProblem::Kind::Store;
+            store.line = line;
+            store.entry = entry;
+            store.resource = static_cast<int32_t>(r);
+            store.price = row.costs[r];
+            store.capacity = capacities_[r];
+        }
+    }
+    stock_ = row.stockAfter;
+    reached_.Reach(entry.bid, entry.level);
+}
+
 std::vector<PlanProblem> CheckPlan(const BuildQueue &queue, const Planet &planet, std::span<const EntryEvaluation> rows)
 {
     std::vector<PlanProblem> problems;
-    ReachedLevels reached{planet.startLevels};
-    std::array<int64_t, 3> stock = planet.startStock;
+    PlanChecker checker(planet);
     const size_t count = std::min(static_cast<size_t>(queue.Count()), rows.size());
-    for (size_t line = 0; line < count; ++line) {
-        const QueueEntry &entry = queue.At(static_cast<int32_t>(line));
-        PlanProblem problem;
-        problem.line = static_cast<int32_t>(line);
-        problem.entry = entry;
-        for (const Requirement &need : RequirementsOf(entry.bid)) {
-            if (reached.Of(need.bid) < need.level)
-                problem.missing.push_back(need);
-        }
-        if (!problem.missing.empty())
-            problems.push_back(problem);
-        const EntryEvaluation &row = rows[line];
-        for (size_t r = 0; r < 3; ++r) {
-            const int64_t capacity = StorageCapacity(kStoreItems[r], reached.Of(kStoreItems[r]));
-            if (row.costs[r] > capacity && stock[r] < row.costs[r]) {
-                PlanProblem store = problem;
-                store.kind = PlanProblem::Kind::Store;
-                store.missing.clear();
-                store.resource = static_cast<int32_t>(r);
-                store.price = row.costs[r];
-                store.capacity = capacity;
-                problems.push_back(store);
-            }
-        }
-        stock = row.stockAfter;
-        reached.Reach(entry.bid, entry.level);
-    }
+    for (size_t line = 0; line < count; ++line)
+        checker.Check(static_cast<int32_t>(line), queue.At(static_cast<int32_t>(line)), rows[line], problems);
     return problems;
 }
 

@@ -9,6 +9,7 @@
 #include "queue/Timeline.h"
 #include "rules/Requirements.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -25,6 +26,24 @@ struct PlanProblem {
     int32_t resource = 0;             // a store's resource: 0 metal, 1 crystal, 2 deuterium
     int64_t price = 0;
     int64_t capacity = 0;
+};
+
+// The check entry by entry, for a walk that grows: the page plays only the
+// entries appended since its last walk, and checks only those.
+class PlanChecker {
+  public:
+    explicit PlanChecker(const Planet &planet);
+    // Appends the problems of the walk's next entry, at 0-based `line`, whose
+    // row is `row`; the entries come in order, each once.
+    void Check(int32_t line, const QueueEntry &entry, const EntryEvaluation &row, std::vector<PlanProblem> &problems);
+
+  private:
+    ReachedLevels reached_;
+    std::array<int64_t, 3> stock_{};
+    // Each store's capacity at the level it was last worked out for: a long
+    // plan raises its stores rarely, and the page checks a million entries.
+    std::array<int32_t, 3> storeLevels_{-1, -1, -1};
+    std::array<int64_t, 3> capacities_{};
 };
 
 // The problems of the walked plan, by line, a requirement before a store.

@@ -29,6 +29,7 @@ StepCause StepCauseOf(const EntryEvaluation &row);
 enum PlanMark : uint8_t {
     kEnergyShort = 1, // production factor below 100
     kNoDeuterium = 2, // costs deuterium where deuterium production is 0 or less
+    kPlanProblem = 4, // starts before its requirements, or costs more than its store holds (PlanCheck.h)
 };
 
 struct PlanRow {

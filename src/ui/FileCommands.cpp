@@ -7,11 +7,11 @@
 #include "ui/PlanetInputs.h"
 #include "ui/QueueFileIO.h"
 #include "ui/RecentFolder.h"
+#include "util/ParseInt.h"
 #include "util/Version.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 namespace korvelin {
 namespace {
@@ -19,15 +19,6 @@ namespace {
 std::string CurrentVersionTag()
 {
     return VersionTag(ReadFileVersion());
-}
-
-// Key values are single-byte text in the program's code page.
-QString DecodeFileText(std::string_view bytes)
-{
-    QStringDecoder decoder("windows-1251");
-    if (!decoder.isValid())
-        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 void ShowFileError(MainForm &form, const FileFailure &error, const QString &path)
@@ -97,29 +88,26 @@ bool ReadQueueFile(MainForm &form, const QString &path)
     if (!contents.Accepted())
         return false;
 
-    // An edit keeps at most maxLength characters, one per byte here, so a
-    // huge value is cut before it is decoded.
-    const auto editText = [](const std::optional<std::string> &text, const Edit *edit) -> std::optional<QString> {
-        if (!text)
-            return std::nullopt;
-        return DecodeFileText(std::string_view(*text).substr(0, static_cast<size_t>(edit->maxLength())));
+    // The number an edit would read from the value: it keeps at most
+    // maxLength characters, one per byte here, so a huge value is cut first.
+    const auto editNumber = [](const std::optional<std::string> &text, const Edit *edit) {
+        return text ? ParseInt(std::string_view(*text).substr(0, static_cast<size_t>(edit->maxLength()))) : 0;
     };
     // The file's whole planet: what it leaves out is the planet built from
     // nothing, never the previous plan's.
-    form.document.ReplacePlan(contents.entries, LoadedPlanet(contents),
-                              editText(contents.temperature, form.MaxTemperatureEdit).value_or(QStringLiteral("0")),
-                              editText(contents.satellites, form.SatelliteCountEdit).value_or(QStringLiteral("0")),
-                              QStringLiteral("Open"));
+    Planet planet = LoadedPlanet(contents);
+    planet.inputs.maxTemperature = editNumber(contents.temperature, form.MaxTemperatureEdit);
+    planet.inputs.satellites = editNumber(contents.satellites, form.SatelliteCountEdit);
+    form.document.ReplacePlan(contents.entries, planet, QStringLiteral("Open"));
     form.document.MarkSaved();
     return true;
 }
 
 std::string FormatPlanFile(const MainForm &form)
 {
-    const QByteArray temperature = form.MaxTemperatureEdit->text().toUtf8();
-    return FormatQueueFile(form.queue.Entries(),
-                           std::string_view(temperature.constData(), static_cast<size_t>(temperature.size())),
-                           CurrentPlanet(form), CurrentVersionTag());
+    const Planet planet = CurrentPlanet(form);
+    return FormatQueueFile(form.queue.Entries(), std::to_string(planet.inputs.maxTemperature), planet,
+                           CurrentVersionTag());
 }
 
 bool WriteQueueFile(MainForm &form, const QString &path)

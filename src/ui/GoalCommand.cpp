@@ -1,6 +1,7 @@
 #include "ui/GoalCommand.h"
 
 #include "optimize/OptimizeSummary.h"
+#include "plan/Plan.h"
 #include "plan/QuestionTexts.h"
 #include "ui/GoalDialog.h"
 #include "ui/MainForm.h"
@@ -16,12 +17,15 @@ namespace korvelin {
 
 namespace {
 
-QString QuestionText(const GoalResult &result)
+// A queue that breaks the tree or a store is no plan to compare with.
+GoalAnswer AnswerOf(const GoalResult &result)
 {
-    // A queue that breaks the tree or a store is no plan to compare with.
-    return QString::fromStdString(ReplaceByGoalQuestion(
-        {result.currentReachesGoal && result.currentKeepsLimits, result.currentTotal, result.total,
-         static_cast<int64_t>(result.plan.size()), result.added, AddedUpgradeList(result)}));
+    return {result.currentReachesGoal && result.currentKeepsLimits,
+            result.currentTotal,
+            result.total,
+            static_cast<int64_t>(result.plan.size()),
+            result.added,
+            AddedUpgradeList(result)};
 }
 
 // As a load replaces the plan, then "Calculate", so the summary shows the
@@ -32,7 +36,9 @@ void ReplaceQueue(MainForm &form, const std::vector<QueueEntry> &plan)
     entries.reserve(plan.size());
     for (const QueueEntry &entry : plan)
         entries.push_back({entry.bid, entry.level});
-    form.document.ReplacePlan(entries, std::nullopt, std::nullopt, std::nullopt, QStringLiteral("Plan Goal"));
+    form.document.ReplacePlan(
+        entries, std::nullopt,
+        QString::fromUtf8(kPlanGoalDescription.data(), static_cast<qsizetype>(kPlanGoalDescription.size())));
     PlayAll(form);
 }
 
@@ -55,16 +61,14 @@ void PlanToGoal(MainForm &form, std::span<const GoalTarget> goal, const Optimize
         form.platform.ShowMessage("No admissible plan: " + NoPlanReason(result));
         return;
     }
-    const bool shorter = !result.currentReachesGoal || !result.currentAdmissible || !result.currentKeepsLimits ||
-                         result.total < result.currentTotal;
-    if (!shorter) {
-        // Only a complete search can say that nothing shorter exists.
-        form.platform.ShowMessage(result.provenOptimal ? "The current queue is already the fastest way to the goal."
-                                                       : "No faster way to the goal was found.");
+    if (const std::string nothingBetter =
+            GoalSearchNothingBetter(AnswerOf(result), result.currentAdmissible, result.provenOptimal);
+        !nothingBetter.empty()) {
+        form.platform.ShowMessage(nothingBetter);
         return;
     }
     QuestionRequest question;
-    question.text = QuestionText(result);
+    question.text = QString::fromStdString(ReplaceByGoalQuestion(AnswerOf(result)));
     question.buttons = {Answer::Yes, Answer::No};
     question.defaultAnswer = Answer::Yes;
     question.escapeAnswer = Answer::No;

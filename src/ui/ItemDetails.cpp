@@ -1,13 +1,11 @@
 #include "ui/ItemDetails.h"
 
+#include "plan/ItemRowFigures.h"
 #include "rules/ItemCatalogue.h"
 #include "rules/Production.h"
-#include "rules/UpgradeCost.h"
 #include "ui/ItemRowTable.h"
 #include "ui/MainForm.h"
-#include "util/FormatDuration.h"
 
-#include <limits>
 #include <string>
 
 namespace korvelin {
@@ -17,6 +15,11 @@ namespace {
 QString Number(int64_t value)
 {
     return QString::number(value);
+}
+
+QString Text(const std::string &text)
+{
+    return QString::fromStdString(text);
 }
 
 const ItemRowLayout *FindLayout(int32_t bid)
@@ -53,29 +56,16 @@ void ShowItemDetails(MainForm &form, int32_t bid, int32_t level)
         return;
     }
 
-    const BuildQueue &queue = form.queue;
-    const auto costs = UpgradeCosts(bid, level, form.platform);
-    const int64_t metal = costs[0];
-    const int64_t crystal = costs[1];
-    // The factory and lab levels are those after the whole queue, not at the
-    // item's place in it.
-    const FacilityLevels facilities{queue.QueuedLevel(bid::kRoboticsFactory), queue.QueuedLevel(bid::kNaniteFactory),
-                                    queue.QueuedLevel(bid::kResearchLab)};
-    const int64_t time = ItemRowTime(bid, metal, crystal, facilities, form.document.StartPlanet().inputs);
-
-    // Whole energy at level L, and the capacity that level L + 1 will have:
-    // the row describes the upgrade to L.
-    if (layout->extra == ExtraValue::Energy)
-        row->ExtraLabel->setText(Number(ItemEnergy(bid, level)));
-    else if (layout->extra == ExtraValue::Capacity)
-        row->ExtraLabel->setText(Number(StorageCapacityInThousands(int64_t{level} + 1)) + QLatin1Char('k'));
+    const ItemRowFigures figures = ItemRowFiguresOf(form.queue, form.document.StartPlanet(), bid, level, form.platform);
+    if (row->ExtraLabel)
+        row->ExtraLabel->setText(Text(figures.extraText));
     if (row->MetalLabel)
-        row->MetalLabel->setText(Number(metal));
+        row->MetalLabel->setText(Text(figures.costTexts[0]));
     if (row->CrystalLabel)
-        row->CrystalLabel->setText(Number(crystal));
+        row->CrystalLabel->setText(Text(figures.costTexts[1]));
     if (row->DeuteriumLabel)
-        row->DeuteriumLabel->setText(Number(costs[2]));
-    row->TimeLabel->setText(QString::fromStdString(FormatDuration(time)));
+        row->DeuteriumLabel->setText(Text(figures.costTexts[2]));
+    row->TimeLabel->setText(Text(figures.time));
     row->LevelLabel->setText(Number(level));
 }
 
@@ -84,9 +74,7 @@ void RefreshItemRows(MainForm &form)
     for (const CatalogueItem &item : ItemCatalogue()) {
         if (!HasItemRow(item.bid))
             continue;
-        const int32_t queued = form.queue.QueuedLevel(item.bid);
-        const int32_t next = queued < std::numeric_limits<int32_t>::max() ? queued + 1 : queued;
-        ShowItemDetails(form, item.bid, next);
+        ShowItemDetails(form, item.bid, NextItemLevel(form.queue, item.bid));
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Which item each row of the two item panels shows, with its button picture
-// and its extra value.
+// Which item each row of the two item panels shows, with its button picture;
+// what it shows beside its level is the core's ItemRowExtraOf.
 
 #include "ui/MainForm.h"
 
@@ -9,12 +9,9 @@
 
 namespace korvelin {
 
-enum class ExtraValue { None, Energy, Capacity };
-
 struct ItemRowLayout {
     int32_t bid;
     int bitmapNumber; // ZMAINFORM_BUTTON<n>_IMAGE
-    ExtraValue extra;
 };
 
 // Rows 0-12 of the buildings panel, then rows 0-12 of the research panel.

@@ -1,3 +1,4 @@
+#include "plan/ItemRowFigures.h"
 #include "rules/ItemCatalogue.h"
 #include "ui/FormBuilders.h"
 #include "ui/ItemRowTable.h"
@@ -56,8 +57,8 @@ void BuildItemRow(GroupBox *panel, int r, const ItemRowLayout &layout, ItemRow &
     RowLabels labels(panel, ItemRowColor(r));
     row.NameLabel = labels.Add(caption.c_str(), 48, y, 161, 17);
     row.LevelLabel = labels.AddValue("L", 248, 264, y, 9, 30);
-    if (layout.extra != ExtraValue::None) {
-        const char *extraCaption = layout.extra == ExtraValue::Energy ? "E" : "C";
+    if (const ItemRowExtra extra = ItemRowExtraOf(layout.bid); extra != ItemRowExtra::None) {
+        const char *extraCaption = extra == ItemRowExtra::Energy ? "E" : "C";
         row.ExtraLabel = labels.AddValue(extraCaption, 344, 360, y - 3, 14, 85, &row.ExtraCaptionLabel);
     }
     if (BaseCost(index, kMetal) != 0)

@@ -153,8 +153,7 @@ void NextView::AddSelected()
     std::vector<LoadedEntry> entries;
     for (const QueueEntry &entry : advice::EntriesWithRow(form_.queue, position_, row))
         entries.push_back({entry.bid, entry.level});
-    form_.document.ReplacePlan(entries, std::nullopt, std::nullopt, std::nullopt,
-                               QString::fromStdString(advice::AddRowDescription(row)));
+    form_.document.ReplacePlan(entries, std::nullopt, QString::fromStdString(advice::AddRowDescription(row)));
     PlayAll(form_);
 }
 
@@ -197,7 +196,9 @@ void GrowPlan(MainForm &form, const OptimizeOptions &options)
     std::vector<LoadedEntry> entries;
     for (const QueueEntry &entry : result.plan)
         entries.push_back({entry.bid, entry.level});
-    form.document.ReplacePlan(entries, std::nullopt, std::nullopt, std::nullopt, QStringLiteral("Grow"));
+    form.document.ReplacePlan(
+        entries, std::nullopt,
+        QString::fromUtf8(kGrowPlanDescription.data(), static_cast<qsizetype>(kGrowPlanDescription.size())));
     PlayAll(form);
 }
 

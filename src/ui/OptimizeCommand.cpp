@@ -2,6 +2,7 @@
 
 #include "optimize/OptimizeSummary.h"
 #include "optimize/OrderSearch.h"
+#include "plan/Plan.h"
 #include "plan/QuestionTexts.h"
 #include "ui/MainForm.h"
 #include "ui/PlanetInputs.h"
@@ -35,7 +36,9 @@ void ApplyOrder(MainForm &form, const std::vector<QueueEntry> &order)
     entries.reserve(order.size());
     for (const QueueEntry &entry : order)
         entries.push_back({entry.bid, entry.level});
-    form.document.ReplacePlan(entries, std::nullopt, std::nullopt, std::nullopt, QStringLiteral("Apply Order"));
+    form.document.ReplacePlan(
+        entries, std::nullopt,
+        QString::fromUtf8(kApplyOrderDescription.data(), static_cast<qsizetype>(kApplyOrderDescription.size())));
     PlayAll(form);
 }
 
@@ -58,11 +61,10 @@ void OptimizeQueue(MainForm &form)
         form.platform.ShowMessage("No admissible order: " + NoOrderReason(result, entries));
         return;
     }
-    const bool better = !result.inputAdmissible || result.afterTotal < result.beforeTotal;
-    if (!better) {
-        // Only a complete search can say that nothing shorter exists.
-        form.platform.ShowMessage(result.provenOptimal ? "This order is already the shortest."
-                                                       : "No shorter order was found.");
+    if (const std::string nothingBetter = OrderSearchNothingBetter(result.beforeTotal, result.afterTotal,
+                                                                   result.inputAdmissible, result.provenOptimal);
+        !nothingBetter.empty()) {
+        form.platform.ShowMessage(nothingBetter);
         return;
     }
     if (AskToApply(form, result))

@@ -2,7 +2,6 @@
 
 #include "plan/Plan.h"
 #include "rules/ItemCatalogue.h"
-#include "util/ParseInt.h"
 
 #include <QUndoCommand>
 
@@ -102,16 +101,11 @@ class MoveStep : public QUndoCommand {
 struct PlanSnapshot {
     std::vector<QueueEntry> entries;
     Planet planet;
-    QString temperatureText;
-    QString satellitesText;
 
     static PlanSnapshot Of(const PlanDocument &document)
     {
         const BuildQueue &queue = document.Queue();
-        return {{queue.Entries().begin(), queue.Entries().end()},
-                document.StartPlanet(),
-                document.TemperatureText(),
-                document.SatellitesText()};
+        return {{queue.Entries().begin(), queue.Entries().end()}, document.StartPlanet()};
     }
 };
 
@@ -129,8 +123,6 @@ class ReplaceStep : public QUndoCommand {
     {
         document_.PutPlanet(plan.planet);
         document_.Queue().Assign(plan.entries);
-        document_.PutTemperatureText(plan.temperatureText);
-        document_.PutSatellitesText(plan.satellitesText);
         document_.Announce({PlanChangeKind::Replaced, 0});
     }
 
@@ -170,14 +162,12 @@ void PlanDocument::MoveEntry(int32_t index, int32_t neighbour)
 }
 
 void PlanDocument::ReplacePlan(std::span<const LoadedEntry> entries, const std::optional<Planet> &planet,
-                               const std::optional<QString> &temperatureText,
-                               const std::optional<QString> &satellitesText, const QString &actionText)
+                               const QString &actionText)
 {
     BuildQueue loaded;
     ApplyLoadedQueue(loaded, entries);
     const PlanEdit edit = ReplaceEntries(plan_, loaded.Entries(), planet, actionText.toStdString());
-    PlanSnapshot after{edit.plan.Entries(), edit.plan.planet, temperatureText.value_or(temperatureText_),
-                       satellitesText.value_or(satellitesText_)};
+    PlanSnapshot after{edit.plan.Entries(), edit.plan.planet};
     undoStack_.push(new ReplaceStep(*this, std::move(after), Described(edit)));
 }
 
@@ -205,53 +195,34 @@ std::optional<std::string> PlanDocument::BuiltUpToHere(int32_t line, const std::
     return std::nullopt;
 }
 
-void PlanDocument::SetTemperatureText(const QString &text)
+void PlanDocument::SetMaxTemperature(int32_t value)
 {
-    if (text == temperatureText_)
+    if (value == plan_.planet.inputs.maxTemperature)
         return;
-    temperatureText_ = text;
-    plan_.planet.inputs.maxTemperature = ParseInt(text.toStdString());
+    plan_.planet.inputs.maxTemperature = value;
     temperatureTyped_ = true;
     UpdateModified();
 }
 
-void PlanDocument::SetSatellitesText(const QString &text)
+void PlanDocument::SetSatellites(int32_t value)
 {
-    if (text == satellitesText_)
+    if (value == plan_.planet.inputs.satellites)
         return;
-    satellitesText_ = text;
-    plan_.planet.inputs.satellites = ParseInt(text.toStdString());
+    plan_.planet.inputs.satellites = value;
     satellitesTyped_ = true;
     UpdateModified();
-}
-
-void PlanDocument::PutTemperatureText(const QString &text)
-{
-    // The number follows the text even when the text stays: the planet put
-    // before it may have brought another.
-    plan_.planet.inputs.maxTemperature = ParseInt(text.toStdString());
-    if (text == temperatureText_)
-        return;
-    temperatureText_ = text;
-    emit TemperatureTextReplaced(text);
-}
-
-void PlanDocument::PutSatellitesText(const QString &text)
-{
-    plan_.planet.inputs.satellites = ParseInt(text.toStdString());
-    if (text == satellitesText_)
-        return;
-    satellitesText_ = text;
-    emit SatellitesTextReplaced(text);
 }
 
 void PlanDocument::PutPlanet(const Planet &planet)
 {
     if (planet == plan_.planet)
         return;
+    const bool inputsChanged = planet.inputs != plan_.planet.inputs;
     plan_.planet = planet;
     plan_.queue.SetStartLevels(planet.startLevels);
     emit PlanetChanged();
+    if (inputsChanged)
+        emit InputsReplaced();
 }
 
 void PlanDocument::MarkSaved()

@@ -1,6 +1,6 @@
 #pragma once
-// The plan the window edits: the build queue, the planet it starts from and
-// the maximum temperature and satellite texts, with the undo stack and the
+// The plan the window edits: the build queue and the planet it starts from,
+// its temperature and satellites included, with the undo stack and the
 // modified flag. Every change of the plan goes
 // through here as an undo step and is announced by one signal, which the list,
 // the item rows, the summary block, the buttons and the caption follow.
@@ -52,10 +52,7 @@ class PlanDocument : public QObject {
     // The plan as the core's edits take it.
     Plan &Value() { return plan_; }
     const Plan &Value() const { return plan_; }
-    const QString &TemperatureText() const { return temperatureText_; }
-    const QString &SatellitesText() const { return satellitesText_; }
-    // The whole planet, the temperature and satellites as the numbers of
-    // the texts.
+    // The whole planet, the temperature and satellites included.
     const Planet &StartPlanet() const { return plan_.planet; }
 
     // Each edit is one undo step named by the core edit's description ("Delete
@@ -65,10 +62,9 @@ class PlanDocument : public QObject {
     void RemoveEntry(int32_t index);
     // Exchanges entry `index` with its neighbour `index ± 1`.
     void MoveEntry(int32_t index, int32_t neighbour);
-    // Replaces the queue as a load does (fresh order stamps), and the
-    // planet, the temperature text and the satellite text when given.
+    // Replaces the queue as a load does (fresh order stamps), and the whole
+    // planet when given.
     void ReplacePlan(std::span<const LoadedEntry> entries, const std::optional<Planet> &planet,
-                     const std::optional<QString> &temperatureText, const std::optional<QString> &satellitesText,
                      const QString &actionText);
     // A new start (levels, stock, speed) as one step. The entries of an item
     // whose start level changed are renumbered start + 1, start + 2, … in
@@ -82,8 +78,8 @@ class PlanDocument : public QObject {
 
     // What the user typed into the temperature or satellite edit: part of
     // the plan that a save writes, but not an undo step.
-    void SetTemperatureText(const QString &text);
-    void SetSatellitesText(const QString &text);
+    void SetMaxTemperature(int32_t value);
+    void SetSatellites(int32_t value);
 
     QUndoStack &UndoStack() { return undoStack_; }
     // Changed since start-up or the last load or save.
@@ -96,16 +92,13 @@ class PlanDocument : public QObject {
 
     // Used by the undo steps.
     void Announce(const PlanChange &change) { emit Changed(change); }
-    void PutTemperatureText(const QString &text);
-    void PutSatellitesText(const QString &text);
     void PutPlanet(const Planet &planet);
 
   signals:
     void Changed(korvelin::PlanChange change);
-    // The temperature or satellite text changed through an undo step; the
-    // edit follows.
-    void TemperatureTextReplaced(const QString &text);
-    void SatellitesTextReplaced(const QString &text);
+    // The temperature or satellites changed through an undo step; the edits
+    // follow.
+    void InputsReplaced();
     // The start changed; announced before the Changed that goes with it.
     void PlanetChanged();
     void ModifiedChanged(bool modified);
@@ -113,12 +106,7 @@ class PlanDocument : public QObject {
   private:
     void UpdateModified();
 
-    // The core's plan value. Its temperature and satellites are the numbers
-    // of the texts below, which stay for the file: a save writes the text's
-    // number as typed.
     Plan plan_;
-    QString temperatureText_ = QStringLiteral("0");
-    QString satellitesText_ = QStringLiteral("0");
     QUndoStack undoStack_;
     bool temperatureTyped_ = false;
     bool satellitesTyped_ = false;

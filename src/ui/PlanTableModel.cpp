@@ -1,7 +1,6 @@
 #include "ui/PlanTableModel.h"
 
-#include "ui/ItemNames.h"
-#include "util/FormatDuration.h"
+#include "report/PlanTable.h"
 
 #include <QApplication>
 #include <QColor>
@@ -47,24 +46,29 @@ constexpr std::array<ColumnInfo, PlanTableModel::ColumnCount> kColumns = {{
 // Beyond this the clock has left any calendar; QDateTime would overflow.
 constexpr int64_t kLatestDateSeconds = int64_t{1} << 40;
 
-QString Duration(int64_t seconds)
-{
-    return QString::fromStdString(FormatDuration(seconds));
-}
-
 // Soft tints that keep the text readable in light and dark palettes alike.
 const QColor kEnergyShortTint(255, 196, 64, 90);
 const QColor kNoDeuteriumTint(230, 60, 60, 90);
+
+// The core's column of a column of ours; the dates are the window's own.
+std::optional<report::TableColumn> CoreColumn(int column)
+{
+    if (column >= PlanTableModel::LineColumn && column <= PlanTableModel::EndColumn)
+        return static_cast<report::TableColumn>(column);
+    if (column >= PlanTableModel::WaitMetalColumn && column < PlanTableModel::ColumnCount)
+        return static_cast<report::TableColumn>(column - 2);
+    return std::nullopt;
+}
 
 } // namespace
 
 PlanTableModel::PlanTableModel(QObject *parent) : QAbstractTableModel(parent) {}
 
-void PlanTableModel::SetRows(std::vector<EntryEvaluation> rows)
+void PlanTableModel::SetRows(std::vector<EntryEvaluation> rows, const BuildQueue &queue, const Planet &planet)
 {
     beginResetModel();
     rows_ = std::move(rows);
-    planRows_ = report::MakePlanRows(rows_);
+    planRows_ = report::MakeTableRows(queue, planet, rows_);
     summary_ = report::SummarizePlan(rows_, planRows_);
     endResetModel();
 }
@@ -108,90 +112,22 @@ QString PlanTableModel::DateText(int64_t seconds) const
 QString PlanTableModel::DisplayText(int row, int column) const
 {
     const EntryEvaluation &r = rows_[static_cast<size_t>(row)];
-    const report::PlanRow &p = planRows_[static_cast<size_t>(row)];
-    switch (column) {
-    case LineColumn:
-        return QString::number(int64_t{r.index} + 1);
-    case ItemColumn:
-        return ItemName(r.bid, english_);
-    case LevelColumn:
-        return QString::number(r.level);
-    case StartColumn:
-        return Duration(p.start);
-    case EndColumn:
-        return Duration(r.total);
-    case StartDateColumn:
-        return DateText(p.start);
-    case EndDateColumn:
+    if (column == StartDateColumn)
+        return DateText(planRows_[static_cast<size_t>(row)].start);
+    if (column == EndDateColumn)
         return DateText(r.total);
-    case WaitMetalColumn:
-    case WaitCrystalColumn:
-    case WaitDeuteriumColumn:
-        return Duration(r.waits[static_cast<size_t>(column - WaitMetalColumn)]);
-    case BuildTimeColumn:
-        return Duration(r.buildTime);
-    case StepColumn:
-        return Duration(r.step);
-    case SetByColumn: {
-        const std::string_view cause = report::StepCauseName(p.cause);
-        return QString::fromLatin1(cause.data(), static_cast<qsizetype>(cause.size()));
-    }
-    case StockMetalColumn:
-    case StockCrystalColumn:
-    case StockDeuteriumColumn:
-        return QString::number(r.stockAfter[static_cast<size_t>(column - StockMetalColumn)]);
-    case MetalPerHourColumn:
-        return QString::number(r.economy.metalPerHour);
-    case CrystalPerHourColumn:
-        return QString::number(r.economy.crystalPerHour);
-    case DeuteriumPerHourColumn:
-        return QString::number(r.economy.deuteriumPerHour);
-    case EnergyBalanceColumn:
-        return QString::number(r.economy.energyBalance);
-    case ProductionFactorColumn:
-        return QString::number(r.economy.productionFactor);
-    default:
+    const std::optional<report::TableColumn> cell = CoreColumn(column);
+    if (!cell)
         return QString();
-    }
+    return QString::fromStdString(report::CellText(r, planRows_[static_cast<size_t>(row)], *cell, english_));
 }
 
 std::optional<int64_t> PlanTableModel::Number(int row, int column) const
 {
-    const EntryEvaluation &r = rows_[static_cast<size_t>(row)];
-    switch (column) {
-    case LineColumn:
-        return int64_t{r.index} + 1;
-    case LevelColumn:
-        return r.level;
-    case StartColumn:
-        return planRows_[static_cast<size_t>(row)].start;
-    case EndColumn:
-        return r.total;
-    case WaitMetalColumn:
-    case WaitCrystalColumn:
-    case WaitDeuteriumColumn:
-        return r.waits[static_cast<size_t>(column - WaitMetalColumn)];
-    case BuildTimeColumn:
-        return r.buildTime;
-    case StepColumn:
-        return r.step;
-    case StockMetalColumn:
-    case StockCrystalColumn:
-    case StockDeuteriumColumn:
-        return r.stockAfter[static_cast<size_t>(column - StockMetalColumn)];
-    case MetalPerHourColumn:
-        return r.economy.metalPerHour;
-    case CrystalPerHourColumn:
-        return r.economy.crystalPerHour;
-    case DeuteriumPerHourColumn:
-        return r.economy.deuteriumPerHour;
-    case EnergyBalanceColumn:
-        return r.economy.energyBalance;
-    case ProductionFactorColumn:
-        return r.economy.productionFactor;
-    default:
+    const std::optional<report::TableColumn> cell = CoreColumn(column);
+    if (!cell)
         return std::nullopt;
-    }
+    return report::CellNumber(rows_[static_cast<size_t>(row)], planRows_[static_cast<size_t>(row)], *cell);
 }
 
 std::optional<std::pair<int, int>> PlanTableModel::ExtremeRows(int column) const
@@ -234,7 +170,7 @@ QVariant PlanTableModel::data(const QModelIndex &index, int role) const
     case Qt::BackgroundRole:
         if (p.marks & report::kNoDeuterium)
             return kNoDeuteriumTint;
-        if (p.marks & report::kEnergyShort)
+        if (p.marks & (report::kEnergyShort | report::kPlanProblem))
             return kEnergyShortTint;
         return {};
     case Qt::DecorationRole:

@@ -1,11 +1,13 @@
 #pragma once
 // The plan table's model: one row per entry of the walk "Calculate" makes,
-// with the core's figures (start, what set the step, marks) beside it. The
+// with the core's cells (start, what set the step, marks) beside it. The
 // cells are written when the view asks for them, so a plan of thousands of
 // entries costs one reset, not a text per cell.
 
+#include "queue/BuildQueue.h"
 #include "queue/Timeline.h"
 #include "report/PlanRows.h"
+#include "rules/Planet.h"
 
 #include <QAbstractTableModel>
 #include <QDateTime>
@@ -46,8 +48,8 @@ class PlanTableModel : public QAbstractTableModel {
 
     explicit PlanTableModel(QObject *parent = nullptr);
 
-    // The walk's rows; one reset of the model.
-    void SetRows(std::vector<EntryEvaluation> rows);
+    // The walk's rows of `queue` from `planet`; one reset of the model.
+    void SetRows(std::vector<EntryEvaluation> rows, const BuildQueue &queue, const Planet &planet);
     void SetEnglishNames(bool english);
     // The date and time the plan's clock starts at.
     void SetStartsAt(const QDateTime &startsAt);

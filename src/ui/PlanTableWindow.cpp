@@ -147,7 +147,8 @@ void PlanTableWindow::Update()
     updatePending_ = false;
     stale_ = false;
     selecting_ = true; // the reset drops the selection; the list keeps its own
-    Model->SetRows(WalkForChart(form_.queue, CurrentPlanet(form_)));
+    const Planet planet = CurrentPlanet(form_);
+    Model->SetRows(WalkForChart(form_.queue, planet), form_.queue, planet);
     selecting_ = false;
     SummaryLabel->setText(QString::fromStdString(report::SummaryText(Model->Summary())));
     // Later, only wider: a longer plan's figures need room, and the user's

@@ -4,8 +4,11 @@
 #include "ui/ItemDetails.h"
 #include "ui/MainForm.h"
 #include "ui/QueueView.h"
+#include "util/ParseInt.h"
 
 #include <QSignalBlocker>
+
+#include <utility>
 
 namespace korvelin {
 
@@ -57,23 +60,35 @@ void SetQueueButtonStates(MainForm &form)
 
 namespace {
 
-// The typed text goes into the plan while its number is in range; past the
-// range the edit goes back to the plan's text and the notice line says why,
+// The typed text's number goes into the plan while it is in range; past the
+// range the edit goes back to the plan's number and the notice line says why,
 // so a number is never wrapped or cut into another one behind the user's back.
 void FollowTypedNumber(MainForm &form, Edit *edit, std::string_view field, const InputRange &range,
-                       const QString &(PlanDocument::*current)() const, void (PlanDocument::*set)(const QString &))
+                       int32_t PlanetInputs::*input, void (PlanDocument::*set)(int32_t))
 {
     QObject::connect(edit, &QLineEdit::textChanged, &form.document,
-                     [&form, edit, field, range, current, set](const QString &text) {
+                     [&form, edit, field, range, input, set](const QString &text) {
                          const CheckedNumber checked = ReadTextInRange(field, range, text.toStdString());
                          if (checked.error) {
                              form.platform.ShowNotice(QString::fromStdString(*checked.error));
                              const QSignalBlocker quiet(edit);
-                             edit->setText((form.document.*current)());
+                             edit->setText(QString::number(form.document.StartPlanet().inputs.*input));
                              return;
                          }
-                         (form.document.*set)(text);
+                         (form.document.*set)(ParseInt(text.toStdString()));
                      });
+}
+
+// An undo step's temperature and satellites, in edits that show another
+// number; an edit that shows the plan's number keeps its text as typed.
+void ShowInputs(MainForm &form)
+{
+    const PlanetInputs &inputs = form.document.StartPlanet().inputs;
+    for (const auto &[edit, value] : {std::pair{form.MaxTemperatureEdit, inputs.maxTemperature},
+                                      std::pair{form.SatelliteCountEdit, inputs.satellites}}) {
+        if (ParseInt(edit->text().toStdString()) != value)
+            edit->setText(QString::number(value));
+    }
 }
 
 } // namespace
@@ -84,12 +99,11 @@ void FollowPlan(MainForm &form)
     QWidget *window = form.window.get();
     QObject::connect(&document, &PlanDocument::Changed, window,
                      [&form](const PlanChange &change) { ShowChange(form, change); });
-    QObject::connect(&document, &PlanDocument::TemperatureTextReplaced, form.MaxTemperatureEdit, &QLineEdit::setText);
+    QObject::connect(&document, &PlanDocument::InputsReplaced, window, [&form] { ShowInputs(form); });
     FollowTypedNumber(form, form.MaxTemperatureEdit, kTemperatureField, kTemperatureRange,
-                      &PlanDocument::TemperatureText, &PlanDocument::SetTemperatureText);
-    QObject::connect(&document, &PlanDocument::SatellitesTextReplaced, form.SatelliteCountEdit, &QLineEdit::setText);
-    FollowTypedNumber(form, form.SatelliteCountEdit, kSatellitesField, kSatellitesRange, &PlanDocument::SatellitesText,
-                      &PlanDocument::SetSatellitesText);
+                      &PlanetInputs::maxTemperature, &PlanDocument::SetMaxTemperature);
+    FollowTypedNumber(form, form.SatelliteCountEdit, kSatellitesField, kSatellitesRange, &PlanetInputs::satellites,
+                      &PlanDocument::SetSatellites);
     // A new start is shown as start-up shows the first one: the summary block
     // at position 0 holds the start stock until the next walk.
     QObject::connect(&document, &PlanDocument::PlanetChanged, window,

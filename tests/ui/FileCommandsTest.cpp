@@ -207,16 +207,25 @@ TEST_F(FileCommandsTest, ValueOutOfRangeRefusesTheFileAndKeepsThePlan)
     EXPECT_EQ(form->document.StartPlanet().inputs.economySpeed, 1);
 }
 
-TEST_F(FileCommandsTest, TemperatureValueIsSingleByteTextCutToTheEditLength)
+// The plan keeps the number an edit would read from the value, and the edit
+// shows that number.
+TEST_F(FileCommandsTest, TemperatureValueIsReadAsTheEditReadsIt)
 {
     const QString path = PathOf(QStringLiteral("q.bql"));
-    WriteBytes(path, kHeader + "Temperature=\xcc-5 x\r\n##BUILD##\r\n");
-    Open(path);
-    EXPECT_EQ(form->MaxTemperatureEdit->text(), QStringLiteral("М-5 x"));
-
-    WriteBytes(path, kHeader + "Temperature=-5" + std::string(1u << 20, 'x') + "\r\n##BUILD##\r\n");
-    Open(path);
-    EXPECT_EQ(form->MaxTemperatureEdit->text().size(), form->MaxTemperatureEdit->maxLength());
+    const struct {
+        std::string value;
+        int32_t number;
+    } cases[] = {
+        {"-5" + std::string(1u << 20, 'x'), -5},
+        {"\xcc-5 x", 0},
+        {"+12 x", 12},
+    };
+    for (const auto &c : cases) {
+        WriteBytes(path, kHeader + "Temperature=" + c.value + "\r\n##BUILD##\r\n");
+        Open(path);
+        EXPECT_EQ(form->document.StartPlanet().inputs.maxTemperature, c.number);
+        EXPECT_EQ(form->MaxTemperatureEdit->text(), QString::number(c.number));
+    }
 }
 
 TEST_F(FileCommandsTest, UnknownBidLinesAreReportedAndSkipped)

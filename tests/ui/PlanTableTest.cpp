@@ -115,12 +115,14 @@ TEST_F(PlanTableTest, RowsAreTheWalkAndTheCsvIsTheReportsByteForByte)
 
 TEST_F(PlanTableTest, MarkedRowsSayWhyAndAFailedSaveShowsTheErrorBox)
 {
-    // Espionage before any synthesizer: deuterium that never comes; then
-    // mines that outgrow one power plant: energy short.
+    // Espionage before any synthesizer or lab: deuterium that never comes
+    // and a requirement not met; then mines that outgrow one power plant:
+    // energy short.
     Click({106, 1, 1, 1, 4, 1, 2, 2});
     PlanTableWindow &table = Open();
     EXPECT_EQ(Cell(table, 0, PlanTableModel::ItemColumn, Qt::ToolTipRole).toStdString(),
-              "Costs 200 deuterium, but deuterium production is 0 per hour: Build is Corrupted - FixItPlz");
+              "Costs 200 deuterium, but deuterium production is 0 per hour: Build is Corrupted - FixItPlz\n"
+              "needs Research Lab 3");
     int marked = 1;
     for (int row = 1; row < table.Model->rowCount(); ++row) {
         const EconomyFigures &economy = table.Model->Rows()[static_cast<size_t>(row)].economy;

@@ -150,11 +150,34 @@ val Goal(const GoalRequest &request, const val &progress)
     }));
 }
 
+// A queue that breaks the tree or a store is no plan to compare with.
+GoalAnswer GoalAnswerOf(const GoalOutcome &outcome)
+{
+    return {outcome.currentReachesGoal && outcome.currentKeepsLimits,
+            outcome.currentTotal,
+            outcome.total,
+            outcome.entries,
+            outcome.added,
+            outcome.addedList};
+}
+
 // The window's question after Goal…, from the worker's typed answer.
 std::string GoalQuestion(const GoalOutcome &outcome)
 {
-    return ReplaceByGoalQuestion({outcome.currentReachesGoal && outcome.currentKeepsLimits, outcome.currentTotal,
-                                  outcome.total, outcome.entries, outcome.added, outcome.addedList});
+    return ReplaceByGoalQuestion(GoalAnswerOf(outcome));
+}
+
+// What the page tells instead of asking when a search's answer is not worth
+// offering; empty when the question follows.
+std::string OrderNothingBetter(const SearchOutcome &outcome)
+{
+    return OrderSearchNothingBetter(outcome.beforeTotal, outcome.afterTotal, outcome.inputAdmissible,
+                                    outcome.provenOptimal);
+}
+
+std::string GoalNothingBetter(const GoalOutcome &outcome)
+{
+    return GoalSearchNothingBetter(GoalAnswerOf(outcome), outcome.currentAdmissible, outcome.provenOptimal);
 }
 
 std::string Version()
@@ -332,5 +355,7 @@ EMSCRIPTEN_BINDINGS(korvelin)
     emscripten::function("formatDuration", &FormatDuration);
     emscripten::function("applyOrderQuestion", &ApplyOrderQuestion);
     emscripten::function("replaceByGoalQuestion", &GoalQuestion);
+    emscripten::function("orderNothingBetter", &OrderNothingBetter);
+    emscripten::function("goalNothingBetter", &GoalNothingBetter);
     emscripten::function("version", &Version);
 }

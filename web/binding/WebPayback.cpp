@@ -56,7 +56,7 @@ EditResult WebPlan::ApplyGrowth(const std::string &order)
             return {{}, "The search's answer names no item with BID " + std::to_string(e.bid) + "."};
         entries.push_back(e);
     }
-    return Take(ReplaceEntries(plan_, entries, std::nullopt, "Grow"));
+    return Take(ReplaceEntries(plan_, entries, std::nullopt, std::string(kGrowPlanDescription)));
 }
 
 } // namespace korvelin::web

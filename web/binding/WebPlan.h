@@ -7,7 +7,7 @@
 #include "plan/Plan.h"
 #include "queue/BuildQueue.h"
 #include "queue/Timeline.h"
-#include "report/PlanRows.h"
+#include "report/PlanTable.h"
 #include "rules/Planet.h"
 
 #include <cstdint>
@@ -184,7 +184,7 @@ class WebPlan {
 
     Plan plan_;
     std::vector<EntryEvaluation> rows_;
-    std::vector<report::PlanRow> planRows_;
+    report::PlanTable table_;
     std::vector<std::string> messages_;
     uint64_t moreMessages_ = 0;
     // What the rows were walked from, and the clock after the last of them.

@@ -1,15 +1,11 @@
 // The figures the page's views show, from the walk's rows and the queue.
 #include "WebPlan.h"
 
-#include "report/PlanRows.h"
+#include "plan/ItemRowFigures.h"
+#include "report/PlanTable.h"
 #include "report/ReportWriter.h"
-#include "rules/ItemCatalogue.h"
-#include "rules/Production.h"
-#include "rules/UpgradeCost.h"
-#include "util/FormatDuration.h"
 
 #include <algorithm>
-#include <limits>
 #include <sstream>
 
 namespace korvelin::web {
@@ -58,7 +54,7 @@ void WebPlan::Walk()
     if (!appended) {
         from = 0;
         rows_.clear();
-        planRows_.clear();
+        table_ = report::PlanTable(plan_.planet);
         messages_.clear();
         moreMessages_ = 0;
         ResetTimeline(walkState_, plan_.planet.startStock);
@@ -72,13 +68,7 @@ void WebPlan::Walk()
         if (const auto evaluation = AdvanceTimeline(plan_.queue, static_cast<int32_t>(i), walkState_, source, messages))
             rows_.push_back(*evaluation);
     }
-    // The new rows' marks; each row starts where the one before it ended.
-    const size_t known = planRows_.size();
-    std::vector<report::PlanRow> added = report::MakePlanRows(std::span<const EntryEvaluation>(rows_).subspan(known));
-    for (report::PlanRow &row : added) {
-        row.start = planRows_.empty() ? 0 : rows_[planRows_.size() - 1].total;
-        planRows_.push_back(std::move(row));
-    }
+    table_.Extend(plan_.queue, rows_);
     walked_.assign(entries.begin(), entries.end());
     walkedPlanet_ = plan_.planet;
 }
@@ -100,39 +90,42 @@ std::string WebPlan::ReportCsv() const
 
 std::string WebPlan::SummaryText() const
 {
-    return report::SummaryText(report::SummarizePlan(rows_, planRows_));
+    return report::SummaryText(report::SummarizePlan(rows_, table_.Rows()));
 }
 
 std::vector<TableRowView> WebPlan::TableRows(int32_t first, int32_t count, bool englishNames) const
 {
-    const auto [begin, end] = Window(std::min(rows_.size(), planRows_.size()), first, count);
+    const std::vector<report::PlanRow> &planRows = table_.Rows();
+    const auto [begin, end] = Window(std::min(rows_.size(), planRows.size()), first, count);
     std::vector<TableRowView> out;
     out.reserve(end - begin);
     for (size_t i = begin; i < end; ++i) {
         const EntryEvaluation &r = rows_[i];
-        const report::PlanRow &p = planRows_[i];
+        const auto cell = [&r, &p = planRows[i], englishNames](report::TableColumn column) {
+            return report::CellText(r, p, column, englishNames);
+        };
+        using enum report::TableColumn;
         TableRowView v;
         v.line = r.index + 1;
-        v.name = NameOf(r.bid, englishNames);
+        v.name = cell(Item);
         v.level = r.level;
-        v.start = FormatDuration(p.start);
-        v.end = FormatDuration(r.total);
-        v.waitMetal = FormatDuration(r.waits[0]);
-        v.waitCrystal = FormatDuration(r.waits[1]);
-        v.waitDeuterium = FormatDuration(r.waits[2]);
-        v.build = FormatDuration(r.buildTime);
-        v.step = FormatDuration(r.step);
-        v.cause = std::string(report::StepCauseName(p.cause));
-        v.metal = std::to_string(r.stockAfter[0]);
-        v.crystal = std::to_string(r.stockAfter[1]);
-        v.deuterium = std::to_string(r.stockAfter[2]);
-        v.metalPerHour = std::to_string(r.economy.metalPerHour);
-        v.crystalPerHour = std::to_string(r.economy.crystalPerHour);
-        v.deuteriumPerHour = std::to_string(r.economy.deuteriumPerHour);
-        v.energy = std::to_string(r.economy.energyBalance);
-        v.factor = std::to_string(r.economy.productionFactor);
-        v.mark = p.reason;
-        std::replace(v.mark.begin(), v.mark.end(), '\n', ' ');
+        v.start = cell(Start);
+        v.end = cell(End);
+        v.waitMetal = cell(WaitMetal);
+        v.waitCrystal = cell(WaitCrystal);
+        v.waitDeuterium = cell(WaitDeuterium);
+        v.build = cell(Build);
+        v.step = cell(Step);
+        v.cause = cell(SetBy);
+        v.metal = cell(StockMetal);
+        v.crystal = cell(StockCrystal);
+        v.deuterium = cell(StockDeuterium);
+        v.metalPerHour = cell(MetalPerHour);
+        v.crystalPerHour = cell(CrystalPerHour);
+        v.deuteriumPerHour = cell(DeuteriumPerHour);
+        v.energy = cell(Energy);
+        v.factor = cell(Factor);
+        v.mark = cell(Note);
         out.push_back(std::move(v));
     }
     return out;
@@ -154,32 +147,17 @@ std::vector<ItemRowView> WebPlan::ItemRows(bool englishNames) const
 {
     DiscardMessages discard;
     std::vector<ItemRowView> out;
-    for (const CatalogueItem &item : ItemCatalogue()) {
-        if (!HasItemRow(item.bid))
-            continue;
-        const int32_t queued = plan_.queue.QueuedLevel(item.bid);
-        const int32_t level = queued < std::numeric_limits<int32_t>::max() ? queued + 1 : queued;
-        const auto costs = UpgradeCosts(item.bid, level, discard);
-        // The factory and lab levels are those after the whole queue, as the
-        // window's item rows read them.
-        const FacilityLevels facilities{plan_.queue.QueuedLevel(bid::kRoboticsFactory),
-                                        plan_.queue.QueuedLevel(bid::kNaniteFactory),
-                                        plan_.queue.QueuedLevel(bid::kResearchLab)};
-        const int64_t time = ItemRowTime(item.bid, costs[0], costs[1], facilities, plan_.planet.inputs);
+    for (const ItemRowFigures &figures : AllItemRowFigures(plan_.queue, plan_.planet, discard)) {
         ItemRowView v;
-        v.bid = item.bid;
-        v.name = NameOf(item.bid, englishNames);
-        v.level = level;
-        v.metal = std::to_string(costs[0]);
-        v.crystal = std::to_string(costs[1]);
-        v.deuterium = std::to_string(costs[2]);
-        v.time = FormatDuration(time);
-        if (item.bid == bid::kMetalStorage || item.bid == bid::kCrystalStorage || item.bid == bid::kDeuteriumTank) {
-            v.extra = std::to_string(StorageCapacityInThousands(int64_t{level} + 1)) + "k";
-            v.capacity = true;
-        } else if (const int64_t energy = ItemEnergy(item.bid, level); energy != 0) {
-            v.extra = std::to_string(energy);
-        }
+        v.bid = figures.bid;
+        v.name = NameOf(figures.bid, englishNames);
+        v.level = figures.level;
+        v.metal = figures.costTexts[0];
+        v.crystal = figures.costTexts[1];
+        v.deuterium = figures.costTexts[2];
+        v.time = figures.time;
+        v.extra = figures.extraText;
+        v.capacity = figures.extra == ItemRowExtra::Capacity;
         out.push_back(std::move(v));
     }
     return out;

@@ -217,6 +217,10 @@ export interface Core {
   // The window's questions after Optimize and Goal…
   applyOrderQuestion(before: bigint, after: bigint, currentAdmissible: boolean, currentKeepsLimits: boolean): string;
   replaceByGoalQuestion(outcome: GoalOutcome): string;
+  // What to tell instead of asking when the answer is not worth offering;
+  // empty when the question follows.
+  orderNothingBetter(outcome: SearchOutcome): string;
+  goalNothingBetter(outcome: GoalOutcome): string;
   version(): string;
 }
 

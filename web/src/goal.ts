@@ -47,12 +47,9 @@ export async function planGoal(core: Core, doc: PlanDocument, runner: OptimizeRu
     await box.tell(`No admissible plan: ${outcome.reason}`);
     return;
   }
-  // A queue that breaks the tree or a store is no plan to keep.
-  const shorter = !outcome.currentReachesGoal || !outcome.currentAdmissible || !outcome.currentKeepsLimits ||
-    outcome.total < outcome.currentTotal;
-  if (!shorter) {
-    await box.tell(outcome.provenOptimal ? 'The current queue is already the fastest way to the goal.'
-      : 'No faster way to the goal was found.');
+  const nothingBetter = core.goalNothingBetter(outcome);
+  if (nothingBetter) {
+    await box.tell(nothingBetter);
     return;
   }
   if (await box.ask(core.replaceByGoalQuestion(outcome))) doc.edit(() => doc.plan.applyOrder(outcome.order, true));

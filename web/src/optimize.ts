@@ -109,8 +109,9 @@ export class OptimizeRunner {
       await box.tell(`No admissible order: ${outcome.reason}`);
       return;
     }
-    if (outcome.afterTotal >= outcome.beforeTotal && outcome.inputAdmissible) {
-      await box.tell(outcome.provenOptimal ? 'This order is already the shortest.' : 'No shorter order was found.');
+    const nothingBetter = this.core.orderNothingBetter(outcome);
+    if (nothingBetter) {
+      await box.tell(nothingBetter);
       return;
     }
     const question = this.core.applyOrderQuestion(

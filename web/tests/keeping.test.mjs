@@ -2,11 +2,12 @@
 // storage, reload, undo and share links; links and other tabs that never
 // replace a plan unseen; inputs out of range refused by name; a large plan
 // that opens and says it cannot be kept; a goal on a planet with start
-// levels that gets the complete search.
+// levels that gets the complete search; an old page that never runs a newer
+// build's worker.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync, spawnSync } from 'node:child_process';
-import { mkdtempSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { cpSync, mkdtempSync, readdirSync, readFileSync, renameSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import {
@@ -14,6 +15,7 @@ import {
   site, startBrowser,
 } from './helpers.mjs';
 import { longPlanFile } from './longplan.mjs';
+import { serve } from './serve.mjs';
 
 let browser;
 before(async () => {
@@ -261,4 +263,36 @@ test('the page, its worker and the core carry one build stamp', () => {
   assert.deepEqual(names, [`korvelin-${stamp}.js`, `korvelin-${stamp}.wasm`, `searchWorker-${stamp}.js`]);
   assert.ok(readFileSync(join(site, 'main.js'), 'utf8').includes(stamp));
   assert.ok(readFileSync(join(site, 'index.html'), 'utf8').includes(`href="korvelin-${stamp}.wasm"`));
+});
+
+test('an old page never starts a newer build\'s worker or core', async () => {
+  // A copy of the site to deploy a newer build over, without the offline
+  // copy: every file then comes from the server, as once the cache is gone.
+  const dir = mkdtempSync(join(tmpdir(), 'korvelin-site-'));
+  cpSync(site, dir, { recursive: true });
+  writeFileSync(join(dir, 'sw.js'), '');
+  const requested = [];
+  const server = await serve(dir);
+  server.on('request', (request) => requested.push(request.url));
+  const url = `http://127.0.0.1:${server.address().port}/`;
+  const page = await freshPage(browser.context, url);
+  await clickItems(page, ['Metal Mine', 'Crystal Mine', 'Solar Plant']);
+
+  // The newer build replaces the old one's files, stamp and all.
+  const stamp = /^korvelin-([0-9a-f]{12})\.js$/.exec(readdirSync(dir).find((n) => /^korvelin-[0-9a-f]{12}\.js$/.test(n)))[1];
+  const newer = stamp === 'abcdefabcdef' ? 'fedcbafedcba' : 'abcdefabcdef';
+  for (const name of readdirSync(dir).filter((n) => n.includes(stamp))) {
+    renameSync(join(dir, name), join(dir, name.replace(stamp, newer)));
+  }
+  for (const name of ['main.js', 'index.html', `searchWorker-${newer}.js`]) {
+    writeFileSync(join(dir, name), readFileSync(join(dir, name), 'utf8').replaceAll(stamp, newer));
+  }
+  requested.length = 0;
+  await page.getByRole('button', { name: 'Optimize' }).click();
+  assert.match(await searchAnswer(page), /this page is older than the site/);
+  assert.deepEqual(requested.filter((r) => r.includes(newer) || /\/(searchWorker|korvelin)\.(js|wasm)/.test(r)), []);
+  assert.ok(requested.some((r) => r.includes(`searchWorker-${stamp}.js`)), `no worker asked for: ${requested}`);
+  await closePage(page);
+  server.closeAllConnections();
+  await new Promise((resolve) => server.close(resolve));
 });

@@ -1,7 +1,7 @@
 // The web edition in Debian's Chromium against the desktop build: the CSV and
 // the walk's messages byte for byte as korvelin-report gives them, files that
-// come back as they went in, the share link, storage, the search worker and
-// a bad file.
+// come back as they went in, the share link, storage, the search worker, the
+// plan check's marks and a bad file.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync, spawnSync } from 'node:child_process';
@@ -130,6 +130,31 @@ test('undo and redo walk back and forth through the edits', async () => {
   assert.ok((await planBytes(page)).equals(full));
   await page.keyboard.press('Control+y');
   assert.equal(await page.locator('#queue li').count(), 2);
+  await closePage(page);
+});
+
+test('the table marks the rows korvelin-report --check names, with its reason in the Note and the tool tip', async () => {
+  // Computer before its lab; a metal mine whose price passes the metal storage.
+  const file = Buffer.from(['[Korvelin_0.7_BuildQueueList]', 'Temperature=35', 'Levels=1:21', '##BUILD##', '108:1:999',
+    '31:1:998', '1:22:997'].map((l) => l + '\r\n').join(''), 'latin1');
+  const path = join(mkdtempSync(join(tmpdir(), 'korvelin-web-')), 'check.bql');
+  writeFileSync(path, file);
+  const check = spawnSync(nativeReport, ['--check', path], { encoding: 'utf8' });
+  assert.equal(check.status, 1, check.stderr);
+  const named = check.stdout.split('\n').filter((l) => l).map((l) => /^(\d+)\. [^:]*: (.*)$/.exec(l));
+  assert.deepEqual(named.map((m) => m[1]), ['1', '3']);
+
+  const page = await freshPage(browser.context, browser.url);
+  await openFile(page, 'check.bql', file);
+  const rows = page.locator('#rows tr');
+  await rows.nth(2).waitFor();
+  for (const [, line, reason] of named) {
+    const row = rows.nth(Number(line) - 1);
+    assert.match(await row.getAttribute('class'), /marked/);
+    assert.ok((await row.locator('td').last().textContent()).includes(reason), line);
+    assert.ok((await row.getAttribute('title')).includes(reason), line);
+  }
+  assert.doesNotMatch(await rows.nth(1).locator('td').last().textContent(), /needs|holds/);
   await closePage(page);
 });
 
