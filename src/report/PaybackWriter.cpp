@@ -21,17 +21,20 @@ std::string PaybackWithCodes(const advice::PaybackRow &row)
     return text;
 }
 
-std::string PaybackWithNames(const advice::PaybackRow &row)
+std::string PaybackWithLevels(const advice::PaybackRow &row)
 {
-    if (row.solarLevels == 0)
-        return {};
-    std::string text = ItemLabel(bid::kSolarPlant) + " ";
+    std::string text;
     for (int32_t k = 1; k <= row.solarLevels; ++k) {
         if (k > 1)
             text += ", ";
         text += std::to_string(int64_t{row.solarFrom} + k);
     }
     return text;
+}
+
+std::string PaybackWithNames(const advice::PaybackRow &row)
+{
+    return row.solarLevels == 0 ? std::string() : ItemLabel(bid::kSolarPlant) + " " + PaybackWithLevels(row);
 }
 
 std::string PaybackDuration(const advice::PaybackRow &row)

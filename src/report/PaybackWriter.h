@@ -15,6 +15,9 @@ namespace korvelin::report {
 std::string PaybackWithCodes(const advice::PaybackRow &row);
 // "Solar Plant 5, 6", or empty for a row without solar levels.
 std::string PaybackWithNames(const advice::PaybackRow &row);
+// The added solar plant levels alone ("13, 14"), for a front end that names
+// the item in the language it shows; empty without any.
+std::string PaybackWithLevels(const advice::PaybackRow &row);
 // The payback as a duration ("1d 02:30:00"), its seconds where it passes
 // what a duration shows, or "-" where there is none.
 std::string PaybackDuration(const advice::PaybackRow &row);

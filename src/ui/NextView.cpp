@@ -125,7 +125,10 @@ void NextView::ShowAt(int32_t position)
         const advice::PaybackRow &row = rows_[i];
         const QStringList cells = {ItemName(row.bid, form_.englishItemNames),
                                    Number(row.level),
-                                   QString::fromStdString(report::PaybackWithNames(row)),
+                                   row.solarLevels == 0
+                                       ? QString()
+                                       : ItemName(bid::kSolarPlant, form_.englishItemNames) + QLatin1Char(' ') +
+                                             QString::fromStdString(report::PaybackWithLevels(row)),
                                    Number(row.price[0]),
                                    Number(row.price[1]),
                                    Number(row.price[2]),

@@ -21,7 +21,8 @@ std::vector<PaybackRowView> WebPlan::Payback(int32_t position, const std::string
         PaybackRowView v;
         v.name = NameOf(row.bid, englishNames);
         v.level = row.level;
-        v.with = report::PaybackWithNames(row);
+        v.with = row.solarLevels == 0 ? std::string()
+                                      : NameOf(bid::kSolarPlant, englishNames) + " " + report::PaybackWithLevels(row);
         v.metal = std::to_string(row.price[0]);
         v.crystal = std::to_string(row.price[1]);
         v.deuterium = std::to_string(row.price[2]);
