@@ -1,5 +1,6 @@
 #include "report/PaybackWriter.h"
 
+#include "report/TextColumns.h"
 #include "rules/ItemCatalogue.h"
 #include "util/FormatDuration.h"
 
@@ -66,20 +67,10 @@ void WritePaybackCsv(std::ostream &out, std::span<const advice::PaybackRow> rows
 
 namespace {
 
-// Characters, not bytes: an item without an English caption has a Cyrillic name.
-size_t DisplayWidth(std::string_view utf8)
-{
-    return static_cast<size_t>(
-        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 constexpr std::array<const char *, 11> kTitles{"#",         "Item",   "Level",  "With",   "Metal",  "Crystal",
                                                "Deuterium", "Gain M", "Gain K", "Gain D", "Payback"};
 // The item and the solar levels read from the left; figures from the right.
-constexpr bool LeftAligned(size_t column)
-{
-    return column == 1 || column == 3;
-}
+constexpr std::array<bool, kTitles.size()> kLeftAligned{false, true, false, true};
 
 using Cells = std::array<std::string, kTitles.size()>;
 
@@ -99,22 +90,10 @@ void WritePaybackTable(std::ostream &out, std::span<const advice::PaybackRow> ro
                          PaybackDuration(row)});
     }
     std::array<size_t, kTitles.size()> widths{};
-    for (const Cells &cells : lines) {
-        for (size_t c = 0; c < cells.size(); ++c)
-            widths[c] = std::max(widths[c], DisplayWidth(cells[c]));
-    }
-    std::string text;
-    for (const Cells &cells : lines) {
-        text.clear();
-        for (size_t c = 0; c < cells.size(); ++c) {
-            const std::string padding(widths[c] - DisplayWidth(cells[c]), ' ');
-            if (c > 0)
-                text += "  ";
-            text += LeftAligned(c) ? cells[c] + padding : padding + cells[c];
-        }
-        text += '\n';
-        out << text;
-    }
+    for (const Cells &cells : lines)
+        FitWidths(cells, widths);
+    for (const Cells &cells : lines)
+        out << AlignedLine(cells, widths, kLeftAligned);
 }
 
 } // namespace korvelin::report

@@ -1,5 +1,6 @@
 #include "report/ReportWriter.h"
 
+#include "report/TextColumns.h"
 #include "rules/ItemCatalogue.h"
 #include "util/FormatDuration.h"
 
@@ -47,14 +48,6 @@ void WriteCsv(std::ostream &out, std::span<const EntryEvaluation> rows)
 
 namespace {
 
-// Column widths count characters, not bytes: the five items without an English
-// caption are shown by their Cyrillic names.
-size_t DisplayWidth(std::string_view utf8)
-{
-    return static_cast<size_t>(
-        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 enum class Align { Left, Right };
 
 struct Column {
@@ -90,22 +83,18 @@ Cells CellsOf(const EntryEvaluation &r)
             std::to_string(r.stockAfter[2])};
 }
 
+constexpr std::array<bool, kColumnCount> LeftAlignedColumns()
+{
+    std::array<bool, kColumnCount> left{};
+    for (size_t c = 0; c < kColumnCount; ++c)
+        left[c] = kColumns[c].align == Align::Left;
+    return left;
+}
+
 void WriteCells(std::ostream &out, const Cells &cells, const std::array<size_t, kColumnCount> &widths)
 {
-    std::string line;
-    for (size_t c = 0; c < kColumnCount; ++c) {
-        const std::string padding(widths[c] - DisplayWidth(cells[c]), ' ');
-        if (c > 0)
-            line += "  ";
-        if (kColumns[c].align == Align::Right)
-            line += padding + cells[c];
-        else if (c + 1 < kColumnCount)
-            line += cells[c] + padding;
-        else
-            line += cells[c];
-    }
-    line += '\n';
-    out << line;
+    static constexpr std::array<bool, kColumnCount> kLeft = LeftAlignedColumns();
+    out << AlignedLine(cells, widths, kLeft);
 }
 
 } // namespace
@@ -114,16 +103,14 @@ void WriteTable(std::ostream &out, std::span<const EntryEvaluation> rows)
 {
     Cells header;
     std::array<size_t, kColumnCount> widths{};
-    for (size_t c = 0; c < kColumnCount; ++c) {
+    for (size_t c = 0; c < kColumnCount; ++c)
         header[c] = kColumns[c].title;
-        widths[c] = DisplayWidth(header[c]);
-    }
+    FitWidths(header, widths);
     std::vector<Cells> body;
     body.reserve(rows.size());
     for (const EntryEvaluation &r : rows) {
         body.push_back(CellsOf(r));
-        for (size_t c = 0; c < kColumnCount; ++c)
-            widths[c] = std::max(widths[c], DisplayWidth(body.back()[c]));
+        FitWidths(body.back(), widths);
     }
     WriteCells(out, header, widths);
     for (const Cells &cells : body)
