@@ -223,6 +223,17 @@ std::optional<int> StartTool(const ToolIdentity &tool, const std::string &usageE
     return std::nullopt;
 }
 
+ValueOption RatioOption(std::optional<advice::TradeRatio> &ratio)
+{
+    return {"--ratio", [&ratio](const std::string &value, std::string &error) {
+                const CheckedRatio checked = ReadTradeRatio(value);
+                if (checked.error)
+                    error = *checked.error;
+                else
+                    ratio = checked.ratio;
+            }};
+}
+
 std::vector<std::string_view> TakeFlag(std::span<const std::string_view> arguments, std::string_view flag, bool &set)
 {
     std::vector<std::string_view> rest;

@@ -3,6 +3,7 @@
 // tools share, the usage error, --help and --version, the check of the
 // extended arithmetic, and reading the queue file with the window's reader.
 
+#include "advice/TradeRatio.h"
 #include "queue/BuildQueue.h"
 #include "queue/Timeline.h"
 #include "storage/QueueFile.h"
@@ -65,6 +66,9 @@ struct ValueOption {
     std::string_view name;
     std::function<void(const std::string &value, std::string &error)> take;
 };
+
+// --ratio A:B:C, which the payback ranking and the growth plan share.
+ValueOption RatioOption(std::optional<advice::TradeRatio> &ratio);
 
 // Reads "--", --help, --version, --temperature, --satellites, --levels,
 // --stock, --speed, --rules, the tool's own options and the one queue file; any other

@@ -116,14 +116,7 @@ ParsedArguments ParseOptimizeArguments(std::span<const std::string_view> argumen
              else
                  options.growDays = days.value;
          }},
-        {"--ratio",
-         [&](const std::string &value, std::string &error) {
-             const CheckedRatio checked = ReadTradeRatio(value);
-             if (checked.error)
-                 error = *checked.error;
-             else
-                 options.ratio = checked.ratio;
-         }},
+        tools::RatioOption(options.ratio),
         {"--seed",
          [&](const std::string &value, std::string &error) {
              if (!ParseSeed(value, options.seed))

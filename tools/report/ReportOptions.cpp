@@ -55,14 +55,7 @@ ParsedArguments ParseReportArguments(std::span<const std::string_view> arguments
              else
                  error = "unknown format '" + value + "' (use table or csv)";
          }},
-        {"--ratio",
-         [&](const std::string &value, std::string &error) {
-             const CheckedRatio checked = ReadTradeRatio(value);
-             if (checked.error)
-                 error = *checked.error;
-             else
-                 options.ratio = checked.ratio;
-         }},
+        tools::RatioOption(options.ratio),
         {"--at",
          [&](const std::string &value, std::string &error) {
              const std::optional<int64_t> line = ParseWholeNumber(value);
