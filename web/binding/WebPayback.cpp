@@ -6,8 +6,6 @@
 #include "report/PaybackWriter.h"
 #include "rules/ItemCatalogue.h"
 
-#include <sstream>
-
 namespace korvelin::web {
 
 std::vector<PaybackRowView> WebPlan::Payback(int32_t position, const std::string &ratio, bool englishNames) const
@@ -49,15 +47,7 @@ EditResult WebPlan::AddPayback(int32_t position, const std::string &ratio, int32
 
 EditResult WebPlan::ApplyGrowth(const std::string &order)
 {
-    std::vector<QueueEntry> entries;
-    std::istringstream in(order);
-    QueueEntry e;
-    while (in >> e.bid >> e.level >> e.order) {
-        if (ItemIndexOf(e.bid) == -1)
-            return {{}, "The search's answer names no item with BID " + std::to_string(e.bid) + "."};
-        entries.push_back(e);
-    }
-    return Take(ReplaceEntries(plan_, entries, std::nullopt, std::string(kGrowPlanDescription)));
+    return ApplyAnswer(order, kGrowPlanDescription);
 }
 
 } // namespace korvelin::web

@@ -160,7 +160,7 @@ std::string OrderText(std::span<const QueueEntry> entries)
     return out;
 }
 
-EditResult WebPlan::ApplyOrder(const std::string &order, bool goal)
+EditResult WebPlan::ApplyAnswer(const std::string &order, std::string_view description)
 {
     std::vector<QueueEntry> entries;
     std::istringstream in(order);
@@ -170,8 +170,12 @@ EditResult WebPlan::ApplyOrder(const std::string &order, bool goal)
             return {{}, "The search's answer names no item with BID " + std::to_string(e.bid) + "."};
         entries.push_back(e);
     }
-    return Take(ReplaceEntries(plan_, entries, std::nullopt,
-                               std::string(goal ? kPlanGoalDescription : kApplyOrderDescription)));
+    return Take(ReplaceEntries(plan_, entries, std::nullopt, std::string(description)));
+}
+
+EditResult WebPlan::ApplyOrder(const std::string &order, bool goal)
+{
+    return ApplyAnswer(order, goal ? kPlanGoalDescription : kApplyOrderDescription);
 }
 
 EditResult WebPlan::Take(std::optional<PlanEdit> edit)

@@ -14,6 +14,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korvelin::web {
@@ -178,6 +179,8 @@ class WebPlan {
   private:
     // Takes the edit's plan, keeping the one before it as an undo step.
     EditResult Take(std::optional<PlanEdit> edit);
+    // A search's answer ("BID LEVEL ORDER" lines) in place of the entries.
+    EditResult ApplyAnswer(const std::string &order, std::string_view description);
     EditResult Take(EditOutcome outcome);
     void SetPlan(Plan plan);
     void TrimHistory();
