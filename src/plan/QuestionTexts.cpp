@@ -41,6 +41,19 @@ std::string ReplaceByGoalQuestion(const GoalAnswer &answer)
     return text + "Replace the queue?";
 }
 
+std::string SearchingText(SearchKind kind)
+{
+    switch (kind) {
+    case SearchKind::Order:
+        return "Searching for an order that keeps the technology tree, the stores and every entry's deuterium…";
+    case SearchKind::Goal:
+        return "Searching for a plan that keeps the technology tree, the stores and every entry's deuterium…";
+    case SearchKind::Grow:
+        break;
+    }
+    return "Searching for the upgrades that leave the most production…";
+}
+
 std::string OrderSearchNothingBetter(int64_t beforeTotal, int64_t afterTotal, bool currentAdmissible,
                                      bool provenOptimal)
 {

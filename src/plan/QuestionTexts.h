@@ -36,6 +36,10 @@ std::string ReplaceByGoalQuestion(const GoalAnswer &answer);
 // search can say that nothing shorter exists. The order search's answer is
 // worth offering when it is shorter or the current order never gets its
 // deuterium.
+// The progress box's line while a search has no answer yet.
+enum class SearchKind { Order, Goal, Grow };
+std::string SearchingText(SearchKind kind);
+
 std::string OrderSearchNothingBetter(int64_t beforeTotal, int64_t afterTotal, bool currentAdmissible,
                                      bool provenOptimal);
 // The goal planner's, when the current queue does not reach the goal, never

@@ -47,7 +47,7 @@ void ReplaceQueue(MainForm &form, const std::vector<QueueEntry> &plan)
 void PlanToGoal(MainForm &form, std::span<const GoalTarget> goal, const OptimizeOptions &options)
 {
     const std::vector<QueueEntry> current(form.queue.Entries().begin(), form.queue.Entries().end());
-    SearchWork<GoalResult> work(QStringLiteral("Searching for a plan every entry gets its deuterium in…"),
+    SearchWork<GoalResult> work(QString::fromStdString(SearchingText(SearchKind::Goal)),
                                 [planet = CurrentPlanet(form), goal = std::vector<GoalTarget>(goal.begin(), goal.end()),
                                  current, options](const OptimizeProgressCallback &progress) {
                                     return PlanGoal(planet, goal, options, progress, current);

@@ -4,6 +4,7 @@
 #include "advice/PaybackEdit.h"
 #include "plan/InputRanges.h"
 #include "plan/Plan.h"
+#include "plan/QuestionTexts.h"
 #include "report/PaybackWriter.h"
 #include "ui/ItemNames.h"
 #include "ui/MainForm.h"
@@ -176,12 +177,12 @@ void GrowPlan(MainForm &form, const OptimizeOptions &options)
         return;
     const int64_t days = std::clamp(answer->front(), kGrowDaysRange.minimum, kGrowDaysRange.maximum);
     const Planet planet = CurrentPlanet(form);
-    SearchWork<advice::GrowthResult> work(
-        QStringLiteral("Searching for the upgrades that leave the most production\u2026"),
-        [queue = form.queue, planet, days, ratio = LoadTradeRatio(),
-         options](const OptimizeProgressCallback &progress) {
-            return advice::PlanGrowth(queue, planet, days * 86'400, ratio, options, progress);
-        });
+    SearchWork<advice::GrowthResult> work(QString::fromStdString(SearchingText(SearchKind::Grow)),
+                                          [queue = form.queue, planet, days, ratio = LoadTradeRatio(),
+                                           options](const OptimizeProgressCallback &progress) {
+                                              return advice::PlanGrowth(queue, planet, days * 86'400, ratio, options,
+                                                                        progress);
+                                          });
     if (!RunWork(form, QStringLiteral("Grow"), work))
         return;
     const advice::GrowthResult result = work.TakeResult();

@@ -49,7 +49,7 @@ void OptimizeQueue(MainForm &form)
     if (form.queue.Count() < 2)
         return;
     const std::vector<QueueEntry> entries(form.queue.Entries().begin(), form.queue.Entries().end());
-    SearchWork<OptimizeResult> work(QStringLiteral("Searching for an order every entry gets its deuterium in…"),
+    SearchWork<OptimizeResult> work(QString::fromStdString(SearchingText(SearchKind::Order)),
                                     [entries, planet = CurrentPlanet(form)](const OptimizeProgressCallback &progress) {
                                         return OptimizeOrder(entries, planet, OptimizeOptions{}, progress);
                                     });

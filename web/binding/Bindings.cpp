@@ -167,6 +167,11 @@ std::string GoalQuestion(const GoalOutcome &outcome)
     return ReplaceByGoalQuestion(GoalAnswerOf(outcome));
 }
 
+std::string SearchingFor(const std::string &kind)
+{
+    return SearchingText(kind == "goal" ? SearchKind::Goal : kind == "grow" ? SearchKind::Grow : SearchKind::Order);
+}
+
 // What the page tells instead of asking when a search's answer is not worth
 // offering; empty when the question follows.
 std::string OrderNothingBetter(const SearchOutcome &outcome)
@@ -356,6 +361,7 @@ EMSCRIPTEN_BINDINGS(korvelin)
     emscripten::function("applyOrderQuestion", &ApplyOrderQuestion);
     emscripten::function("replaceByGoalQuestion", &GoalQuestion);
     emscripten::function("orderNothingBetter", &OrderNothingBetter);
+    emscripten::function("searchingText", &SearchingFor);
     emscripten::function("goalNothingBetter", &GoalNothingBetter);
     emscripten::function("version", &Version);
 }

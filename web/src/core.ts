@@ -220,6 +220,8 @@ export interface Core {
   // What to tell instead of asking when the answer is not worth offering;
   // empty when the question follows.
   orderNothingBetter(outcome: SearchOutcome): string;
+  // The progress line while a search has no answer yet.
+  searchingText(kind: 'order' | 'goal' | 'grow'): string;
   goalNothingBetter(outcome: GoalOutcome): string;
   version(): string;
 }

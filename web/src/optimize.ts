@@ -57,9 +57,7 @@ export class OptimizeRunner {
       worker.onmessage = (event: MessageEvent<WorkerReply>) => {
         const reply = event.data;
         if (reply.type === 'progress') {
-          const text = kind === 'grow' ? 'Searching for the upgrades that leave the most production…'
-            : reply.bestTotal < 0n
-            ? `Searching for ${kind === 'goal' ? 'a plan' : 'an order'} every entry gets its deuterium in…`
+          const text = kind === 'grow' || reply.bestTotal < 0n ? this.core.searchingText(kind)
             : `Best total so far: ${this.core.formatDuration(reply.bestTotal)}`;
           box.update(text, reply.permille);
           return;
