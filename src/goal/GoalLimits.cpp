@@ -64,8 +64,7 @@ void GoalProblem::LinkRequirements()
 
 int32_t GoalProblem::StoreLevelsFor(int32_t bid, const std::vector<GoalTarget> &targets) const
 {
-    const size_t resource =
-        static_cast<size_t>(std::find(kStoreItems.begin(), kStoreItems.end(), bid) - kStoreItems.begin());
+    const auto resource = static_cast<size_t>(StoreResourceOf(bid));
     // Prices rise with the level: an item's costliest entry is its last.
     int64_t highest = 0;
     const auto price = [&](int32_t item, int32_t level) {
@@ -75,8 +74,7 @@ int32_t GoalProblem::StoreLevelsFor(int32_t bid, const std::vector<GoalTarget> &
     for (const ItemFigures &figures : items_)
         price(figures.bid, figures.start + figures.most);
     for (const GoalTarget &target : targets) {
-        if (!IsEconomyItem(target.bid) &&
-            std::find(kStoreItems.begin(), kStoreItems.end(), target.bid) == kStoreItems.end())
+        if (!IsEconomyItem(target.bid) && StoreResourceOf(target.bid) < 0)
             price(target.bid, target.level);
     }
     const int32_t holding = StoreLevelHolding(highest);

@@ -90,9 +90,8 @@ GoalProblem::GoalProblem(const Planet &planet, std::span<const GoalTarget> goal)
     for (const CatalogueItem &item : ItemCatalogue()) {
         if (IsEconomyItem(item.bid))
             continue;
-        const auto store = std::find(kStoreItems.begin(), kStoreItems.end(), item.bid);
-        if (store != kStoreItems.end()) {
-            storeItems_[static_cast<size_t>(store - kStoreItems.begin())] = static_cast<int32_t>(items_.size());
+        if (const int32_t resource = StoreResourceOf(item.bid); resource >= 0) {
+            storeItems_[static_cast<size_t>(resource)] = static_cast<int32_t>(items_.size());
             add(item.bid, StoreLevelsFor(item.bid, targets));
             continue;
         }

@@ -68,8 +68,7 @@ std::vector<GoalEntryReason> ReasonsOf(const GoalProblem &problem, const Plan &p
             // The first later entry whose price passes what the store held
             // before this level.
             reason.kind = Kind::Store;
-            const size_t resource =
-                static_cast<size_t>(std::find(kStoreItems.begin(), kStoreItems.end(), bid) - kStoreItems.begin());
+            const auto resource = static_cast<size_t>(StoreResourceOf(bid));
             const int64_t before = StorageCapacity(bid, level - 1);
             GoalProblem::Counts later = counts;
             for (size_t y = x + 1; y < plan.size() && reason.bid == 0; ++y) {

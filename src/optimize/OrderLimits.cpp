@@ -20,12 +20,9 @@ MissingLevels FindMissingRequirements(const OrderProblem &problem)
     const ReachedLevels highest = HighestLevels(problem);
     MissingLevels missing;
     for (int32_t e = 0; e < problem.Count() && missing.entry < 0; ++e) {
-        for (const Requirement &need : RequirementsOf(problem.Entry(e).bid)) {
-            if (highest.Of(need.bid) < need.level) {
-                missing.entry = e;
-                missing.levels.push_back(need);
-            }
-        }
+        missing.levels = MissingRequirements(problem.Entry(e).bid, highest);
+        if (!missing.levels.empty())
+            missing.entry = e;
     }
     return missing;
 }

@@ -22,16 +22,11 @@ void PlanChecker::Check(int32_t line, const QueueEntry &entry, const EntryEvalua
 {
     // A problem is made only for an entry that has one: the page checks
     // every entry of a long plan as it walks.
-    const size_t first = problems.size();
-    for (const Requirement &need : RequirementsOf(entry.bid)) {
-        if (reached_.Of(need.bid) < need.level) {
-            if (problems.size() == first) {
-                PlanProblem &problem = problems.emplace_back();
-                problem.line = line;
-                problem.entry = entry;
-            }
-            problems.back().missing.push_back(need);
-        }
+    if (std::vector<Requirement> missing = MissingRequirements(entry.bid, reached_); !missing.empty()) {
+        PlanProblem &problem = problems.emplace_back();
+        problem.line = line;
+        problem.entry = entry;
+        problem.missing = std::move(missing);
     }
     for (size_t r = 0; r < 3; ++r) {
         if (stock_[r] >= row.costs[r])

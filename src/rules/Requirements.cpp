@@ -85,6 +85,22 @@ bool RequirementsMet(int32_t bid, const ReachedLevels &reached)
     return true;
 }
 
+std::vector<Requirement> MissingRequirements(int32_t bid, const ReachedLevels &reached)
+{
+    std::vector<Requirement> missing;
+    for (const Requirement &need : RequirementsOf(bid)) {
+        if (reached.Of(need.bid) < need.level)
+            missing.push_back(need);
+    }
+    return missing;
+}
+
+int32_t StoreResourceOf(int32_t bid)
+{
+    const auto store = std::find(kStoreItems.begin(), kStoreItems.end(), bid);
+    return store != kStoreItems.end() ? static_cast<int32_t>(store - kStoreItems.begin()) : -1;
+}
+
 int32_t StoreShortfall(const std::array<int64_t, 3> &costs, const std::array<int64_t, 3> &stockBefore,
                        const ReachedLevels &reached)
 {

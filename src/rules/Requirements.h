@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace korvelin {
 
@@ -35,9 +36,15 @@ struct ReachedLevels {
 };
 
 bool RequirementsMet(int32_t bid, const ReachedLevels &reached);
+// The requirements of `bid` not reached yet, in catalogue order; empty (and
+// allocating nothing) when all are.
+std::vector<Requirement> MissingRequirements(int32_t bid, const ReachedLevels &reached);
 
 // The stores by resource: metal storage, crystal storage, deuterium tank.
 inline constexpr std::array<int32_t, 3> kStoreItems{bid::kMetalStorage, bid::kCrystalStorage, bid::kDeuteriumTank};
+// The resource (0 metal, 1 crystal, 2 deuterium) a store holds, or -1 for
+// an item that is no store.
+int32_t StoreResourceOf(int32_t bid);
 
 // The first resource (0 metal, 1 crystal, 2 deuterium) whose price passes
 // what its store holds at the reached level while the stock before the entry
