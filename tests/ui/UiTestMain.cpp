@@ -1,7 +1,9 @@
 #include "toolkit/Window.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +16,11 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     // Settings the window remembers go to a test folder, not the user's.
     QStandardPaths::setTestModeEnabled(true);
+    // CTest runs the tests as parallel processes: each keeps its settings in
+    // a folder of its own, so what one test keeps never reaches another.
+    const QTemporaryDir settingsFolder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
     korvelin::ApplyDesktopLook(application);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
